@@ -1,0 +1,46 @@
+// Conversions between automation values, as the automation layer defines them.
+// Whole-number conversions round half to even; Null raises 94, Empty converts to zero or "";
+// a text that is not a number raises 13; a value out of range raises 6.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/automation/variant.h"
+
+namespace prefdesk::automation {
+
+bool CBool(const Variant& v);
+int16_t CInt(const Variant& v);
+int32_t CLng(const Variant& v);
+float CSng(const Variant& v);
+double CDbl(const Variant& v);
+Currency CCur(const Variant& v);
+Date CDate(const Variant& v);  // texts: "8:30", "08:30:00", "2026-12-05", "2026-12-05 08:30:00"
+std::string CStr(const Variant& v);  // booleans "True"/"False"; dates as "yyyy-mm-dd hh:mm:ss"
+ObjectRef CObj(const Variant& v);    // raises 13 unless an object (a missing object raises 91)
+
+// True when the value is a number or a text that reads as one (the platform's numeric test).
+bool IsNumeric(const Variant& v);
+
+// Date parts and construction.
+Date DateFromParts(int year, int month, int day, int hour, int minute, int second);
+Date TimeSerial(int hour, int minute, int second);
+int Hour(Date d);
+int Minute(Date d);
+int Second(Date d);
+
+// Format of a date by a pattern made of yyyy, mm, dd, hh, nn/mm (minutes after hh), ss.
+std::string Format(Date d, std::string_view pattern);
+
+// Text of a currency as the platform writes it: no thousands separator, up to four decimals,
+// trailing zeros dropped ("12.5", "100", "-3.25").
+std::string CurrencyToText(Currency c);
+
+// Upper case of ASCII letters (the language test compares with "CHINESE").
+std::string UCase(std::string_view text);
+
+// Case-blind comparison of ASCII text (field names, member names).
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace prefdesk::automation
