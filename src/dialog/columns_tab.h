@@ -1,0 +1,109 @@
+// The Column tab of the options window: three linked check lists (titles, first-level lists
+// of the current title, second-level lists of the current first-level list), their check marks
+// (visibility) and the four move buttons of each list (ordering).
+//
+// The tab keeps two copies of the column layout:
+//   LoadedColumns()  the loading collection: the records as they were read by LoadColumnValue
+//                    (positions and visibility from the layout reader). Nothing edits it later;
+//                    Save compares against it.
+//   EditedColumns()  the column collection: field-by-field copies of the loading records, made
+//                    at the end of LoadColumnValue. The check and move handlers and the refills
+//                    of the dependent lists write to it; the layout writer saves it.
+// Both are empty until LoadColumnValue has run and are replaced by a new load.
+//
+// The tab wires its own control events when constructed: Click of lstGrandFather and
+// lstFather, ItemCheck of the three lists, Click of the twelve move buttons. The controls must
+// outlive the tab.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace prefdesk::ado { class Recordset; }
+namespace prefdesk::columns { class clsMainOptionColumns; }
+namespace prefdesk::ui {
+class CheckListBox;
+class CommandButton;
+}  // namespace prefdesk::ui
+
+namespace prefdesk::dialog {
+
+// The controls of the Column tab, owned by the options window.
+struct ColumnsTabControls {
+  ui::CheckListBox* lstGrandFather = nullptr;
+  ui::CheckListBox* lstFather = nullptr;
+  ui::CheckListBox* lstSon = nullptr;
+  ui::CommandButton* cmdGrandFatherTop = nullptr;
+  ui::CommandButton* cmdGrandFatherUp = nullptr;
+  ui::CommandButton* cmdGrandFatherDown = nullptr;
+  ui::CommandButton* cmdGrandFatherBottom = nullptr;
+  ui::CommandButton* cmdFatherTop = nullptr;
+  ui::CommandButton* cmdFatherUp = nullptr;
+  ui::CommandButton* cmdFatherDown = nullptr;
+  ui::CommandButton* cmdFatherBottom = nullptr;
+  ui::CommandButton* cmdSonTop = nullptr;
+  ui::CommandButton* cmdSonUp = nullptr;
+  ui::CommandButton* cmdSonDown = nullptr;
+  ui::CommandButton* cmdSonBottom = nullptr;
+};
+
+class ColumnsTab {
+ public:
+  // Every control must be given; raises 91 when one is missing.
+  explicit ColumnsTab(const ColumnsTabControls& controls);
+  ~ColumnsTab();
+  ColumnsTab(const ColumnsTab&) = delete;
+  ColumnsTab& operator=(const ColumnsTab&) = delete;
+
+  // Loads the user's layout (the server's, else the local defaults) into the three lists and
+  // the two collections, and makes the first title current. True when it failed; the layout
+  // readers have shown their own errors.
+  bool LoadColumnValue();
+
+  columns::clsMainOptionColumns& EditedColumns();
+  columns::clsMainOptionColumns& LoadedColumns();
+
+ private:
+  enum class Move { Top, Up, Down, Bottom };
+  void WireEvents();
+
+  // Loading (columns_tab_load.cpp).
+  bool ReadLayout();
+  void TitlePass(bool chinese);
+  bool ListPass();
+  bool LoadTitleLists(const std::string& title_name);
+  bool LoadListSons(const std::string& title_name, const std::string& list_name);
+  void CopyLoadedToEdited();
+  void CloseRecordsets();
+
+  // Refills of the dependent lists (columns_tab_refill.cpp).
+  void lstGrandFather_Click();
+  void lstFather_Click();
+
+  // Check marks (columns_tab_visibility.cpp).
+  void lstGrandFather_ItemCheck(int16_t index);
+  void lstFather_ItemCheck(int16_t index);
+  void lstSon_ItemCheck(int16_t index);
+
+  // Moves (columns_tab_order.cpp).
+  void MoveItem(ui::CheckListBox& list, Move move);
+  void RenumberTitles();
+  void RenumberLists();
+  void RenumberListSons();
+
+  ColumnsTabControls controls_;
+  // The layout as the reader returned it; the lists are refilled from these rows.
+  std::shared_ptr<ado::Recordset> title_lists_;
+  std::shared_ptr<ado::Recordset> list_sons_;
+  int32_t title_min_ = 0, title_max_ = 0;
+  int32_t list_min_ = 0, list_max_ = 0;
+  int32_t son_min_ = 0, son_max_ = 0;
+  std::unique_ptr<columns::clsMainOptionColumns> loaded_;
+  std::unique_ptr<columns::clsMainOptionColumns> edited_;
+  bool title_guard_ = false;
+  bool list_guard_ = false;
+  bool son_guard_ = false;
+};
+
+}  // namespace prefdesk::dialog
