@@ -11,9 +11,9 @@
 //                    of the dependent lists write to it; the layout writer saves it.
 // Both are empty until LoadColumnValue has run and are replaced by a new load.
 //
-// The tab wires its own control events when constructed: Click of lstGrandFather and
-// lstFather, ItemCheck of the three lists, Click of the twelve move buttons. The controls must
-// outlive the tab.
+// The tab wires its own control events when constructed: OnClick of lstGrandFather and
+// lstFather, OnItemCheck of the three lists, OnClick of the twelve move buttons. The controls
+// must outlive the tab.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +25,7 @@ namespace prefdesk::columns { class clsMainOptionColumns; }
 namespace prefdesk::ui {
 class CheckListBox;
 class CommandButton;
+class Window;
 }  // namespace prefdesk::ui
 
 namespace prefdesk::dialog {
@@ -52,6 +53,10 @@ class ColumnsTab {
  public:
   // Every control must be given; raises 91 when one is missing.
   explicit ColumnsTab(const ColumnsTabControls& controls);
+  // Takes the controls from the window by their names (lstGrandFather, ..., cmdSonBottom);
+  // raises 438 when one is missing.
+  explicit ColumnsTab(ui::Window& window);
+  // Removes the handlers it put on the controls.
   ~ColumnsTab();
   ColumnsTab(const ColumnsTab&) = delete;
   ColumnsTab& operator=(const ColumnsTab&) = delete;
