@@ -1,25 +1,26 @@
-// The host's navigation column bar, built from the user's saved layout, and the user's
-// primary title.
+// The host's column bar built from the user's saved layout, and the user's primary title.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "platform/ado/connection.h"
+#include "platform/columnsbar/columns_bar.h"
 #include "src/storage/datacenter.h"
-
-namespace prefdesk::columnsbar { class ColumnsBar; }
 
 namespace prefdesk::columns {
 
-// Opens its own local connection from the connection string, reads the user's titles and
-// lists through the data service and their captions locally, and hands back a new column bar
-// in `bar`. True when it failed; the error has been shown.
+// Stores a new bar in bar and fills it with the current user's titles, lists and second-level
+// lists, hidden ones included, in his order and with local captions in the current language;
+// each title's primary lists become its default list. Opens and closes its own connection to
+// the local database. True when no bar was built: the user has no titles (no message, the bar
+// stays empty) or a failure occurred (shown; the bar keeps what was added).
 bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
                     std::shared_ptr<columnsbar::ColumnsBar>& bar);
 
-// The user's primary title: its name and its caption in the interface language. True when it
-// failed; the error has been shown.
+// The name of the current user's primary title and its caption in the current language; both
+// empty when he has none or its local names are incomplete. True only when a failure
+// occurred (shown).
 bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn, storage::DataCenterRef dc,
                       std::string& name, std::string& caption);
 

@@ -1,0 +1,34 @@
+// The factory column layout from the local defaults database, completed with the server ids
+// of the buttons, and the local captions of a layout read from the server.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+#include "src/storage/datacenter.h"
+
+namespace prefdesk::columns {
+
+// Builds the title-list and list-son record sets (layout_recordsets.h) of the factory layout
+// and reports the order range of each level. Sets ColumnsFromLocalDefaults on success. The
+// output sets are left on their last row. True when it failed; the error has been shown.
+bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
+                             std::shared_ptr<ado::Connection> BaseConn,
+                             std::shared_ptr<ado::Recordset>& title_lists,
+                             std::shared_ptr<ado::Recordset>& list_sons,
+                             int32_t& min_title_order, int32_t& max_title_order,
+                             int32_t& min_list_order, int32_t& max_list_order,
+                             int32_t& min_son_order, int32_t& max_son_order);
+
+// Copies the server layout sets, from their current rows to their ends, into new title-list
+// and list-son sets whose captions come from the local database (empty when no local row).
+// True when it failed; the error has been shown.
+bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
+                             const std::shared_ptr<ado::Recordset>& server_title_lists,
+                             const std::shared_ptr<ado::Recordset>& server_list_sons,
+                             std::shared_ptr<ado::Recordset>& title_lists,
+                             std::shared_ptr<ado::Recordset>& list_sons);
+
+}  // namespace prefdesk::columns

@@ -1,0 +1,208 @@
+#include <functional>
+
+#include "platform/ado/types.h"
+#include "platform/automation/conversions.h"
+#include "platform/automation/error.h"
+#include "src/columns/column_bar.h"
+#include "src/columns/layout_filters.h"
+#include "src/columns/layout_recordsets.h"
+#include "src/component/shared_state.h"
+#include "src/resources/strings.h"
+#include "src/storage/local_query.h"
+#include "src/storage/show_err.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::columns {
+namespace {
+
+constexpr FieldSpec kTitleFields[] = {
+    {"TitleID", ado::adInteger},  {"TitleName", ado::adBSTR},      {"TitleCaption", ado::adBSTR},
+    {"TitlePos", ado::adInteger}, {"TitleVisible", ado::adBoolean},
+};
+constexpr FieldSpec kListFields[] = {
+    {"ListName", ado::adBSTR},          {"ListCaption", ado::adBSTR},
+    {"ListPos", ado::adInteger},        {"ListVisible", ado::adBoolean},
+    {"DefaultVisible", ado::adBoolean}, {"IsDefault", ado::adBoolean},
+};
+constexpr FieldSpec kListSonFields[] = {
+    {"ListSonName", ado::adBSTR},       {"ListSonCaption", ado::adBSTR},
+    {"ListSonPos", ado::adInteger},     {"ListSonVisible", ado::adBoolean},
+    {"ListName", ado::adBSTR},
+};
+
+// Where a working set takes its captions from.
+struct Captions {
+  std::span<const FieldSpec> fields;
+  const char* caption;  // the caption field of the working set
+  const char* chinese;  // the local fields holding both captions
+  const char* english;
+};
+
+// Closes the connection when the routine ends, on every path.
+class ConnectionCloser {
+ public:
+  explicit ConnectionCloser(const std::shared_ptr<ado::Connection>& cn) : cn_(cn) {}
+  ~ConnectionCloser() {
+    try {
+      if (cn_->State() != ado::adStateClosed) cn_->Close();
+    } catch (const automation::AutomationError&) {
+      // A connection that cannot be closed is released all the same.
+    }
+  }
+
+ private:
+  const std::shared_ptr<ado::Connection>& cn_;
+};
+
+std::shared_ptr<ado::Recordset> Query(storage::DataCenter& dc, const std::string& sql) {
+  std::shared_ptr<ado::Recordset> rs;
+  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
+  return rs;
+}
+
+bool HasRows(const ado::Recordset& rs) { return !rs.IsEOF() && !rs.IsBOF(); }
+
+std::string Text(const ado::Recordset& rs, const char* field) { return NameOf(rs[field]); }
+
+bool Flag(const ado::Recordset& rs, const char* field) {
+  const automation::Variant& value = rs[field];
+  return !value.IsEmptyOrNull() && automation::CBool(value);
+}
+
+// Copies every row of the server set into a new working set. The caption is the local one
+// of the row the filter finds, in the current language; without a local row the server's
+// own label stands in. Closes both sets it read and leaves the new one on its first row.
+std::shared_ptr<ado::Recordset> WithLocalCaptions(
+    const std::shared_ptr<ado::Recordset>& server, const std::shared_ptr<ado::Recordset>& local,
+    const Captions& captions, const std::function<std::string(const ado::Recordset&)>& filter,
+    bool chinese) {
+  std::shared_ptr<ado::Recordset> rows = NewInMemoryRecordset(captions.fields);
+  for (; !server->IsEOF(); server->MoveNext()) {
+    rows->AddNew();
+    CopyRowByPosition(*server, *rows, {captions.caption});
+    local->SetFilter(filter(*server));
+    const bool found = !local->IsEOF();
+    PutTyped(*rows, captions.caption,
+             found ? (*local)[chinese ? captions.chinese : captions.english]
+                   : (*server)[captions.caption]);
+    local->SetFilter("");
+    rows->Update();
+  }
+  server->Close();
+  local->Close();
+  if (rows->RecordCount() > 0) rows->MoveFirst();
+  return rows;
+}
+
+void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connection>& cn,
+                   const std::string& uid, const ado::Recordset& title,
+                   columnsbar::ColumnsBarTitle& item, bool chinese) {
+  const std::string title_name = Text(title, "TitleName");
+  const std::string title_id = storage::SqlInt(automation::CLng(title["TitleID"]));
+
+  std::shared_ptr<ado::Recordset> server;
+  std::shared_ptr<ado::Recordset> local;
+  std::shared_ptr<ado::Recordset> rows;
+  storage::RecordsetCloser server_closer(server);
+  storage::RecordsetCloser local_closer(local);
+  storage::RecordsetCloser rows_closer(rows);
+
+  server = Query(dc,
+                 "Select a.F_VBUTTONNAME As ListName,a.F_VBUTTONLABEL As ListCaption,"
+                 "b.F_SEQUENCENO As ListPos,b.F_ISVISIBLE As ListVisible,b.F_DEFAULTVISIBLE As "
+                 "DefaultVisible,b.F_ISPRIMARY As IsDefault "
+                 "From SYSTBLVBUTTON a,T_PVBUTTON b "
+                 "Where a.F_VBUTTONID=b.F_VBUTTONID And b.F_UID=" + uid +
+                     " And b.F_HBUTTONID=" + title_id +
+                     " And ( b.F_PVBUTTONID Is NULL Or b.F_PVBUTTONID=0 ) Order By ListPos Asc");
+  if (!HasRows(*server)) return;
+  local = storage::OpenLocalQuery(
+      cn, "Select ListName,ListNameChinese,ListNameEnglish From ViewBarList Where TitleName=" +
+              storage::SqlText(title_name));
+  rows = WithLocalCaptions(
+      server, local, {kListFields, "ListCaption", "ListNameChinese", "ListNameEnglish"},
+      [](const ado::Recordset& row) { return "ListName=" + storage::SqlText(Text(row, "ListName")); },
+      chinese);
+  for (; !rows->IsEOF(); rows->MoveNext()) {
+    const std::string list_name = Text(*rows, "ListName");
+    item.AddList(list_name, Text(*rows, "ListCaption"), Flag(*rows, "ListVisible"), "",
+                 Flag(*rows, "DefaultVisible"));
+    if (Flag(*rows, "IsDefault")) item.SetDefaultList(list_name);
+  }
+  rows->Close();
+
+  server = Query(dc,
+                 "Select a.F_VBUTTONNAME As ListSonName,a.F_VBUTTONLABEL As ListSonCaption,"
+                 "b.F_SEQUENCENO As ListSonPos,b.F_ISVISIBLE As ListSonVisible,c.F_VBUTTONNAME As "
+                 "ListName "
+                 "From SYSTBLVBUTTON a,T_PVBUTTON b,SYSTBLVBUTTON c "
+                 "Where a.F_VBUTTONID=b.F_VBUTTONID And c.F_VBUTTONID=b.F_PVBUTTONID And b.F_UID=" +
+                     uid + " And b.F_HBUTTONID=" + title_id +
+                     " And b.F_PVBUTTONID>0 Order By ListName Asc,ListSonPos Asc");
+  local = storage::OpenLocalQuery(
+      cn,
+      "Select ParentName As ListName,ListName As ListSonName,ListNameChinese As "
+      "ListSonNameChinese,ListNameEnglish As ListSonNameEnglish From ViewBarList Where "
+      "TitleName=" + storage::SqlText(title_name) + " And ParentName Is Not NULL");
+  rows = WithLocalCaptions(
+      server, local,
+      {kListSonFields, "ListSonCaption", "ListSonNameChinese", "ListSonNameEnglish"},
+      [](const ado::Recordset& row) {
+        return "ListName=" + storage::SqlText(Text(row, "ListName")) +
+               " And ListSonName=" + storage::SqlText(Text(row, "ListSonName"));
+      },
+      chinese);
+  for (; !rows->IsEOF(); rows->MoveNext()) {
+    item.AddList(Text(*rows, "ListSonName"), Text(*rows, "ListSonCaption"),
+                 Flag(*rows, "ListSonVisible"), Text(*rows, "ListName"), true);
+  }
+}
+
+}  // namespace
+
+bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
+                    std::shared_ptr<columnsbar::ColumnsBar>& bar) {
+  const bool chinese = resources::IsChinese();
+  std::shared_ptr<ado::Connection> cn = ado::Connection::Create();
+  ConnectionCloser connection_closer(cn);
+  std::shared_ptr<ado::Recordset> server;
+  std::shared_ptr<ado::Recordset> local;
+  std::shared_ptr<ado::Recordset> titles;
+  storage::RecordsetCloser server_closer(server);
+  storage::RecordsetCloser local_closer(local);
+  storage::RecordsetCloser titles_closer(titles);
+  try {
+    cn->SetConnectionString(connection_string);
+    cn->Open();
+    bar = std::make_shared<columnsbar::ColumnsBar>();
+    storage::DataCenter& service = storage::Require(dc);
+    const std::string uid = storage::SqlInt(component::State().UserID);
+    server = Query(service,
+                   "Select a.F_HBUTTONID As TitleID,a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL "
+                   "TitleCaption,b.F_SEQUENCENO As TitlePos,b.F_ISVISIBLE As TitleVisible "
+                   "From SYSTBLHBUTTON a,T_PHBUTTON b "
+                   "Where a.F_HBUTTONID=b.F_HBUTTONID And b.F_UID=" + uid +
+                       " Order By TitlePos Asc");
+    if (!HasRows(*server)) return true;
+    local = storage::OpenLocalQuery(cn,
+                                    "Select TitleName,TitleNameChinese,TitleNameEnglish From "
+                                    "BarTitle");
+    titles = WithLocalCaptions(
+        server, local, {kTitleFields, "TitleCaption", "TitleNameChinese", "TitleNameEnglish"},
+        [](const ado::Recordset& row) {
+          return "TitleName=" + storage::SqlText(Text(row, "TitleName"));
+        },
+        chinese);
+    for (; !titles->IsEOF(); titles->MoveNext()) {
+      std::shared_ptr<columnsbar::ColumnsBarTitle> item = bar->AddTitle(
+          Text(*titles, "TitleName"), Text(*titles, "TitleCaption"), Flag(*titles, "TitleVisible"));
+      AddTitleLists(service, cn, uid, *titles, *item, chinese);
+    }
+    return false;
+  } catch (const automation::AutomationError& error) {
+    storage::ShowErr(error);
+    return true;
+  }
+}
+
+}  // namespace prefdesk::columns

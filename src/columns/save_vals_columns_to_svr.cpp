@@ -1,0 +1,71 @@
+#include "platform/automation/error.h"
+#include "platform/ui/services.h"
+#include "src/columns/save_columns.h"
+#include "src/columns/save_progress.h"
+#include "src/component/shared_state.h"
+#include "src/storage/show_err.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::columns {
+namespace {
+
+constexpr const char* kTitleColumns = "F_UID,F_HBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_ISPRIMARY";
+constexpr const char* kListColumns =
+    "F_UID,F_VBUTTONID,F_HBUTTONID,F_PVBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_DEFAULTVISIBLE,"
+    "F_ISPRIMARY";
+
+void Check(storage::DataCenter& dc, int32_t result) {
+  if (result < 0) storage::RaiseDataCenterError(dc);
+}
+
+void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
+  using storage::SqlFlag;
+  using storage::SqlInt;
+  const std::string uid = SqlInt(component::State().UserID);
+  const std::string condition = "F_UID=" + uid;
+  Check(dc, dc.Delete("T_PHBUTTON", condition));
+  Check(dc, dc.Delete("T_PVBUTTON", condition));
+
+  std::string previous_title;
+  std::string previous_list;
+  int32_t title_id = 0;
+  for (const auto& column : columns) {
+    SaveProgress().ProgressNext(column->TitleCaption);
+    ui::DoEvents();
+    if (column->TitleName != previous_title) {
+      previous_title = column->TitleName;
+      title_id = column->TitleID;
+      Check(dc, dc.Insert("T_PHBUTTON", kTitleColumns,
+                          uid + ", " + SqlInt(column->TitleID) + ", " + SqlInt(column->TitlePos) +
+                              ", " + SqlFlag(column->TitleVisible) + ", 0"));
+    }
+    if (!column->ListSonName.empty()) {
+      Check(dc, dc.Insert("T_PVBUTTON", kListColumns,
+                          uid + ", " + SqlInt(column->ListSonID) + ", " + SqlInt(title_id) +
+                              ", " + SqlInt(column->ListID) + ", " + SqlInt(column->ListSonPos) +
+                              ", " + SqlFlag(column->ListSonVisible) + ", 1,0"));
+    } else if (!column->ListName.empty() && column->ListName != previous_list) {
+      // A title without lists writes only its title row.
+      previous_list = column->ListName;
+      Check(dc, dc.Insert("T_PVBUTTON", kListColumns,
+                          uid + ", " + SqlInt(column->ListID) + ", " + SqlInt(title_id) + ", 0, " +
+                              SqlInt(column->ListPos) + ", " + SqlFlag(column->ListVisible) +
+                              ", " + SqlFlag(column->DefaultVisible) + ", 0"));
+    }
+  }
+}
+
+}  // namespace
+
+bool SaveValsColumnsToSvr(storage::DataCenterRef DataCenter, const clsMainOptionColumns& columns) {
+  try {
+    WriteLayout(storage::Require(DataCenter), columns);
+    return false;
+  } catch (const automation::AutomationError& error) {
+    if (DataCenter && DataCenter->InTransaction()) DataCenter->RollbackTrans();
+    storage::ShowErr(error);
+    return true;
+  }
+}
+
+}  // namespace prefdesk::columns
