@@ -43,6 +43,10 @@ class DataCenter : public automation::Dispatch {
   // Members by name for scripting hosts (OpenRecordsetByString, Insert, ..., ErrInfo, myinfo).
   const automation::MemberTable& Members() const override;
   std::string ClassName() const override { return "DataCenter"; }
+
+ private:
+  // Built on first use; its handlers call this object's members.
+  mutable std::unique_ptr<automation::MemberTable> members_;
 };
 
 using DataCenterRef = std::shared_ptr<DataCenter>;

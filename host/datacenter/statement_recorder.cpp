@@ -1,0 +1,94 @@
+#include "host/datacenter/statement_recorder.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace prefdesk::datacenter {
+namespace {
+
+std::vector<RecordedCall> Only(const std::vector<RecordedCall>& calls,
+                               std::initializer_list<const char*> members) {
+  std::vector<RecordedCall> kept;
+  for (const auto& call : calls) {
+    if (std::any_of(members.begin(), members.end(),
+                    [&](const char* m) { return call.member == m; })) {
+      kept.push_back(call);
+    }
+  }
+  return kept;
+}
+
+}  // namespace
+
+StatementRecorder::StatementRecorder(storage::DataCenterRef inner) : inner_(std::move(inner)) {}
+
+void StatementRecorder::Record(std::string member, std::vector<std::string> args) const {
+  calls_.push_back({std::move(member), std::move(args)});
+}
+
+int32_t StatementRecorder::OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs,
+                                                 const std::string& sql) {
+  Record("OpenRecordsetByString", {sql});
+  return inner_->OpenRecordsetByString(rs, sql);
+}
+
+int32_t StatementRecorder::Insert(const std::string& table, const std::string& columns,
+                                  const std::string& values) {
+  Record("Insert", {table, columns, values});
+  return inner_->Insert(table, columns, values);
+}
+
+int32_t StatementRecorder::Update(const std::string& table, const std::string& assignments,
+                                  const std::string& unused, const std::string& condition) {
+  Record("Update", {table, assignments, unused, condition});
+  return inner_->Update(table, assignments, unused, condition);
+}
+
+int32_t StatementRecorder::Delete(const std::string& table, const std::string& condition) {
+  Record("Delete", {table, condition});
+  return inner_->Delete(table, condition);
+}
+
+void StatementRecorder::BeginTrans() {
+  Record("BeginTrans");
+  inner_->BeginTrans();
+}
+
+void StatementRecorder::CommitTrans() {
+  Record("CommitTrans");
+  inner_->CommitTrans();
+}
+
+void StatementRecorder::RollbackTrans() {
+  Record("RollbackTrans");
+  inner_->RollbackTrans();
+}
+
+bool StatementRecorder::InTransaction() const {
+  Record("InTransaction");
+  return inner_->InTransaction();
+}
+
+storage::ErrInfo StatementRecorder::GetErrInfo() const {
+  Record("ErrInfo");
+  return inner_->GetErrInfo();
+}
+
+storage::MyInfo StatementRecorder::myinfo() const {
+  Record("myinfo");
+  return inner_->myinfo();
+}
+
+std::vector<RecordedCall> StatementRecorder::Statements() const {
+  return Only(calls_, {"OpenRecordsetByString", "Insert", "Update", "Delete"});
+}
+
+std::vector<RecordedCall> StatementRecorder::Writes() const {
+  return Only(calls_, {"Insert", "Update", "Delete"});
+}
+
+std::vector<RecordedCall> StatementRecorder::CallsOf(const std::string& member) const {
+  return Only(calls_, {member.c_str()});
+}
+
+}  // namespace prefdesk::datacenter

@@ -1,0 +1,27 @@
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::storage {
+
+std::string SqlInt(int64_t value) { return std::to_string(value); }
+
+std::string SqlFlag(bool value) { return value ? "1" : "0"; }
+
+std::string SqlText(std::string_view value) {
+  std::string text;
+  text.reserve(value.size() + 2);
+  text += '\'';
+  for (char c : value) {
+    if (c == '\'') text += '\'';
+    text += c;
+  }
+  text += '\'';
+  return text;
+}
+
+std::string SqlNull() { return "NULL"; }
+
+std::string SqlTextOrNull(std::string_view value) {
+  return value.empty() ? SqlNull() : SqlText(value);
+}
+
+}  // namespace prefdesk::storage

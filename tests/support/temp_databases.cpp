@@ -1,0 +1,176 @@
+#include "support/temp_databases.h"
+
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <limits>
+#include <stdexcept>
+
+#include "host/datacenter/database_files.h"
+
+namespace prefdesk::test_support {
+namespace {
+
+std::filesystem::path MakeTempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "prefdesk-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+  return pattern;
+}
+
+// A connection of its own for set-up and assertions.
+class RawDatabase {
+ public:
+  explicit RawDatabase(const std::filesystem::path& file) {
+    if (sqlite3_open_v2(file.string().c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      Throw("open " + file.string());
+    }
+    sqlite3_busy_timeout(db_, 5000);
+  }
+  ~RawDatabase() { sqlite3_close(db_); }
+  RawDatabase(const RawDatabase&) = delete;
+  RawDatabase& operator=(const RawDatabase&) = delete;
+
+  void Exec(const std::string& sql) {
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Throw(sql);
+  }
+
+  // Calls row(statement) for each result row.
+  template <typename RowFn>
+  void Query(const std::string& sql, RowFn row) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Throw(sql);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) row(stmt);
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) Throw(sql);
+  }
+
+ private:
+  [[noreturn]] void Throw(const std::string& what) {
+    throw std::runtime_error(what + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
+  }
+  sqlite3* db_ = nullptr;
+};
+
+automation::Variant ColumnValue(sqlite3_stmt* stmt, int column) {
+  switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_NULL:
+      return automation::Variant::Null();
+    case SQLITE_INTEGER: {
+      const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
+      if (value >= std::numeric_limits<int32_t>::min() &&
+          value <= std::numeric_limits<int32_t>::max()) {
+        return automation::Variant(static_cast<int32_t>(value));
+      }
+      return automation::Variant(static_cast<double>(value));
+    }
+    case SQLITE_FLOAT:
+      return automation::Variant(sqlite3_column_double(stmt, column));
+    default:
+      return automation::Variant(
+          std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                      static_cast<size_t>(sqlite3_column_bytes(stmt, column))));
+  }
+}
+
+automation::Variant Scalar(const std::filesystem::path& file, const std::string& sql) {
+  automation::Variant first;
+  bool seen = false;
+  RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
+    if (!seen) first = ColumnValue(stmt, 0);
+    seen = true;
+  });
+  return first;
+}
+
+int64_t IntScalar(const std::filesystem::path& file, const std::string& sql) {
+  int64_t value = 0;
+  bool seen = false;
+  RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
+    if (seen) return;
+    seen = true;
+    if (sqlite3_column_type(stmt, 0) != SQLITE_INTEGER) {
+      throw std::runtime_error("not a whole number: " + sql);
+    }
+    value = sqlite3_column_int64(stmt, 0);
+  });
+  if (!seen) throw std::runtime_error("no row: " + sql);
+  return value;
+}
+
+Rows AllRows(const std::filesystem::path& file, const std::string& sql) {
+  Rows rows;
+  RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
+    std::vector<std::string> row;
+    for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+      const unsigned char* text = sqlite3_column_text(stmt, c);
+      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "NULL");
+    }
+    rows.push_back(std::move(row));
+  });
+  return rows;
+}
+
+}  // namespace
+
+TempDatabases::TempDatabases(int32_t uid) : folder_(MakeTempFolder()) {
+  try {
+    datacenter::BuildDatabase(PREFDESK_DATA_DIR, datacenter::kLocalDatabase, LocalPath());
+    datacenter::BuildDatabase(PREFDESK_DATA_DIR, datacenter::kServerDatabase, ServerPath());
+    local_ = ado::Connection::Create();
+    local_->Open(LocalConnectionString());
+    server_ = std::make_shared<datacenter::SqliteDataCenter>(ServerPath().string(), uid);
+  } catch (...) {
+    local_.reset();
+    server_.reset();
+    std::filesystem::remove_all(folder_);
+    throw;
+  }
+}
+
+TempDatabases::~TempDatabases() {
+  server_.reset();
+  local_.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+std::string TempDatabases::LocalConnectionString() const {
+  return "Data Source=" + LocalPath().string() + ";";
+}
+
+std::shared_ptr<datacenter::SqliteDataCenter> TempDatabases::NewServerClient(int32_t uid) const {
+  return std::make_shared<datacenter::SqliteDataCenter>(ServerPath().string(), uid);
+}
+
+void TempDatabases::ExecLocal(const std::string& sql) const { RawDatabase(LocalPath()).Exec(sql); }
+void TempDatabases::ExecServer(const std::string& sql) const { RawDatabase(ServerPath()).Exec(sql); }
+
+automation::Variant TempDatabases::LocalScalar(const std::string& sql) const {
+  return Scalar(LocalPath(), sql);
+}
+automation::Variant TempDatabases::ServerScalar(const std::string& sql) const {
+  return Scalar(ServerPath(), sql);
+}
+int64_t TempDatabases::LocalInt(const std::string& sql) const { return IntScalar(LocalPath(), sql); }
+int64_t TempDatabases::ServerInt(const std::string& sql) const {
+  return IntScalar(ServerPath(), sql);
+}
+Rows TempDatabases::LocalRows(const std::string& sql) const { return AllRows(LocalPath(), sql); }
+Rows TempDatabases::ServerRows(const std::string& sql) const { return AllRows(ServerPath(), sql); }
+
+void TempDatabases::SeedServerLayout(int32_t uid) const {
+  const std::string id = std::to_string(uid);
+  ExecServer(
+      "INSERT INTO T_PHBUTTON (F_UID, F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY) "
+      "SELECT " + id + ", F_HBUTTONID, F_SEQUENCENO, 1, "
+      "CASE WHEN F_SEQUENCENO = 1 THEN 1 ELSE 0 END FROM SYSTBLHBUTTON;"
+      "INSERT INTO T_PVBUTTON (F_UID, F_VBUTTONID, F_HBUTTONID, F_PVBUTTONID, F_SEQUENCENO, "
+      "F_ISVISIBLE, F_DEFAULTVISIBLE, F_ISPRIMARY, F_DEFQUERYID) "
+      "SELECT " + id + ", v.F_VBUTTONID, v.F_HBUTTONID, COALESCE(v.F_PVBUTTONID, 0), "
+      "(SELECT COUNT(*) FROM SYSTBLVBUTTON s WHERE s.F_HBUTTONID = v.F_HBUTTONID "
+      "AND COALESCE(s.F_PVBUTTONID, 0) = COALESCE(v.F_PVBUTTONID, 0) "
+      "AND s.F_VBUTTONID <= v.F_VBUTTONID), 1, 1, 0, NULL FROM SYSTBLVBUTTON v;");
+}
+
+}  // namespace prefdesk::test_support

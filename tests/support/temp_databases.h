@@ -1,0 +1,64 @@
+// Test fixture: a fresh temporary folder holding local.db and server.db built from the SQL
+// files of the data folder, an ADO connection to local.db and a SQLite data service on
+// server.db. The folder is removed when the fixture goes away.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/datacenter/sqlite_datacenter.h"
+#include "platform/ado/connection.h"
+#include "platform/automation/variant.h"
+
+namespace prefdesk::test_support {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class TempDatabases {
+ public:
+  // uid is the data service's logged-in user (myinfo.uid).
+  explicit TempDatabases(int32_t uid = 1);
+  ~TempDatabases();
+  TempDatabases(const TempDatabases&) = delete;
+  TempDatabases& operator=(const TempDatabases&) = delete;
+
+  const std::filesystem::path& Folder() const { return folder_; }
+  std::filesystem::path LocalPath() const { return folder_ / "local.db"; }
+  std::filesystem::path ServerPath() const { return folder_ / "server.db"; }
+  // "Data Source=<local.db>;", the form a host hands to ReadColumnsBar.
+  std::string LocalConnectionString() const;
+
+  const std::shared_ptr<ado::Connection>& Local() const { return local_; }
+  const std::shared_ptr<datacenter::SqliteDataCenter>& Server() const { return server_; }
+  // Another client of the same server database, on a connection of its own.
+  std::shared_ptr<datacenter::SqliteDataCenter> NewServerClient(int32_t uid) const;
+
+  // Set-up and assertions, each on a short-lived connection of its own (never through the
+  // code under test). They throw std::runtime_error with the engine's message on failure.
+  void ExecLocal(const std::string& sql) const;
+  void ExecServer(const std::string& sql) const;
+  // First column of the first row: Empty when there is no row, Null for NULL, Long for
+  // integers that fit (else Double), Double, String.
+  automation::Variant LocalScalar(const std::string& sql) const;
+  automation::Variant ServerScalar(const std::string& sql) const;
+  // The scalar as a whole number; throws when it is not one.
+  int64_t LocalInt(const std::string& sql) const;
+  int64_t ServerInt(const std::string& sql) const;
+  // Every row as texts; NULL reads "NULL".
+  Rows LocalRows(const std::string& sql) const;
+  Rows ServerRows(const std::string& sql) const;
+
+  // Gives the user the whole catalogue as his layout: every title and list visible, in
+  // catalogue order, first-level lists with F_PVBUTTONID 0, the first title primary.
+  void SeedServerLayout(int32_t uid) const;
+
+ private:
+  std::filesystem::path folder_;
+  std::shared_ptr<ado::Connection> local_;
+  std::shared_ptr<datacenter::SqliteDataCenter> server_;
+};
+
+}  // namespace prefdesk::test_support
