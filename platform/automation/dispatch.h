@@ -22,6 +22,7 @@ struct ParamInfo {
   bool optional = false;
 };
 
+// A property put lists the new value as its last parameter.
 struct MemberInfo {
   std::string name;
   int32_t dispid = 0;
@@ -37,11 +38,17 @@ using MemberHandler = std::function<Variant(Arguments&)>;
 // The member table of one class: entries in slot order.
 class MemberTable {
  public:
+  // Raises 457 when the table already has a member of that kind with the name or dispatch id.
   void Add(MemberInfo info, MemberHandler handler);
   const std::vector<MemberInfo>& Members() const { return infos_; }
   // Finds an entry by name (case-blind) and kind; nullptr when none.
   const MemberInfo* Find(std::string_view name, MemberKind kind) const;
   const MemberInfo* Find(int32_t dispid, MemberKind kind) const;
+  // Raises 450 unless every non-optional parameter is given and no extra one. Supplied
+  // arguments are converted to the parameter's scalar type ("Integer", "Long", "Single",
+  // "Double", "Currency", "Date", "String", "Boolean"; other types pass unchanged); the
+  // handler gets one argument per parameter, Empty for omitted ones; in/out arguments the
+  // caller supplied are written back.
   Variant Call(const MemberInfo& member, Arguments& args) const;
 
  private:
@@ -56,11 +63,13 @@ class Dispatch {
   virtual const MemberTable& Members() const = 0;
   virtual std::string ClassName() const = 0;
 
-  // Raise 438 when the member does not exist, 450 on a wrong argument count.
+  // Raise 438 when the member does not exist, 450 on a wrong argument count. A property get
+  // may be answered by a method and a method call by a property get, as scripting hosts do.
   Variant Invoke(std::string_view name, MemberKind kind, Arguments& args);
   Variant Invoke(int32_t dispid, MemberKind kind, Arguments& args);
 
   Variant GetProperty(std::string_view name);
+  // Uses the put; an object value falls back to the put by reference when there is no put.
   void PutProperty(std::string_view name, const Variant& value);
 };
 
@@ -75,7 +84,7 @@ class EventSource {
  public:
   using Sink = std::function<void(int32_t dispid, const Arguments& args)>;
   int Advise(Sink sink);  // returns a cookie
-  void Unadvise(int cookie);
+  void Unadvise(int cookie);  // an unknown cookie is ignored
   void Fire(int32_t dispid, const Arguments& args) const;
 
  private:

@@ -34,5 +34,11 @@ class AutomationError : public std::runtime_error {
 
 // Raises an error: throws AutomationError.
 [[noreturn]] void Raise(int32_t number, std::string source, std::string description);
+// Raises one of the platform's own numbers with its standard English description.
+[[noreturn]] void Raise(int32_t number, std::string source);
+
+// The standard English description of a platform error number
+// ("Overflow", "Type mismatch", ...); other numbers get the generic application text.
+std::string ErrorText(int32_t number);
 
 }  // namespace prefdesk::automation
