@@ -47,6 +47,7 @@ class Connection : public automation::Dispatch,
  private:
   std::string connection_string_;
   sqlite3* db_ = nullptr;
+  mutable std::unique_ptr<automation::MemberTable> members_;
 };
 
 }  // namespace prefdesk::ado

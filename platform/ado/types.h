@@ -27,5 +27,9 @@ inline constexpr int kErrOperationNotAllowed = 3704; // operation on a closed re
 inline constexpr int kErrNoCurrentRecord = 3021;     // BOF or EOF is true
 inline constexpr int kErrProvider = -2147467259;     // the engine reported an error (0x80004005)
 inline constexpr int kErrBadFilter = 3001;           // arguments of the wrong type or in conflict
+inline constexpr int kErrNotAllowedInContext = 3219; // e.g. Fields.Append on an open record set
+inline constexpr int kErrObjectInCollection = 3367;  // a field of that name is already appended
+inline constexpr int kErrObjectOpen = 3705;          // Open on an object that is already open
+inline constexpr int kErrConnectionUnusable = 3709;  // no connection, or a closed one
 
 }  // namespace prefdesk::ado

@@ -1,0 +1,49 @@
+// The state behind a Recordset, shared by the record set, its Fields and Field objects.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ado/filter_index.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/dispatch.h"
+
+namespace prefdesk::ado {
+
+struct Recordset::Impl {
+  std::vector<FieldDefinition> fields;
+  filter::Rows rows;
+  bool open = false;
+
+  std::shared_ptr<Connection> connection;
+  std::string source;
+  int cursor_type = adOpenForwardOnly;
+  int lock_type = adLockReadOnly;
+  int cursor_location = adUseServer;
+
+  std::string filter_text;
+  bool filtered = false;
+  std::vector<int> visible;  // rows under the filter, in row order
+  int position = 0;          // among the visible rows; Count() means EOF
+  filter::IndexCache indexes;
+
+  std::unique_ptr<automation::MemberTable> members;
+
+  int Count() const { return filtered ? static_cast<int>(visible.size()) : static_cast<int>(rows.size()); }
+  // The row under the cursor, or -1 at BOF/EOF.
+  int CurrentRow() const {
+    if (position < 0 || position >= Count()) return -1;
+    return filtered ? visible[position] : position;
+  }
+  void RequireOpen() const;
+  // The current row; raises when closed or at BOF/EOF.
+  std::vector<automation::Variant>& Current();
+  // Field position by name (case-blind), or -1.
+  int IndexOf(std::string_view name) const;
+  // Raises 3265 when there is no such field.
+  int RequireField(std::string_view name) const;
+  void SetValue(int field, const automation::Variant& value);
+};
+
+}  // namespace prefdesk::ado
