@@ -44,12 +44,10 @@ class RecordCollection {
     return record;
   }
 
-  // By 1-based position (a number) or by key (a text).
+  // By 1-based position (a number) or by key (a text): Item(1), Item("Accounts").
   RecordRef Item(const automation::Variant& index_or_key) const {
     return records_[IndexOf(index_or_key, "Item")];
   }
-  RecordRef Item(int32_t position) const { return Item(automation::Variant(position)); }
-  RecordRef Item(std::string_view key) const { return Item(automation::Variant(key)); }
 
   int32_t Count() const { return static_cast<int32_t>(records_.size()); }
 
@@ -58,8 +56,6 @@ class RecordCollection {
     records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(at));
     keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(at));
   }
-  void Remove(int32_t position) { Remove(automation::Variant(position)); }
-  void Remove(std::string_view key) { Remove(automation::Variant(key)); }
 
   // "For each" over the records in collection order.
   const std::vector<RecordRef>& NewEnum() const { return records_; }
