@@ -8,9 +8,15 @@
 
 #include "platform/ado/connection.h"
 #include "platform/automation/variant.h"
+#include "src/component/appearance_values.h"
 #include "src/storage/datacenter.h"
 
 namespace prefdesk::component {
+
+class ClsPrefdesk;
+class OptionDialog;
+class clsTitleInfo;
+class ClsListInfo;
 
 struct SharedState {
   int16_t UserID = 0;
@@ -36,6 +42,17 @@ struct SharedState {
 
   // True when the layout in the dialog came from the local defaults.
   bool ColumnsFromLocalDefaults = false;
+
+  AppearanceValues Appearance;
+
+  // The most recently created instance; any instance's release clears it. Held weakly, so
+  // holding it keeps no instance alive.
+  std::weak_ptr<ClsPrefdesk> Instance;
+  // The single options dialog, created on first use; a held dialog has its window loaded.
+  std::shared_ptr<OptionDialog> Dialog;
+  // The module-level record objects the Startup tab fills; the dialog's clean-up releases them.
+  std::shared_ptr<clsTitleInfo> TitleInfo;
+  std::shared_ptr<ClsListInfo> ListInfo;
 };
 
 // The calling thread's state.

@@ -1,0 +1,39 @@
+#include "src/component/option_dialog.h"
+
+#include "platform/automation/error.h"
+#include "src/component/shared_state.h"
+
+namespace prefdesk::component {
+
+namespace {
+
+// "ActiveX component can't create object"
+constexpr int32_t kErrCannotCreateObject = 429;
+
+OptionDialogFactory& Factory() {
+  static OptionDialogFactory factory;
+  return factory;
+}
+
+}  // namespace
+
+void RegisterOptionDialogFactory(OptionDialogFactory factory) { Factory() = std::move(factory); }
+
+std::shared_ptr<OptionDialog> LoadedOptionDialog() {
+  SharedState& state = State();
+  if (state.Dialog) return state.Dialog;
+  if (!Factory()) {
+    automation::Raise(kErrCannotCreateObject, "frmOption", "The options window is not available");
+  }
+  std::shared_ptr<OptionDialog> dialog = Factory()();
+  if (!dialog) {
+    automation::Raise(kErrCannotCreateObject, "frmOption", "The options window could not be created");
+  }
+  dialog->Load();
+  state.Dialog = dialog;
+  return dialog;
+}
+
+void ReleaseOptionDialog() { State().Dialog.reset(); }
+
+}  // namespace prefdesk::component

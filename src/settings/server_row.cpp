@@ -1,0 +1,18 @@
+#include "src/settings/server_row.h"
+
+#include "platform/automation/error.h"
+#include "src/component/shared_state.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::settings {
+
+bool OpenServerRow(const storage::DataCenterRef& dc, std::shared_ptr<ado::Recordset>& rs,
+                   const std::string& sql) {
+  if (storage::Require(dc).OpenRecordsetByString(rs, sql) < 0) return false;
+  if (!rs) automation::Raise(automation::kErrObjectRequired, "OpenRecordsetByString");
+  return !rs->IsEOF() && !rs->IsBOF();
+}
+
+std::string UserIdText() { return storage::SqlInt(component::State().UserID); }
+
+}  // namespace prefdesk::settings
