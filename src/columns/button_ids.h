@@ -31,8 +31,8 @@ void ClearButtonIdTables();
 
 // Sets HButtonID to the id of the first title named TitleName (exact comparison) and, when
 // ListName is not empty, VButtonID to the id of the last list of that title id named ListName.
-// Ids without a match keep their values. True when the collections are missing or a call on
-// them failed; nothing is shown.
+// Ids without a match keep their values. True when the collections are missing (not loaded);
+// nothing is shown.
 bool LookupButtonIDs(const std::string& TitleName, const std::string& ListName,
                      int16_t& HButtonID, int16_t& VButtonID);
 
