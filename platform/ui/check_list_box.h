@@ -1,7 +1,8 @@
 // A list box with a check box per item. Putting a check mark fires ItemCheck(index) and
 // changes nothing else (every put fires, also one that keeps the mark). A person's click on
 // an item's box first makes the item current (Click, when it was not current) and then
-// toggles its mark (ItemCheck). Member by name besides the list's: Selected(Index) (get/put).
+// toggles its mark (ItemCheck). Members by name besides the list's: Selected(Index) (get/put),
+// Text (get: the current item's text).
 #pragma once
 
 #include <functional>

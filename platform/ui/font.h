@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/automation/dispatch.h"
+#include "platform/ui/errors.h"
 
 namespace prefdesk::ui {
 

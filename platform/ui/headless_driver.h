@@ -65,8 +65,9 @@ class HeadlessDriver : public FrontEnd {
   WindowHandle LockedHandle() const { return locked_; }
   int DoEventsCalls() const { return do_events_calls_; }
   int Beeps() const { return beeps_; }
-  // A repaint is counted for each change of a control or window that is not under the
-  // update lock, and once for the locked one when it is unlocked after changes.
+  // A repaint is counted for each change of a control or window shown on screen that is not
+  // under the update lock (the locked window, its controls and what they contain), and once
+  // for the locked one when it is unlocked after changes; and for each showing of a window.
   int Repaints() const { return repaints_; }
   int RepaintsOf(WindowHandle handle) const;
   // Depth of modal windows now being run.
@@ -88,6 +89,8 @@ class HeadlessDriver : public FrontEnd {
  private:
   const Script* ScriptFor(const std::string& window_name) const;
   void Repaint(WindowHandle handle);
+  // True when the control, a container around it or its window is locked.
+  bool UnderLock(const Control& control) const;
 
   std::map<std::string, Script> scripts_;  // keyed by upper-cased name
   Script default_script_;

@@ -6,8 +6,8 @@
 // Clearing the list or removing the current item leaves ListIndex -1 without a Click.
 //
 // Members by name: AddItem(Item, [Index]), RemoveItem(Index), Clear(), ListCount (get),
-// List(Index) (get/put), ItemData(Index) (get/put), NewIndex (get), ListIndex (get/put),
-// Text (get). An index out of range raises 381; a ListIndex below -1 or past the end raises 380.
+// List(Index) (get/put), ItemData(Index) (get/put), NewIndex (get), ListIndex (get/put).
+// An index out of range raises 381; a ListIndex below -1 or past the end raises 380.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +16,9 @@
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui/errors.h"
 
 namespace prefdesk::ui {
-
-// Error numbers the list controls raise.
-inline constexpr int32_t kErrInvalidPropertyValue = 380;
-inline constexpr int32_t kErrInvalidPropertyArrayIndex = 381;
 
 class ListControl : public Control {
  public:

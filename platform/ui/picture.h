@@ -2,6 +2,7 @@
 // comes from and its size; a renderer loads the image itself.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/automation/dispatch.h"
@@ -34,5 +35,9 @@ class Picture : public automation::Dispatch {
   int height_;
   automation::MemberTable members_;
 };
+
+// The picture a value holds: nullptr for Empty or Nothing; raises 13 for anything else that
+// is not a picture object.
+std::shared_ptr<Picture> PictureFrom(const automation::Variant& value);
 
 }  // namespace prefdesk::ui

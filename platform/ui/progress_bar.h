@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/control.h"
+#include "platform/ui/errors.h"
 
 namespace prefdesk::ui {
 

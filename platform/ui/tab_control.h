@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui/errors.h"
 
 namespace prefdesk::ui {
 

@@ -21,6 +21,7 @@
 #include "platform/automation/dispatch.h"
 #include "platform/automation/error.h"
 #include "platform/ui/control.h"
+#include "platform/ui/errors.h"
 #include "platform/ui/font.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/services.h"
