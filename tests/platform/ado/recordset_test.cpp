@@ -1,0 +1,174 @@
+#include "platform/ado/recordset.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ado/connection.h"
+#include "platform/ado/types.h"
+#include "platform/automation/error.h"
+#include "test_database.h"
+
+namespace prefdesk::ado {
+namespace {
+
+using automation::AutomationError;
+using automation::Variant;
+using testing::TestDatabase;
+
+int ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const AutomationError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+// A disconnected set the way the layout code builds one.
+std::shared_ptr<Recordset> NewLayoutSet() {
+  auto rs = Recordset::Create();
+  rs->GetFields().Append("TitleName", adBSTR, 0, -1);
+  rs->GetFields().Append("TitleOrder", adInteger, 0, -1);
+  rs->GetFields().Append("TitleVisible", adBoolean, 0, -1);
+  rs->Open("", nullptr, -1, -1, -1);
+  return rs;
+}
+
+TEST(DisconnectedSet, StartsEmptyThenHoldsAddedRowsInOrder) {
+  auto rs = NewLayoutSet();
+  EXPECT_EQ(rs->State(), adStateOpen);
+  EXPECT_TRUE(rs->IsEOF());
+  EXPECT_TRUE(rs->IsBOF());
+  EXPECT_EQ(rs->RecordCount(), 0);
+
+  for (int i = 1; i <= 3; ++i) {
+    rs->AddNew();
+    EXPECT_TRUE(rs->Collect("TitleName").IsNull());  // a new row starts null
+    rs->GetFields().Item("titlename").SetValue(Variant("T" + std::to_string(i)));
+    rs->SetCollect("TitleOrder", Variant(int32_t{i}));
+    rs->Update();
+    EXPECT_EQ(rs->AbsolutePosition(), i);  // the new row is current
+  }
+  EXPECT_EQ(rs->RecordCount(), 3);
+  rs->MoveFirst();
+  std::vector<std::string> names;
+  for (; !rs->IsEOF(); rs->MoveNext()) names.push_back(*(*rs)["TitleName"].Get<std::string>());
+  EXPECT_EQ(names, (std::vector<std::string>{"T1", "T2", "T3"}));
+  EXPECT_FALSE(rs->IsBOF());
+  EXPECT_EQ(ErrorOf([&] { rs->MoveNext(); }), kErrNoCurrentRecord);
+  EXPECT_EQ(ErrorOf([&] { (void)(*rs)["TitleName"]; }), kErrNoCurrentRecord);
+}
+
+TEST(DisconnectedSet, TypedFieldsCoerceWhatTheyAreGivenAndKeepNull) {
+  auto rs = NewLayoutSet();
+  rs->AddNew();
+  rs->SetCollect("TitleName", Variant(int32_t{42}));
+  rs->SetCollect("TitleOrder", Variant("7"));
+  rs->SetCollect("TitleVisible", Variant(int32_t{-1}));
+  EXPECT_EQ((*rs)["TitleName"], Variant("42"));
+  EXPECT_EQ((*rs)["TitleOrder"], Variant(int32_t{7}));
+  EXPECT_EQ((*rs)["TitleVisible"], Variant(true));
+  rs->SetCollect("TitleOrder", Variant());
+  rs->SetCollect("TitleName", Variant::Null());
+  EXPECT_TRUE((*rs)["TitleOrder"].IsNull());
+  EXPECT_TRUE((*rs)["TitleName"].IsNull());
+  EXPECT_EQ(ErrorOf([&] { rs->SetCollect("TitleOrder", Variant("seven")); }),
+            automation::kErrTypeMismatch);
+}
+
+TEST(DisconnectedSet, FieldsAreFoundByNameWithoutCaseAndByPosition) {
+  auto rs = NewLayoutSet();
+  const Fields& fields = rs->GetFields();
+  EXPECT_EQ(fields.Count(), 3);
+  EXPECT_EQ(fields.IndexOf("TITLEORDER"), 1);
+  EXPECT_EQ(fields.IndexOf("Missing"), -1);
+  EXPECT_EQ(fields.Item(2).Name(), "TitleVisible");
+  EXPECT_EQ(fields.Item("titlevisible").Type(), adBoolean);
+  EXPECT_EQ(ErrorOf([&] { fields.Item("Missing"); }), kErrItemNotFound);
+  EXPECT_EQ(ErrorOf([&] { fields.Item(3); }), kErrItemNotFound);
+  EXPECT_EQ(ErrorOf([&] { rs->GetFields().Append("More", adBSTR); }), kErrNotAllowedInContext);
+}
+
+TEST(DisconnectedSet, AppendRefusesADuplicateNameAndOpenNeedsFields) {
+  auto rs = Recordset::Create();
+  rs->GetFields().Append("A", adBSTR);
+  EXPECT_EQ(ErrorOf([&] { rs->GetFields().Append("a", adInteger); }), kErrObjectInCollection);
+  EXPECT_EQ(ErrorOf([] { Recordset::Create()->Open(); }), kErrBadFilter);
+}
+
+TEST(Recordset, AbsolutePositionRoundTrips) {
+  auto rs = Recordset::FromRows({{"N", adInteger, 0}},
+                                {{Variant(int32_t{10})}, {Variant(int32_t{20})}, {Variant(int32_t{30})}});
+  EXPECT_EQ(rs->AbsolutePosition(), 1);
+  rs->MoveNext();
+  rs->MoveNext();
+  const int saved = rs->AbsolutePosition();
+  EXPECT_EQ(saved, 3);
+  rs->MoveFirst();
+  rs->SetAbsolutePosition(saved);
+  EXPECT_EQ((*rs)["N"], Variant(int32_t{30}));
+  rs->MoveNext();
+  EXPECT_EQ(rs->AbsolutePosition(), -3);  // EOF
+  EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(4); }), kErrBadFilter);
+  EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(0); }), kErrBadFilter);
+}
+
+TEST(Recordset, EveryOperationOnAClosedSetRaises3704) {
+  auto rs = NewLayoutSet();
+  rs->AddNew();
+  rs->Close();
+  EXPECT_EQ(rs->State(), adStateClosed);
+  const std::vector<std::function<void()>> ops = {
+      [&] { rs->IsEOF(); },          [&] { rs->IsBOF(); },
+      [&] { rs->RecordCount(); },    [&] { rs->MoveFirst(); },
+      [&] { rs->MoveNext(); },       [&] { rs->AbsolutePosition(); },
+      [&] { rs->SetAbsolutePosition(1); }, [&] { rs->SetFilter("TitleOrder = 1"); },
+      [&] { rs->AddNew(); },         [&] { rs->Update(); },
+      [&] { rs->Collect("TitleName"); }, [&] { rs->SetCollect("TitleName", Variant("x")); },
+      [&] { rs->GetFields().Item(0).Value(); }, [&] { rs->Close(); }};
+  for (size_t i = 0; i < ops.size(); ++i) EXPECT_EQ(ErrorOf(ops[i]), kErrOperationNotAllowed) << i;
+  // A disconnected set keeps its fields and opens again, empty.
+  rs->Open();
+  EXPECT_EQ(rs->GetFields().Count(), 3);
+  EXPECT_EQ(rs->RecordCount(), 0);
+}
+
+TEST(Recordset, OpensFromPropertiesSetBeforeAndFromATableByName) {
+  TestDatabase db(
+      "CREATE TABLE DefaultScreenStyle(Name TEXT, Size INTEGER);"
+      "INSERT INTO DefaultScreenStyle VALUES ('Classic', 9), ('Large', 12);");
+  auto connection = db.Connect();
+
+  auto rs = Recordset::Create();
+  rs->SetActiveConnection(connection);
+  rs->SetSource("Select Name From DefaultScreenStyle Where Size > 10");
+  rs->SetLockType(adLockReadOnly);
+  rs->SetCursorType(adOpenStatic);
+  rs->SetCursorLocation(adUseClient);
+  rs->Open("", nullptr, -1, -1, -1);
+  ASSERT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ((*rs)["Name"], Variant("Large"));
+  EXPECT_EQ(ErrorOf([&] { rs->Open(); }), kErrObjectOpen);
+  rs->Close();
+  EXPECT_EQ(rs->GetFields().Count(), 0);
+
+  auto table = Recordset::Create();
+  table->SetActiveConnection(connection);
+  table->Open("DefaultScreenStyle", nullptr, -1, -1, adCmdTable);
+  EXPECT_EQ(table->RecordCount(), 2);
+  EXPECT_EQ(table->GetFields().Count(), 2);
+}
+
+TEST(Recordset, OpenWithASourceNeedsAnOpenConnection) {
+  auto rs = Recordset::Create();
+  auto closed = Connection::Create();
+  EXPECT_EQ(ErrorOf([&] { rs->Open("Select 1", closed); }), kErrConnectionUnusable);
+  EXPECT_EQ(rs->State(), adStateClosed);
+}
+
+TEST(Recordset, FromRowsRefusesRowsOfTheWrongWidth) {
+  EXPECT_EQ(ErrorOf([] { Recordset::FromRows({{"A", adBSTR, 0}}, {{Variant("x"), Variant("y")}}); }),
+            kErrBadFilter);
+}
+
+}  // namespace
+}  // namespace prefdesk::ado

@@ -1,0 +1,137 @@
+// Values read from SQLite take the type of their column's declaration.
+#include <gtest/gtest.h>
+
+#include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+#include "platform/ado/types.h"
+#include "platform/automation/conversions.h"
+#include "test_database.h"
+
+namespace prefdesk::ado {
+namespace {
+
+using automation::Variant;
+using automation::VarType;
+using testing::TestDatabase;
+
+constexpr const char* kSchema = R"(
+CREATE TABLE typed(
+  i INTEGER, s SMALLINT, l LONG, b BOOLEAN, y YESNO, r REAL, d DOUBLE, c CURRENCY,
+  dt DATETIME, t TEXT, v VARCHAR(50), n NVARCHAR(20));
+INSERT INTO typed VALUES (7, 2, 5000000000, 1, 0, 2.5, 3, 12.3456,
+  '08:30:00', 'text', 'varchar', 'nvarchar');
+INSERT INTO typed VALUES (NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+CREATE TABLE times(dt DATETIME);
+INSERT INTO times VALUES ('8:30'), ('2026-12-05'), ('2026-12-05 08:30:15'), (45000.5), ('not a date');
+)";
+
+TEST(Typing, DeclaredTypesGiveFieldTypesAndSizes) {
+  TestDatabase db(kSchema);
+  auto rs = db.Connect()->Execute("Select * From typed");
+  const auto& f = rs->GetFields();
+  const std::pair<const char*, int> expected[] = {
+      {"i", adInteger}, {"s", adInteger}, {"l", adInteger}, {"b", adBoolean}, {"y", adBoolean},
+      {"r", adDouble},  {"d", adDouble},  {"c", adCurrency}, {"dt", adDate},  {"t", adVarWChar},
+      {"v", adVarWChar}, {"n", adVarWChar}};
+  ASSERT_EQ(f.Count(), 12);
+  for (const auto& [name, type] : expected) EXPECT_EQ(f.Item(name).Type(), type) << name;
+  EXPECT_EQ(f.Item("t").DefinedSize(), 0);
+  EXPECT_EQ(f.Item("v").DefinedSize(), 50);
+  EXPECT_EQ(f.Item("n").DefinedSize(), 20);
+  EXPECT_EQ(f.Item(0).Name(), "i");
+}
+
+TEST(Typing, StoredValuesBecomeVariantsOfTheColumnType) {
+  TestDatabase db(kSchema);
+  auto rs = db.Connect()->Execute("Select * From typed");
+  const Recordset& row = *rs;
+  EXPECT_EQ(row["i"], Variant(int32_t{7}));
+  EXPECT_EQ(row["l"], Variant(5000000000.0));  // wider than 32 bits
+  EXPECT_EQ(row["b"], Variant(true));
+  EXPECT_EQ(row["y"], Variant(false));
+  EXPECT_EQ(row["r"], Variant(2.5));
+  EXPECT_EQ(row["d"], Variant(3.0));
+  EXPECT_EQ(row["c"], Variant(automation::Currency{123456}));
+  EXPECT_EQ(row["dt"], Variant(automation::TimeSerial(8, 30, 0)));
+  EXPECT_EQ(row["v"], Variant("varchar"));
+  rs->MoveNext();
+  for (int i = 0; i < rs->GetFields().Count(); ++i) {
+    EXPECT_TRUE(rs->GetFields().Item(i).Value().IsNull()) << i;
+  }
+}
+
+TEST(Typing, DateColumnsReadTimesDatesAndSerials) {
+  TestDatabase db(kSchema);
+  auto rs = db.Connect()->Execute("Select dt From times");
+  std::vector<Variant> values;
+  for (; !rs->IsEOF(); rs->MoveNext()) values.push_back((*rs)["dt"]);
+  ASSERT_EQ(values.size(), 5u);
+  EXPECT_EQ(values[0], Variant(automation::TimeSerial(8, 30, 0)));
+  EXPECT_EQ(values[1], Variant(automation::DateFromParts(2026, 12, 5, 0, 0, 0)));
+  EXPECT_EQ(values[2], Variant(automation::DateFromParts(2026, 12, 5, 8, 30, 15)));
+  EXPECT_EQ(values[3], Variant(automation::Date{45000.5}));
+  EXPECT_EQ(values[4], Variant("not a date"));  // kept, not lost
+}
+
+TEST(Typing, ExpressionsWithoutDeclaredTypeFollowTheStorageClass) {
+  TestDatabase db(kSchema);
+  auto rs = db.Connect()->Execute(
+      "Select Min(i) As MinI, Max(r) As MaxR, 'x' || t As Joined, NULL As NoValue, "
+      "Count(*) As RowTotal From typed");
+  EXPECT_EQ((*rs)["MinI"], Variant(int32_t{7}));
+  EXPECT_EQ((*rs)["MaxR"], Variant(2.5));
+  EXPECT_EQ((*rs)["Joined"], Variant("xtext"));
+  EXPECT_TRUE((*rs)["NoValue"].IsNull());
+  EXPECT_EQ((*rs)["RowTotal"], Variant(int32_t{2}));
+  EXPECT_EQ(rs->GetFields().Item("MinI").Type(), adInteger);
+  EXPECT_EQ(rs->GetFields().Item("MaxR").Type(), adDouble);
+  EXPECT_EQ(rs->GetFields().Item("Joined").Type(), adVarWChar);
+}
+
+// The shapes of statement the local readers send: True, Is NULL, parenthesised outer joins,
+// sub-queries in From, aggregates over an empty selection.
+TEST(Typing, LocalReaderStatementShapesRunAndKeepTypesThroughJoins) {
+  TestDatabase db(R"(
+CREATE TABLE BarTitle(TitleID INTEGER, TitleName TEXT, Visible BOOLEAN, DefaultOrder INTEGER);
+CREATE TABLE BarList(ListID INTEGER, TitleID INTEGER, ParentID INTEGER, ListName TEXT,
+                     DefaultVisible BOOLEAN, DefaultOrder INTEGER);
+INSERT INTO BarTitle VALUES (1, 'Sales', 1, 2), (2, 'Service', 0, 1), (3, 'Empty', 1, 3);
+INSERT INTO BarList VALUES (10, 1, 0, 'Leads', 1, 1), (11, 1, NULL, 'Deals', 0, 2),
+                           (12, 1, 10, 'Hot', 1, 1), (20, 2, 0, 'Cases', 1, 1);
+)");
+  auto connection = db.Connect();
+  auto orders = connection->Execute(
+      "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
+      "From BarList Where ( ParentID Is NULL Or ParentID = 0 )");
+  EXPECT_EQ((*orders)["MinDefaultOrder"], Variant(int32_t{1}));
+  EXPECT_EQ((*orders)["MaxDefaultOrder"], Variant(int32_t{2}));
+
+  auto none = connection->Execute("Select Min(DefaultOrder) As M From BarList Where ParentID > 99");
+  EXPECT_FALSE(none->IsEOF());
+  EXPECT_TRUE((*none)["M"].IsNull());
+
+  auto joined = connection->Execute(
+      "Select BarTitle.TitleName As TitleName, TempBarList.ListName As ListName, "
+      "TempBarList.DefaultVisible As DefaultVisible "
+      "From BarTitle Left Outer Join ( Select * From BarList Where BarList.ParentID = 0 ) TempBarList "
+      "On BarTitle.TitleID=TempBarList.TitleID Order By TitleName ASC,ListName ASC");
+  ASSERT_EQ(joined->RecordCount(), 3);
+  EXPECT_EQ(joined->GetFields().Item("DefaultVisible").Type(), adBoolean);
+  EXPECT_EQ((*joined)["TitleName"], Variant("Empty"));
+  EXPECT_TRUE((*joined)["ListName"].IsNull());
+  joined->MoveNext();
+  EXPECT_EQ((*joined)["ListName"], Variant("Leads"));
+  EXPECT_EQ((*joined)["DefaultVisible"], Variant(true));
+
+  auto sons = connection->Execute(
+      "Select c.TitleName As TitleName, a.ListName As ListName, b.ListName As ListSonName "
+      "From ( BarList a  Left Outer Join BarList b On a.ListID=b.ParentID ) "
+      " Inner Join BarTitle c On a.TitleID=c.TitleID Order By a.ListName ASC, b.ListName ASC");
+  EXPECT_EQ(sons->RecordCount(), 4);
+
+  auto visible = connection->Execute("Select TitleName From BarTitle Where Visible=True Order By TitleID");
+  EXPECT_EQ(visible->RecordCount(), 2);
+}
+
+}  // namespace
+}  // namespace prefdesk::ado
