@@ -73,12 +73,14 @@ class ColumnsTab {
   enum class Move { Top, Up, Down, Bottom };
   void WireEvents();
 
-  // Loading (columns_tab_load.cpp).
+  // Loading (columns_tab_load.cpp). Errors raised on the way end the load as a failure.
+  struct LoadIndex;
   bool ReadLayout();
   void TitlePass(bool chinese);
-  bool ListPass();
-  bool LoadTitleLists(const std::string& title_name);
-  bool LoadListSons(const std::string& title_name, const std::string& list_name);
+  void ListPass();
+  void LoadTitleLists(const std::string& title_name, const LoadIndex& index);
+  void LoadListSons(const std::string& title_name, const std::string& list_name,
+                    const LoadIndex& index);
   void CopyLoadedToEdited();
   void CloseRecordsets();
 
@@ -93,6 +95,7 @@ class ColumnsTab {
 
   // Moves (columns_tab_order.cpp).
   void MoveItem(ui::CheckListBox& list, Move move);
+  bool& GuardOf(const ui::CheckListBox& list);
   void RenumberTitles();
   void RenumberLists();
   void RenumberListSons();

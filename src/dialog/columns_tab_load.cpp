@@ -1,0 +1,203 @@
+// Loading of the Column tab: the layout from the readers, the title list, the loading records
+// with their list and second-level positions, and the working copy.
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "platform/automation/error.h"
+#include "platform/ui/check_list_box.h"
+#include "src/columns/default_layout.h"
+#include "src/columns/main_option_column.h"
+#include "src/columns/user_layout.h"
+#include "src/component/shared_state.h"
+#include "src/dialog/columns_tab.h"
+#include "src/dialog/columns_tab_rows.h"
+#include "src/resources/strings.h"
+#include "src/storage/local_query.h"
+
+namespace prefdesk::dialog {
+
+using automation::Variant;
+using namespace columns_tab;
+
+// The loading records by their names, so that the list and second-level passes reach them
+// without scanning the collection for every row.
+struct ColumnsTab::LoadIndex {
+  // Every record of a title and first-level list.
+  std::map<std::pair<std::string, std::string>, std::vector<columns::clsMainOptionColumn*>> lists;
+  // The first record of a title, first-level list and second-level list.
+  std::map<std::tuple<std::string, std::string, std::string>, columns::clsMainOptionColumn*> sons;
+
+  explicit LoadIndex(const columns::clsMainOptionColumns& records) {
+    for (const auto& record : records) {
+      lists[{record->TitleName, record->ListName}].push_back(record.get());
+      sons.try_emplace({record->TitleName, record->ListName, record->ListSonName}, record.get());
+    }
+  }
+};
+
+namespace {
+
+// "Field=NULL" for a null name, else "Field='name'".
+std::string NameOrNullCondition(std::string_view field, const Variant& name) {
+  if (name.IsNull()) return std::string(field) + "=NULL";
+  return NameCondition(field, TextOf(name));
+}
+
+}  // namespace
+
+bool ColumnsTab::LoadColumnValue() {
+  try {
+    const bool chinese = resources::IsChinese();
+    *loaded_ = columns::clsMainOptionColumns();
+    if (ReadLayout()) {
+      CloseRecordsets();
+      return true;
+    }
+    TitlePass(chinese);
+    ListPass();
+    CopyLoadedToEdited();
+    if (controls_.lstGrandFather->ListCount() > 0) controls_.lstGrandFather->SetListIndex(0);
+    return false;
+  } catch (const automation::AutomationError&) {
+    CloseRecordsets();
+    return true;
+  }
+}
+
+// The user's own layout; the factory layout when he has none or it holds no rows.
+bool ColumnsTab::ReadLayout() {
+  component::SharedState& state = component::State();
+  auto read_defaults = [&] {
+    return columns::GetDefValColumnsVisible(state.DataCenter, state.BaseConn, title_lists_,
+                                            list_sons_, title_min_, title_max_, list_min_,
+                                            list_max_, son_min_, son_max_);
+  };
+  if (columns::tagGetSvrValColumnsVisible(state.DataCenter, state.BaseConn, title_lists_,
+                                          list_sons_, title_min_, title_max_, list_min_,
+                                          list_max_, son_min_, son_max_) &&
+      read_defaults()) {
+    return true;
+  }
+  auto holds_no_rows = [](const std::shared_ptr<ado::Recordset>& rs) {
+    return !IsOpen(rs) || rs->RecordCount() == 0;
+  };
+  if (holds_no_rows(title_lists_) || holds_no_rows(list_sons_)) return read_defaults();
+  return false;
+}
+
+// One title item per title, one list record per title-list row and behind it one son record
+// per second-level row of that list, all in title position order.
+void ColumnsTab::TitlePass(bool chinese) {
+  ado::Recordset& rs = *title_lists_;
+  ado::Recordset& sons = *list_sons_;
+  ui::CheckListBox& titles = *controls_.lstGrandFather;
+  const std::string title_caption_field = CaptionField("TitleCaption", chinese);
+  const std::string list_caption_field = CaptionField("ListCaption", chinese);
+  const std::string son_caption_field = CaptionField("ListSonCaption", chinese);
+  std::string last_title;
+  ForEachRowByPosition(rs, "TitleOrder", title_min_, title_max_, [&] {
+    const Variant& title_name = rs["TitleName"];
+    if (Present(title_name) && TextOf(title_name) != last_title) {
+      last_title = TextOf(title_name);
+      const int index = titles.AddItem(TextOf(rs[title_caption_field]));
+      const Variant& visible = rs["TitleVisible"];
+      title_guard_ = false;
+      if (Present(visible)) titles.SetSelected(index, automation::CBool(visible));
+      title_guard_ = true;
+    }
+    const std::string title = TextOf(title_name);
+    const std::string list = TextOf(rs["ListName"]);
+    const std::string title_caption = TextOf(rs[title_caption_field]);
+    const std::string list_caption = TextOf(rs[list_caption_field]);
+    const int32_t title_id = LongOf(rs["TitleID"]);
+    const int32_t list_id = LongOf(rs["ListID"]);
+    const bool title_visible = BoolOf(rs["TitleVisible"]);
+    const int32_t title_pos = LongOf(rs["TitleOrder"]);
+    const bool list_visible = BoolOf(rs["ListVisible"]);
+    const bool default_visible = BoolOf(rs["DefaultVisible"]);
+    const int32_t list_pos = LongOf(rs["ListOrder"]);
+    loaded_->Add(title, title_id, list, list_id, "", 0, title_caption, list_caption, "",
+                 title_visible, title_pos, list_visible, default_visible, list_pos, false, 0);
+
+    sons.SetFilter(NameOrNullCondition("TitleName", title_name) + " And " +
+                   NameOrNullCondition("ListName", rs["ListName"]));
+    if (sons.RecordCount() > 0) {
+      ForEachRow(sons, [&] {
+        loaded_->Add(title, title_id, list, list_id, TextOf(sons["ListSonName"]),
+                     LongOf(sons["ListSonID"]), title_caption, list_caption,
+                     TextOf(sons[son_caption_field]), title_visible, title_pos, list_visible,
+                     default_visible, list_pos, BoolOf(sons["ListSonVisible"]),
+                     LongOf(sons["ListSonOrder"]));
+      });
+    }
+    sons.SetFilter("");
+  });
+}
+
+// Each title once, in title position order: its lists' visibility and positions, and those
+// of their second-level lists, from the record sets into the loading records.
+void ColumnsTab::ListPass() {
+  ado::Recordset& rs = *title_lists_;
+  const LoadIndex index(*loaded_);
+  std::string last_title;
+  ForEachRowByPosition(rs, "TitleOrder", title_min_, title_max_, [&] {
+    const Variant& title_name = rs["TitleName"];
+    if (!Present(title_name) || TextOf(title_name) == last_title) return;
+    last_title = TextOf(title_name);
+    const int position = rs.AbsolutePosition();
+    LoadTitleLists(last_title, index);
+    rs.SetAbsolutePosition(position);
+  });
+}
+
+void ColumnsTab::LoadTitleLists(const std::string& title_name, const LoadIndex& index) {
+  ado::Recordset& rs = *title_lists_;
+  rs.SetFilter(NameCondition("TitleName", title_name));
+  ForEachRowByPosition(rs, "ListOrder", list_min_, list_max_, [&] {
+    const std::string list_name = TextOf(rs["ListName"]);
+    const auto records = index.lists.find({title_name, list_name});
+    if (records != index.lists.end()) {
+      const bool list_visible = BoolOf(rs["ListVisible"]);
+      const bool default_visible = BoolOf(rs["DefaultVisible"]);
+      const int32_t list_pos = LongOf(rs["ListOrder"]);
+      for (columns::clsMainOptionColumn* record : records->second) {
+        record->ListVisible = list_visible;
+        record->DefaultVisible = default_visible;
+        record->ListPos = list_pos;
+      }
+    }
+    LoadListSons(title_name, list_name, index);
+  });
+  rs.SetFilter("");
+}
+
+void ColumnsTab::LoadListSons(const std::string& title_name, const std::string& list_name,
+                              const LoadIndex& index) {
+  ado::Recordset& sons = *list_sons_;
+  sons.SetFilter(NameCondition("TitleName", title_name) + " And " +
+                 NameCondition("ListName", list_name));
+  ForEachRowByPosition(sons, "ListSonOrder", son_min_, son_max_, [&] {
+    const auto record = index.sons.find({title_name, list_name, TextOf(sons["ListSonName"])});
+    if (record == index.sons.end()) return;
+    record->second->ListSonVisible = BoolOf(sons["ListSonVisible"]);
+    record->second->ListSonPos = LongOf(sons["ListSonOrder"]);
+  });
+  sons.SetFilter("");
+}
+
+void ColumnsTab::CopyLoadedToEdited() {
+  *edited_ = columns::clsMainOptionColumns();
+  for (const auto& r : *loaded_) {
+    edited_->Add(r->TitleName, r->TitleID, r->ListName, r->ListID, r->ListSonName, r->ListSonID,
+                 r->TitleCaption, r->ListCaption, r->ListSonCaption, r->TitleVisible, r->TitlePos,
+                 r->ListVisible, r->DefaultVisible, r->ListPos, r->ListSonVisible, r->ListSonPos);
+  }
+}
+
+void ColumnsTab::CloseRecordsets() {
+  storage::CloseIfOpen(title_lists_);
+  storage::CloseIfOpen(list_sons_);
+}
+
+}  // namespace prefdesk::dialog
