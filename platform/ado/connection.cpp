@@ -54,15 +54,20 @@ void Connection::SetConnectionString(std::string text) {
 std::string Connection::DataSourceOf(const std::string& connection_string) {
   std::string_view text = Trim(connection_string);
   if (text.find('=') == std::string_view::npos) return std::string(Unquote(text));
+  // key=value pairs separated by ';'; a quoted value may itself hold ';'.
   while (!text.empty()) {
+    size_t eq = text.find('=');
+    if (eq == std::string_view::npos) break;
+    std::string_view key = Trim(text.substr(0, eq));
+    text = Trim(text.substr(eq + 1));
     size_t end = text.find(';');
-    std::string_view pair = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    size_t eq = pair.find('=');
-    if (eq == std::string_view::npos) continue;
-    if (automation::EqualsIgnoreCase(Trim(pair.substr(0, eq)), "Data Source")) {
-      return std::string(Unquote(Trim(pair.substr(eq + 1))));
+    if (!text.empty() && (text.front() == '"' || text.front() == '\'')) {
+      size_t close = text.find(text.front(), 1);
+      if (close != std::string_view::npos) end = text.find(';', close);
     }
+    std::string_view value = Trim(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (automation::EqualsIgnoreCase(key, "Data Source")) return std::string(Unquote(value));
   }
   return "";
 }

@@ -139,7 +139,7 @@ bool Recordset::IsEOF() const {
 
 bool Recordset::IsBOF() const {
   impl_->RequireOpen();
-  return impl_->position < 0 || impl_->Count() == 0;
+  return impl_->Count() == 0;  // the cursor never moves before the first row
 }
 
 int Recordset::RecordCount() const {

@@ -33,7 +33,7 @@ struct Recordset::Impl {
   int Count() const { return filtered ? static_cast<int>(visible.size()) : static_cast<int>(rows.size()); }
   // The row under the cursor, or -1 at BOF/EOF.
   int CurrentRow() const {
-    if (position < 0 || position >= Count()) return -1;
+    if (position >= Count()) return -1;
     return filtered ? visible[position] : position;
   }
   void RequireOpen() const;

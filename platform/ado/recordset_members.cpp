@@ -93,7 +93,11 @@ const automation::MemberTable& Recordset::Members() const {
              [self](Arguments&) { return Variant(self->Filter()); });
   table->Add({"Filter", 11, MemberKind::PropertyPut, {{"Value", "Variant"}}, ""},
              [self](Arguments& args) {
-               self->SetFilter(TextArgument(args, 0));
+               const Variant& value = ArgumentAt(args, 0);
+               // The number 0 (adFilterNone) removes the filter like the empty text.
+               const bool none = value.Type() != automation::VarType::String && automation::IsNumeric(value) &&
+                                 automation::CDbl(value) == 0;
+               self->SetFilter(none ? std::string() : TextArgument(args, 0));
                return Done();
              });
   table->Add({"AddNew", 12, MemberKind::Method, {}, ""}, [self](Arguments&) {

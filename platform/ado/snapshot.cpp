@@ -21,8 +21,7 @@ struct Finalizer {
 };
 using StatementPtr = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
-}  // namespace
-
+// Steps a prepared statement to its end, keeping every row.
 Snapshot ReadSnapshot(sqlite3_stmt* statement) {
   Snapshot result;
   const int count = sqlite3_column_count(statement);
@@ -54,6 +53,8 @@ Snapshot ReadSnapshot(sqlite3_stmt* statement) {
   }
   return result;
 }
+
+}  // namespace
 
 std::optional<Snapshot> RunStatements(sqlite3* db, std::string_view sql) {
   std::optional<Snapshot> result;

@@ -1,5 +1,5 @@
-// Reading query results into memory: the rows and typed fields a client-side static record
-// set holds. Also usable by other SQLite code that wants ADO record sets of its statements.
+// Running SQL text and reading query results into memory: the rows and typed fields a
+// client-side static record set holds.
 #pragma once
 
 #include <optional>
@@ -10,7 +10,6 @@
 #include "platform/automation/variant.h"
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace prefdesk::ado {
 
@@ -18,10 +17,6 @@ struct Snapshot {
   std::vector<FieldDefinition> fields;
   std::vector<std::vector<automation::Variant>> rows;
 };
-
-// Steps a prepared statement to its end (it is not finalized). Raises kErrProvider with the
-// engine's message when a step fails.
-Snapshot ReadSnapshot(sqlite3_stmt* statement);
 
 // Runs every statement of `sql` in order. Returns the rows of the first statement that yields
 // columns, or nothing when none does. Raises kErrProvider with the engine's message.

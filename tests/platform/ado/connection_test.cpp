@@ -18,7 +18,8 @@ using testing::TestDatabase;
 TEST(ConnectionString, DataSourceIsFoundWhateverTheCaseAndOtherKeys) {
   EXPECT_EQ(Connection::DataSourceOf("Data Source=/tmp/a.db;"), "/tmp/a.db");
   EXPECT_EQ(Connection::DataSourceOf("Provider=X; data source = /tmp/b b.db ;Mode=Read"), "/tmp/b b.db");
-  EXPECT_EQ(Connection::DataSourceOf("DATA SOURCE=\"/tmp/c;d.db\""), "\"/tmp/c");
+  EXPECT_EQ(Connection::DataSourceOf("DATA SOURCE=\"/tmp/c;d.db\";Mode=1"), "/tmp/c;d.db");
+  EXPECT_EQ(Connection::DataSourceOf("Mode=\"a;b\"; Data Source=/tmp/e.db"), "/tmp/e.db");
   EXPECT_EQ(Connection::DataSourceOf("/tmp/bare.db"), "/tmp/bare.db");
   EXPECT_EQ(Connection::DataSourceOf("Provider=X;"), "");
 }

@@ -60,6 +60,8 @@ TEST(Members, RecordsetOpensFromPropertiesAndFilters) {
   rs->PutProperty("AbsolutePosition", Variant(int32_t{2}));
   Arguments field{Variant("n")};
   EXPECT_EQ(rs->Invoke("Fields", MemberKind::PropertyGet, field), Variant(int32_t{3}));
+  rs->PutProperty("Filter", Variant(int32_t{0}));  // adFilterNone
+  EXPECT_EQ(rs->GetProperty("RecordCount"), Variant(int32_t{3}));
   auto other = Recordset::Create();
   try {
     rs->PutProperty("ActiveConnection", Variant(automation::ObjectRef(other)));
