@@ -17,6 +17,8 @@ class CheckListBox : public ListControl {
   explicit CheckListBox(std::string name);
   std::string ClassName() const override { return "CheckListBox"; }
 
+  std::string Text() const { return CurrentText(); }
+
   bool Selected(int index) const;
   void SetSelected(int index, bool checked);
 
