@@ -71,8 +71,9 @@ const MemberInfo* MemberTable::Find(int32_t dispid, MemberKind kind) const {
 }
 
 Variant MemberTable::Call(const MemberInfo& member, Arguments& args) const {
-  const size_t index = static_cast<size_t>(&member - infos_.data());
-  if (index >= infos_.size()) Raise(kErrMemberNotFound, member.name);
+  size_t index = 0;
+  while (index < infos_.size() && &infos_[index] != &member) ++index;
+  if (index == infos_.size()) Raise(kErrMemberNotFound, member.name);  // not of this table
   if (args.size() < RequiredCount(member) || args.size() > member.params.size()) {
     Raise(kErrWrongArgumentCount, member.name);
   }

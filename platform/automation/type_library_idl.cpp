@@ -118,6 +118,7 @@ std::string WriteTypeLibraryIdl(const TypeLibrary& library) {
   for (const EnumRecord& e : library.enumerations) out += EnumText(e);
   for (const InterfaceRecord& i : library.interfaces) out += InterfaceText(i, library);
   for (const ClassRecord& c : library.classes) out += ClassText(c, library);
+  if (out.ends_with("\n\n")) out.pop_back();  // no blank line before the library's end
   return out + "};\n";
 }
 
