@@ -170,7 +170,9 @@ void TempDatabases::SeedServerLayout(int32_t uid) const {
       "SELECT " + id + ", v.F_VBUTTONID, v.F_HBUTTONID, COALESCE(v.F_PVBUTTONID, 0), "
       "(SELECT COUNT(*) FROM SYSTBLVBUTTON s WHERE s.F_HBUTTONID = v.F_HBUTTONID "
       "AND COALESCE(s.F_PVBUTTONID, 0) = COALESCE(v.F_PVBUTTONID, 0) "
-      "AND s.F_VBUTTONID <= v.F_VBUTTONID), 1, 1, 0, NULL FROM SYSTBLVBUTTON v;");
+      "AND s.F_VBUTTONID <= v.F_VBUTTONID), 1, 1, 0, NULL FROM SYSTBLVBUTTON v;"
+      "UPDATE T_PVBUTTON SET F_ISPRIMARY = 1 WHERE F_UID = " + id +
+      " AND F_PVBUTTONID = 0 AND F_SEQUENCENO = 1;");
 }
 
 }  // namespace prefdesk::test_support

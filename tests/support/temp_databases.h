@@ -52,7 +52,8 @@ class TempDatabases {
   Rows ServerRows(const std::string& sql) const;
 
   // Gives the user the whole catalogue as his layout: every title and list visible, in
-  // catalogue order, first-level lists with F_PVBUTTONID 0, the first title primary.
+  // catalogue order, first-level lists with F_PVBUTTONID 0, the first title primary and the
+  // first list of each title its primary list.
   void SeedServerLayout(int32_t uid) const;
 
  private:

@@ -1,0 +1,151 @@
+// The factory catalogue in both databases: sizes, bilingual captions, orders, default lists,
+// and the value forms the data layer reads.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
+#include "support/temp_databases.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+using test_support::Rows;
+
+class Catalogue : public ::testing::Test {
+ protected:
+  test_support::TempDatabases db_;
+};
+
+TEST_F(Catalogue, HasTheExpectedSizeAtEachLevel) {
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarTitle"), 12);
+  const int64_t first = db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID = 0");
+  const int64_t second = db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID > 0");
+  EXPECT_GE(first, 85);
+  EXPECT_LE(first, 110);
+  EXPECT_GE(second, 180);
+  EXPECT_LE(second, 230);
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID IS NULL"), 0);
+  // Every second-level list hangs under a first-level list of its own title.
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarList s JOIN BarList p ON p.ListID = s.ParentID "
+                         "WHERE p.ParentID = 0 AND p.TitleID = s.TitleID"),
+            second);
+  // The layout the options dialog builds from it: one record per first-level list and one
+  // per second-level list, or one for a first-level list without any.
+  const int64_t layout = first + db_.LocalInt(
+      "SELECT SUM(MAX(1, (SELECT COUNT(*) FROM BarList s WHERE s.ParentID = p.ListID))) "
+      "FROM BarList p WHERE p.ParentID = 0");
+  EXPECT_GE(layout, 340);
+  EXPECT_LE(layout, 366);
+}
+
+TEST_F(Catalogue, NamesAreUniqueWithoutBlanksAndCaptionsBilingual) {
+  for (const char* sql :
+       {"SELECT TitleName, TitleNameChinese, TitleNameEnglish FROM BarTitle",
+        "SELECT ListName, ListNameChinese, ListNameEnglish FROM BarList"}) {
+    SCOPED_TRACE(sql);
+    std::set<std::string> names;
+    for (const auto& row : db_.LocalRows(sql)) {
+      EXPECT_TRUE(names.insert(row[0]).second) << row[0];
+      EXPECT_EQ(row[0].find(' '), std::string::npos) << row[0];
+      EXPECT_FALSE(row[1].empty() || row[1] == "NULL") << row[0];
+      EXPECT_FALSE(row[2].empty() || row[2] == "NULL") << row[0];
+      EXPECT_TRUE(std::any_of(row[1].begin(), row[1].end(),
+                              [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+          << row[0] << " has no Chinese caption";
+    }
+  }
+}
+
+TEST_F(Catalogue, OrdersCountFromOneAtEveryLevel) {
+  EXPECT_EQ(db_.LocalRows("SELECT MIN(DefaultOrder), MAX(DefaultOrder), COUNT(DISTINCT "
+                          "DefaultOrder) FROM BarTitle"),
+            (Rows{{"1", "12", "12"}}));
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM (SELECT TitleID, ParentID FROM BarList "
+                         "GROUP BY TitleID, ParentID HAVING MIN(DefaultOrder) <> 1 OR "
+                         "MAX(DefaultOrder) <> COUNT(*) OR COUNT(DISTINCT DefaultOrder) <> COUNT(*))"),
+            0);
+}
+
+TEST_F(Catalogue, EveryTitleHasAStartableDefaultListOfItsOwn) {
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarTitle t JOIN BarList l ON l.ListName = "
+                         "t.DefaultList AND l.TitleID = t.TitleID AND l.ParentID = 0 AND "
+                         "l.CanStatrup = 1"),
+            12);
+  EXPECT_GT(db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE CanStatrup = 1"), 12);
+  EXPECT_GE(db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE DefaultVisible = 0"), 3);
+  EXPECT_EQ(db_.LocalRows("SELECT t.TitleName, l.ParentID FROM BarList l JOIN BarTitle t ON "
+                          "t.TitleID = l.TitleID WHERE l.ListName = 'HotelExpenses'"),
+            (Rows{{"Expenses", "0"}}));
+}
+
+TEST_F(Catalogue, ViewNamesTheParentOfSecondLevelListsOnly) {
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM ViewBarList"),
+            db_.LocalInt("SELECT COUNT(*) FROM BarList"));
+  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM ViewBarList WHERE ParentName IS NULL"),
+            db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID = 0"));
+  EXPECT_EQ(db_.LocalRows("SELECT TitleName, ParentName FROM ViewBarList WHERE ListName = 'AirFares'"),
+            (Rows{{"Expenses", "TravelExpenses"}}));
+}
+
+TEST_F(Catalogue, ServerCatalogueMatchesTheLocalOne) {
+  EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID, F_HBUTTONNAME, F_HBUTTONLABEL, F_SEQUENCENO "
+                           "FROM SYSTBLHBUTTON ORDER BY F_HBUTTONID"),
+            db_.LocalRows("SELECT TitleID, TitleName, TitleNameEnglish, DefaultOrder FROM "
+                          "BarTitle ORDER BY TitleID"));
+  EXPECT_EQ(db_.ServerRows("SELECT F_VBUTTONID, F_HBUTTONID, F_VBUTTONNAME, F_VBUTTONLABEL, "
+                           "COALESCE(F_PVBUTTONID, 0) FROM SYSTBLVBUTTON ORDER BY F_VBUTTONID"),
+            db_.LocalRows("SELECT ListID, TitleID, ListName, ListNameEnglish, ParentID FROM "
+                          "BarList ORDER BY ListID"));
+  for (const char* table : {"T_PMISC", "T_PSCREENSTYLE", "T_PHBUTTON", "T_PVBUTTON", "T_PQUERY"}) {
+    EXPECT_EQ(db_.ServerInt(std::string("SELECT COUNT(*) FROM ") + table), 0) << table;
+  }
+}
+
+TEST_F(Catalogue, DefaultsReadInTheFormsTheComponentExpects) {
+  auto rs = db_.Local()->Execute(
+      "Select MaxHistoricalRecords, AppointmentStartDayTime, AppointmentEndDayTime, "
+      "ExpenseChargeNumber, ExpenseCashAdvance From DefaultOtherStyle");
+  ASSERT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ(automation::CLng((*rs)["MaxHistoricalRecords"]), 10);
+  EXPECT_EQ(rs->GetFields().Item("AppointmentStartDayTime").Type(), ado::adDate);
+  const automation::Date start = automation::CDate((*rs)["AppointmentStartDayTime"]);
+  EXPECT_EQ(automation::Hour(start), 8);
+  EXPECT_EQ(automation::Minute(start), 30);
+  EXPECT_LT(start, automation::CDate((*rs)["AppointmentEndDayTime"]));
+  EXPECT_EQ(automation::CStr((*rs)["ExpenseChargeNumber"]), "EXP-0001");
+  EXPECT_EQ(rs->GetFields().Item("ExpenseCashAdvance").Type(), ado::adCurrency);
+  EXPECT_EQ(automation::CCur((*rs)["ExpenseCashAdvance"]).scaled, 500 * 10000);
+
+  auto lists = db_.Local()->Execute("Select Visible, CanStatrup From BarList Where ListName='HotelExpenses'");
+  EXPECT_EQ(lists->GetFields().Item("Visible").Type(), ado::adBoolean);
+  EXPECT_EQ((*lists)["CanStatrup"], automation::Variant(true));
+}
+
+TEST_F(Catalogue, SchemeNameFieldHasItsDefinedSize) {
+  std::shared_ptr<ado::Recordset> rs;
+  ASSERT_GE(db_.Server()->OpenRecordsetByString(rs, "Select * from T_PSCREENSTYLE where F_UID=1"), 0);
+  EXPECT_EQ(rs->GetFields().Item("ScreenStyleName").DefinedSize(), 50);
+  EXPECT_GE(rs->GetFields().IndexOf("FontSizeList"), 0);
+  EXPECT_EQ(rs->GetFields().Count(), 2 + 45 + 1);
+}
+
+TEST_F(Catalogue, SystemSchemesHaveEveryFontColumnInBothLanguages) {
+  auto rs = db_.Local()->Execute("Select * From DefaultScreenStyle");
+  const ado::Fields& fields = rs->GetFields();
+  int font_columns = 0;
+  for (int i = 0; i < fields.Count(); ++i) {
+    const std::string name = fields.Item(i).Name();
+    if (name.starts_with("English")) {
+      ++font_columns;
+      EXPECT_GE(fields.IndexOf("Chinese" + name.substr(7)), 0) << name;
+      EXPECT_TRUE(name.substr(7).starts_with("Font")) << name;
+    }
+  }
+  EXPECT_EQ(font_columns, 17);
+  EXPECT_EQ(fields.Count(), 3 + 28 + 2 * 17);
+}
+
+}  // namespace
+}  // namespace prefdesk::datacenter

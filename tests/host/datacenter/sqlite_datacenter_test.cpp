@@ -1,0 +1,169 @@
+#include "host/datacenter/sqlite_datacenter.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
+#include "support/temp_databases.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
+
+int64_t Queries(const test_support::TempDatabases& db) {
+  return db.ServerInt("SELECT COUNT(*) FROM T_PQUERY");
+}
+
+TEST(SqliteDataCenter, WritesReturnTheRowsTheyChange) {
+  test_support::TempDatabases db;
+  SqliteDataCenter& dc = *db.Server();
+  EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+  EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'2', 1, 2, 'B'"), 1);
+  EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'3', 2, 2, 'C'"), 1);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_QUERYNAME='X'", "", "F_UID=1 And F_HBUTTONID=2"), 1);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_QUERYNAME='Y'", "", "F_UID=9"), 0);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_HBUTTONID=5", "", ""), 3);  // no condition: every row
+  EXPECT_EQ(dc.Delete("T_PQUERY", "F_UID=1"), 2);
+  EXPECT_EQ(db.ServerRows("SELECT F_QUERYID, F_HBUTTONID, F_QUERYNAME FROM T_PQUERY"),
+            (test_support::Rows{{"3", "5", "C"}}));
+  EXPECT_EQ(dc.Delete("T_PQUERY", ""), 1);
+  EXPECT_EQ(Queries(db), 0);
+}
+
+TEST(SqliteDataCenter, QueriesHandBackAnOpenRecordSet) {
+  test_support::TempDatabases db(4);
+  SqliteDataCenter& dc = *db.Server();
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_EQ(dc.OpenRecordsetByString(rs, "Select F_HBUTTONNAME From SYSTBLHBUTTON Order By "
+                                         "F_SEQUENCENO"),
+            12);
+  ASSERT_TRUE(rs);
+  EXPECT_EQ(rs->State(), ado::adStateOpen);
+  EXPECT_EQ(automation::CStr((*rs)["f_hbuttonname"]), "Accounts");
+  rs->Close();
+
+  EXPECT_EQ(dc.OpenRecordsetByString(rs, "Select * From T_PMISC Where F_UID=4"), 0);
+  ASSERT_TRUE(rs);
+  EXPECT_TRUE(rs->IsEOF());
+  EXPECT_EQ(dc.myinfo().uid, 4);
+}
+
+TEST(SqliteDataCenter, AFailureIsDescribedAndNeverThrown) {
+  test_support::TempDatabases db;
+  SqliteDataCenter& dc = *db.Server();
+  std::shared_ptr<ado::Recordset> rs;
+  ASSERT_GE(dc.OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 0);
+  EXPECT_LT(dc.OpenRecordsetByString(rs, "Select * From T_NOWHERE"), 0);
+  EXPECT_FALSE(rs) << "a failed query leaves no stale record set";
+  storage::ErrInfo info = dc.GetErrInfo();
+  EXPECT_NE(info.Number, 0);
+  EXPECT_EQ(info.Source, "SqliteDataCenter.OpenRecordsetByString");
+  EXPECT_NE(info.Description.find("no such table: T_NOWHERE"), std::string::npos)
+      << info.Description;
+
+  ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+  EXPECT_LT(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'again'"), 0);
+  info = dc.GetErrInfo();
+  EXPECT_EQ(info.Source, "SqliteDataCenter.Insert");
+  EXPECT_NE(info.Description.find("UNIQUE"), std::string::npos) << info.Description;
+
+  EXPECT_LT(dc.Update("T_PQUERY", "F_NOSUCH=1", "", "F_UID=1"), 0);
+  EXPECT_EQ(dc.GetErrInfo().Source, "SqliteDataCenter.Update");
+  EXPECT_LT(dc.Delete("T_PQUERY", "F_UID=="), 0);
+  EXPECT_EQ(dc.GetErrInfo().Source, "SqliteDataCenter.Delete");
+  // The service stays usable after failures.
+  EXPECT_EQ(dc.Delete("T_PQUERY", "F_UID=1"), 1);
+}
+
+TEST(SqliteDataCenter, AMissingDatabaseFailsEveryCallAndCreatesNoFile) {
+  test_support::TempDatabases db;
+  const auto missing = db.Folder() / "absent.db";
+  SqliteDataCenter dc(missing.string(), 1);
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_LT(dc.OpenRecordsetByString(rs, "Select 1"), 0);
+  EXPECT_EQ(dc.GetErrInfo().Source, "SqliteDataCenter.OpenRecordsetByString");
+  EXPECT_FALSE(dc.GetErrInfo().Description.empty());
+  EXPECT_LT(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 0);
+  dc.BeginTrans();
+  EXPECT_LT(dc.Delete("T_PQUERY", ""), 0);
+  dc.RollbackTrans();
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST(SqliteDataCenter, RollbackUndoesAndCommitKeeps) {
+  test_support::TempDatabases db;
+  SqliteDataCenter& dc = *db.Server();
+  EXPECT_FALSE(dc.InTransaction());
+  dc.BeginTrans();
+  EXPECT_TRUE(dc.InTransaction());
+  ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+  ASSERT_EQ(dc.Delete("SYSTBLHBUTTON", ""), 12);
+  EXPECT_LT(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'dup'"), 0);
+  EXPECT_TRUE(dc.InTransaction()) << "a failed statement leaves the transaction open";
+  dc.RollbackTrans();
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_EQ(Queries(db), 0);
+  EXPECT_EQ(db.ServerInt("SELECT COUNT(*) FROM SYSTBLHBUTTON"), 12);
+
+  dc.BeginTrans();
+  ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'2', 1, 1, 'B'"), 1);
+  EXPECT_EQ(Queries(db), 0) << "other connections do not see uncommitted rows";
+  dc.CommitTrans();
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_EQ(Queries(db), 1);
+}
+
+TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolledBack) {
+  test_support::TempDatabases db;
+  SqliteDataCenter& first = *db.Server();
+  SqliteDataCenter second(db.ServerPath().string(), 2, /*busy_timeout_ms=*/0);
+  first.BeginTrans();
+  ASSERT_EQ(first.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+
+  second.BeginTrans();
+  EXPECT_TRUE(second.InTransaction()) << "the failed transaction must be rolled back";
+  EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.BeginTrans");
+  EXPECT_LT(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 0);
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_LT(second.OpenRecordsetByString(rs, "Select * From T_PQUERY"), 0);
+  second.RollbackTrans();
+  EXPECT_FALSE(second.InTransaction());
+
+  first.CommitTrans();
+  second.BeginTrans();
+  EXPECT_EQ(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 1);
+  second.CommitTrans();
+  EXPECT_EQ(db.ServerRows("SELECT F_QUERYID FROM T_PQUERY ORDER BY F_QUERYID"),
+            (test_support::Rows{{"1"}, {"2"}}));
+}
+
+TEST(SqliteDataCenter, CommitWithoutABegunTransactionReportsAFailure) {
+  test_support::TempDatabases db;
+  SqliteDataCenter& first = *db.Server();
+  SqliteDataCenter second(db.ServerPath().string(), 2, 0);
+  first.BeginTrans();
+  second.BeginTrans();
+  second.CommitTrans();
+  EXPECT_FALSE(second.InTransaction());
+  EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.CommitTrans");
+  first.RollbackTrans();
+}
+
+TEST(SqliteDataCenter, DestroyingTheServiceRollsBackItsOpenTransaction) {
+  test_support::TempDatabases db;
+  {
+    SqliteDataCenter dc(db.ServerPath().string(), 1);
+    dc.BeginTrans();
+    ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+  }
+  EXPECT_EQ(Queries(db), 0);
+  SqliteDataCenter other(db.ServerPath().string(), 2, 0);
+  other.BeginTrans();
+  EXPECT_EQ(other.Insert("T_PQUERY", kQueryColumns, "'1', 2, 1, 'B'"), 1) << "no lock left behind";
+  other.CommitTrans();
+}
+
+}  // namespace
+}  // namespace prefdesk::datacenter
