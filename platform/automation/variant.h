@@ -29,7 +29,8 @@ enum class VarType : int {
 
 struct Currency {
   int64_t scaled = 0;  // value * 10 000
-  static Currency FromDouble(double value);  // rounds half to even at the fourth decimal
+  // Rounds half to even at the fourth decimal; raises 6 when the value does not fit.
+  static Currency FromDouble(double value);
   double ToDouble() const { return static_cast<double>(scaled) / 10000.0; }
   friend auto operator<=>(const Currency&, const Currency&) = default;
 };
