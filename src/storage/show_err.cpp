@@ -1,5 +1,6 @@
 #include "src/storage/show_err.h"
 
+#include <memory>
 #include <string>
 
 #include "platform/automation/error.h"
@@ -34,8 +35,12 @@ int32_t Normalised(int32_t number) {
 template <typename Form, typename Fill>
 void Report(const std::string& source, const std::string& description, Fill fill_title) {
   Form* form = nullptr;
-  Try([&] { form = &Form::Instance(); });
-  if (form == nullptr) return;
+  std::shared_ptr<ui::Window> keep;  // unloading releases the shared instance
+  Try([&] {
+    form = &Form::Instance();
+    keep = form->shared_from_this();
+  });
+  if (keep == nullptr) return;
   const bool showing = form->Visible();
   Try([&] { form->SetCaption(source); });
   Try([&] { fill_title(*form); });

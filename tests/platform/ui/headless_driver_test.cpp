@@ -56,7 +56,7 @@ TEST_F(HeadlessDriverTest, ModalShowRunsScriptAndJournalsTheWindow) {
   EXPECT_EQ(form->text->Text(), "B-2");
   EXPECT_EQ(form->events, (std::vector<std::string>{"Load", "Activate", "Unload"}));
   ASSERT_EQ(driver_.ModalWindows().size(), 1u);
-  const JournalEntry& shown = driver_.ModalWindows()[0];
+  const JournalEntry shown = driver_.ModalWindows()[0];
   EXPECT_EQ(shown.window_name, "frmOption");
   EXPECT_EQ(shown.caption, "Column Options");
   EXPECT_EQ(shown.text_boxes, (std::vector<std::pair<std::string, std::string>>{{"txtCharge", "A-1"}}));
