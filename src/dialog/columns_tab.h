@@ -69,6 +69,12 @@ class ColumnsTab {
   columns::clsMainOptionColumns& EditedColumns();
   columns::clsMainOptionColumns& LoadedColumns();
 
+  // The layout record sets as the reader returned them, with the user's check marks and
+  // positions written into their rows; the dependent lists are refilled from them. Empty
+  // before loading; closed after a failed load.
+  const std::shared_ptr<ado::Recordset>& TitleLists() const { return title_lists_; }
+  const std::shared_ptr<ado::Recordset>& ListSons() const { return list_sons_; }
+
  private:
   enum class Move { Top, Up, Down, Bottom };
   void WireEvents();
