@@ -1,0 +1,188 @@
+#ifdef PREFDESK_HAVE_POSTGRESQL
+
+#include "host/datacenter/postgres_data_center.h"
+
+#include <libpq-fe.h>
+
+#include <algorithm>
+#include <charconv>
+#include <exception>
+
+#include "host/datacenter/postgres_connection.h"
+#include "host/datacenter/postgres_recordset.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+std::string WhereClause(const std::string& condition) {
+  return condition.empty() ? std::string() : " WHERE " + condition;
+}
+
+int32_t RowsChanged(const pg_result* result) {
+  const char* text = result ? PQcmdTuples(const_cast<pg_result*>(result)) : "";
+  int32_t rows = 0;
+  std::from_chars(text, text + std::char_traits<char>::length(text), rows);
+  return rows;
+}
+
+}  // namespace
+
+PostgresDataCenter::PostgresDataCenter(std::string connection_string, int32_t uid,
+                                       PostgresSettings settings)
+    : connection_string_(std::move(connection_string)), uid_(uid), settings_(std::move(settings)) {
+  EnsureConnected("Open");
+}
+
+PostgresDataCenter::~PostgresDataCenter() = default;
+
+bool PostgresDataCenter::Connected() const { return connection_ && connection_->Alive(); }
+
+void PostgresDataCenter::Fail(const char* member, PgErrorKind kind, const std::string& sqlstate,
+                              const std::string& message) {
+  last_kind_ = kind;
+  error_.Number = PgErrorNumber(kind);
+  error_.Source = std::string("PostgresDataCenter.") + member;
+  error_.Description = DescribePgError(kind, sqlstate, message);
+}
+
+bool PostgresDataCenter::EnsureConnected(const char* member) {
+  if (Connected()) return true;
+  connection_.reset();
+  auto connection = std::make_unique<PgConnection>(connection_string_, settings_.connect_timeout_s);
+  if (!connection->Alive()) {
+    Fail(member, PgErrorKind::kBrokenConnection, "", connection->Error());
+    return false;
+  }
+  std::string setup = "SET statement_timeout = " +
+                      std::to_string(std::max(1, settings_.call_timeout_ms - 1000)) +
+                      "; SET DateStyle = 'ISO, YMD'; SET lc_monetary = 'C'";
+  if (!settings_.schema.empty()) {
+    setup += "; SET search_path = " + connection->QuoteIdentifier(settings_.schema);
+  }
+  PgOutcome outcome = connection->Exec(setup, std::chrono::milliseconds(settings_.call_timeout_ms));
+  if (!outcome.ok) {
+    const PgErrorKind kind = outcome.timed_out ? PgErrorKind::kTimeout
+                                               : ClassifyPgError(outcome.sqlstate, connection->Alive(), false);
+    Fail(member, kind, outcome.sqlstate, outcome.message);
+    return false;
+  }
+  connection_ = std::move(connection);
+  return true;
+}
+
+bool PostgresDataCenter::Run(const char* member, const std::string& sql, PgOutcome& outcome,
+                             bool commit) {
+  if (!EnsureConnected(member)) return false;
+  const bool in_transaction = connection_->InTransactionBlock();
+  outcome = connection_->Exec(sql, std::chrono::milliseconds(settings_.call_timeout_ms));
+  if (outcome.ok) return true;
+  const bool alive = connection_->Alive();
+  PgErrorKind kind = ClassifyPgError(outcome.sqlstate, alive, commit);
+  if (outcome.timed_out && !commit) kind = PgErrorKind::kTimeout;
+  if (!alive || kind == PgErrorKind::kBrokenConnection) {
+    connection_.reset();
+    if (in_transaction && !commit) lost_transaction_ = true;
+  }
+  Fail(member, kind, outcome.sqlstate, outcome.message);
+  return false;
+}
+
+bool PostgresDataCenter::RefuseWhenLost(const char* member) {
+  if (!lost_transaction_) return false;
+  Fail(member, PgErrorKind::kBrokenConnection, "",
+       "The transaction was not started or was lost with its connection; roll it back before "
+       "running statements.");
+  return true;
+}
+
+int32_t PostgresDataCenter::OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs,
+                                                  const std::string& sql) {
+  constexpr const char* kMember = "OpenRecordsetByString";
+  rs.reset();
+  PgOutcome outcome;
+  if (RefuseWhenLost(kMember) || !Run(kMember, sql, outcome)) return -1;
+  if (!outcome.result || PQresultStatus(outcome.result.get()) != PGRES_TUPLES_OK) {
+    Fail(kMember, PgErrorKind::kStatement, "", "The statement returned no record set: " + sql);
+    return -1;
+  }
+  try {
+    rs = RecordsetFromResult(outcome.result.get());
+    return rs->RecordCount();
+  } catch (const std::exception& e) {
+    Fail(kMember, PgErrorKind::kStatement, "", e.what());
+    return -1;
+  }
+}
+
+int32_t PostgresDataCenter::Write(const char* member, const std::string& sql) {
+  PgOutcome outcome;
+  if (RefuseWhenLost(member) || !Run(member, sql, outcome)) return -1;
+  return RowsChanged(outcome.result.get());
+}
+
+int32_t PostgresDataCenter::Insert(const std::string& table, const std::string& columns,
+                                   const std::string& values) {
+  return Write("Insert", "INSERT INTO " + table + " (" + columns + ") VALUES (" + values + ")");
+}
+
+int32_t PostgresDataCenter::Update(const std::string& table, const std::string& assignments,
+                                   const std::string& /*unused*/, const std::string& condition) {
+  return Write("Update", "UPDATE " + table + " SET " + assignments + WhereClause(condition));
+}
+
+int32_t PostgresDataCenter::Delete(const std::string& table, const std::string& condition) {
+  return Write("Delete", "DELETE FROM " + table + WhereClause(condition));
+}
+
+void PostgresDataCenter::BeginTrans() {
+  if (RefuseWhenLost("BeginTrans")) return;
+  const bool was_open = InTransaction();
+  PgOutcome outcome;
+  if (!Run("BeginTrans", "BEGIN", outcome) && !was_open) lost_transaction_ = true;
+}
+
+void PostgresDataCenter::CommitTrans() {
+  constexpr const char* kMember = "CommitTrans";
+  if (lost_transaction_) {
+    lost_transaction_ = false;
+    Fail(kMember, PgErrorKind::kBrokenConnection, "",
+         "The transaction was not started or was lost with its connection; nothing was "
+         "committed.");
+    return;
+  }
+  if (!InTransaction()) {
+    Fail(kMember, PgErrorKind::kStatement, "", "No transaction is open; nothing was committed.");
+    return;
+  }
+  PgOutcome outcome;
+  if (!Run(kMember, "COMMIT", outcome, /*commit=*/true)) {
+    if (Connected() && connection_->InTransactionBlock()) Run(kMember, "ROLLBACK", outcome);
+    return;
+  }
+  // COMMIT of a transaction that had a failed statement answers ROLLBACK, not an error.
+  const char* tag = PQcmdStatus(outcome.result.get());
+  if (tag && std::string_view(tag) == "ROLLBACK") {
+    Fail(kMember, PgErrorKind::kStatement, "",
+         "A statement of the transaction had failed, so the server rolled it back; nothing "
+         "was committed.");
+  }
+}
+
+void PostgresDataCenter::RollbackTrans() {
+  if (lost_transaction_) {
+    lost_transaction_ = false;
+    return;
+  }
+  PgOutcome outcome;
+  if (Connected() && connection_->InTransactionBlock()) Run("RollbackTrans", "ROLLBACK", outcome);
+}
+
+bool PostgresDataCenter::InTransaction() const {
+  return lost_transaction_ || (connection_ && connection_->InTransactionBlock());
+}
+
+storage::ErrInfo PostgresDataCenter::GetErrInfo() const { return error_; }
+
+}  // namespace prefdesk::datacenter
+
+#endif  // PREFDESK_HAVE_POSTGRESQL

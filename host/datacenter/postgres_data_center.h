@@ -1,0 +1,81 @@
+// The data service over a PostgreSQL server, through libpq. Query results come back as
+// disconnected ADO record sets; BeginTrans/CommitTrans/RollbackTrans are server transactions.
+// No member throws and no call waits for the server longer than the call time-out: a failure
+// returns -1 (or leaves ErrInfo set for the transaction members) and ErrInfo describes it.
+//
+// A lost connection fails the call at once and is made again by the next call, but never
+// inside an open transaction: the transaction then stays "open but lost" (InTransaction true,
+// every data call fails) until RollbackTrans, so no statement of it runs outside it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/datacenter/postgres_errors.h"
+#include "src/storage/datacenter.h"
+
+namespace prefdesk::datacenter {
+
+class PgConnection;
+struct PgOutcome;
+
+struct PostgresSettings {
+  int connect_timeout_s = 5;
+  // No call waits longer for an answer; the server itself cancels a statement one second
+  // earlier (statement_timeout), which keeps the connection usable.
+  int call_timeout_ms = 5000;
+  // When set, the search path of every session (one schema per test database, say).
+  std::string schema;
+};
+
+class PostgresDataCenter : public storage::DataCenter {
+ public:
+  // connection_string: "postgresql://user@host/db?..." or "host=... dbname=...". Connects
+  // now; when that fails the failure is kept in ErrInfo and the next call tries again.
+  PostgresDataCenter(std::string connection_string, int32_t uid, PostgresSettings settings = {});
+  ~PostgresDataCenter() override;
+  PostgresDataCenter(const PostgresDataCenter&) = delete;
+  PostgresDataCenter& operator=(const PostgresDataCenter&) = delete;
+
+  // Stores the query's record set in rs and returns its row count.
+  int32_t OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs,
+                                const std::string& sql) override;
+  // The write members return the number of rows changed.
+  int32_t Insert(const std::string& table, const std::string& columns,
+                 const std::string& values) override;
+  int32_t Update(const std::string& table, const std::string& assignments,
+                 const std::string& unused, const std::string& condition) override;
+  int32_t Delete(const std::string& table, const std::string& condition) override;
+  void BeginTrans() override;
+  // A failed commit leaves no transaction open. When the connection dies during COMMIT the
+  // error is of kind kInDoubt: the outcome is unknown.
+  void CommitTrans() override;
+  void RollbackTrans() override;
+  bool InTransaction() const override;
+  storage::ErrInfo GetErrInfo() const override;
+  storage::MyInfo myinfo() const override { return {uid_}; }
+
+  // The kind of the last failure (kNone before any).
+  PgErrorKind LastErrorKind() const { return last_kind_; }
+  bool Connected() const;
+
+ private:
+  bool EnsureConnected(const char* member);
+  // Runs sql; on failure records the error, drops a dead connection and returns false.
+  bool Run(const char* member, const std::string& sql, PgOutcome& outcome, bool commit = false);
+  int32_t Write(const char* member, const std::string& sql);
+  bool RefuseWhenLost(const char* member);
+  void Fail(const char* member, PgErrorKind kind, const std::string& sqlstate,
+            const std::string& message);
+
+  std::string connection_string_;
+  int32_t uid_;
+  PostgresSettings settings_;
+  std::unique_ptr<PgConnection> connection_;
+  storage::ErrInfo error_;
+  PgErrorKind last_kind_ = PgErrorKind::kNone;
+  // The caller's transaction can no longer commit: its BEGIN failed or its connection died.
+  bool lost_transaction_ = false;
+};
+
+}  // namespace prefdesk::datacenter
