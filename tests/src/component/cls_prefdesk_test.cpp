@@ -1,0 +1,123 @@
+#include <thread>
+
+#include "component_fixture.h"
+#include "platform/automation/error.h"
+#include "support/temp_databases.h"
+
+namespace prefdesk::component_test {
+namespace {
+
+using automation::MemberKind;
+using automation::Variant;
+using component::ClsPrefdesk;
+
+using ClsPrefdeskTest = ComponentTest;
+
+TEST_F(ClsPrefdeskTest, UserIdZeroTakesTheDataServiceUser) {
+  test_support::TempDatabases db(42);
+  auto prefdesk = ClsPrefdesk::Create();
+  prefdesk->SetDataCenter(db.Server());
+  prefdesk->SetUserID(0);
+  EXPECT_EQ(component::State().UserID, 42);
+  prefdesk->SetUserID(-5);
+  EXPECT_EQ(component::State().UserID, -5);
+  automation::Arguments zero{Variant(int16_t{0})};
+  prefdesk->Invoke("UserID", MemberKind::PropertyPut, zero);
+  EXPECT_EQ(component::State().UserID, 42);
+}
+
+TEST_F(ClsPrefdeskTest, UserIdZeroWithoutDataServiceRaisesObjectRequired) {
+  auto prefdesk = ClsPrefdesk::Create();
+  component::State().UserID = 9;
+  try {
+    prefdesk->SetUserID(0);
+    FAIL() << "no error";
+  } catch (const automation::AutomationError& error) {
+    EXPECT_EQ(error.Number(), automation::kErrObjectRequired);
+  }
+  EXPECT_EQ(component::State().UserID, 9);
+}
+
+TEST_F(ClsPrefdeskTest, CreationResetsTheOutcomeFlagAndReleaseClearsTheInstanceReference) {
+  component::State().OutcomeFlag = 2;
+  auto first = ClsPrefdesk::Create();
+  EXPECT_EQ(component::State().OutcomeFlag, 0);
+  auto second = ClsPrefdesk::Create();
+  EXPECT_EQ(component::State().Instance.lock(), second);
+
+  first->SetDefaultTitle("Sales");
+  first->SetMaxHistoricalRecords(30);
+  EXPECT_EQ(second->DefaultTitle(), "Sales");
+  EXPECT_EQ(second->MaxHistoricalRecords(), 30);
+
+  // Releasing the older instance releases the reference to the newer one as well.
+  first.reset();
+  EXPECT_TRUE(component::State().Instance.expired());
+  EXPECT_EQ(second->MaxHistoricalRecords(), 30);
+  second.reset();
+  EXPECT_EQ(component::State().MaxHistoricalRecords, 30);  // the state outlives the instances
+}
+
+TEST_F(ClsPrefdeskTest, EachThreadHasItsOwnState) {
+  auto prefdesk = ClsPrefdesk::Create();
+  prefdesk->SetMaxHistoricalRecords(30);
+  prefdesk->SetExpenseChargeNumber("main");
+  int32_t seen_in_thread = -1;
+  std::string charge_in_thread = "unset";
+  bool instance_in_thread = false;
+  std::thread worker([&] {
+    auto other = ClsPrefdesk::Create();
+    seen_in_thread = other->MaxHistoricalRecords();
+    charge_in_thread = other->ExpenseChargeNumber();
+    other->SetMaxHistoricalRecords(50);
+    instance_in_thread = component::State().Instance.lock() == other;
+  });
+  worker.join();
+  EXPECT_EQ(seen_in_thread, 0);
+  EXPECT_EQ(charge_in_thread, "");
+  EXPECT_TRUE(instance_in_thread);
+  EXPECT_EQ(prefdesk->MaxHistoricalRecords(), 30);
+  EXPECT_EQ(component::State().Instance.lock(), prefdesk);
+}
+
+TEST_F(ClsPrefdeskTest, TimeSlotIntervalOutsideTheEnumerationIsKept) {
+  auto prefdesk = ClsPrefdesk::Create();
+  prefdesk->SetAppointTimeSlotInterval(45);
+  EXPECT_EQ(prefdesk->AppointTimeSlotInterval(), 45);
+  automation::Arguments value{Variant(int32_t{-7})};
+  prefdesk->Invoke(0x68030007, MemberKind::PropertyPut, value);
+  automation::Arguments none;
+  EXPECT_EQ(prefdesk->Invoke("AppointTimeSlotInterval", MemberKind::PropertyGet, none),
+            Variant(int32_t{-7}));
+}
+
+TEST_F(ClsPrefdeskTest, PropertiesByNameConvertToTheirTypes) {
+  auto prefdesk = ClsPrefdesk::Create();
+  automation::Arguments cash{Variant("12.5")};
+  prefdesk->Invoke("ExpenseCashAdvance", MemberKind::PropertyPut, cash);
+  EXPECT_EQ(prefdesk->ExpenseCashAdvance(), automation::Currency::FromDouble(12.5));
+  automation::Arguments start{Variant("08:30")};
+  prefdesk->Invoke("AppointmentStartDayTime", MemberKind::PropertyPut, start);
+  EXPECT_EQ(prefdesk->AppointmentStartDayTime(), automation::TimeSerial(8, 30, 0));
+  automation::Arguments bad{Variant("many")};
+  EXPECT_THROW(prefdesk->Invoke("MonthLength", MemberKind::PropertyPut, bad), automation::AutomationError);
+  // UserID can only be put.
+  automation::Arguments none;
+  EXPECT_THROW(prefdesk->Invoke("UserID", MemberKind::PropertyGet, none), automation::AutomationError);
+}
+
+TEST_F(ClsPrefdeskTest, ConnectionsArePutByReference) {
+  test_support::TempDatabases db;
+  auto prefdesk = ClsPrefdesk::Create();
+  automation::Arguments conn{Variant(automation::ObjectRef(db.Local()))};
+  prefdesk->Invoke("BaseConn", MemberKind::PropertyPutRef, conn);
+  EXPECT_EQ(component::State().BaseConn, db.Local());
+  automation::Arguments service{Variant(automation::ObjectRef(db.Server()))};
+  prefdesk->Invoke(0x68030002, MemberKind::PropertyPutRef, service);
+  EXPECT_EQ(prefdesk->DataCenter(), db.Server());
+  // A connection is not a data service.
+  EXPECT_THROW(prefdesk->Invoke("DataCenter", MemberKind::PropertyPutRef, conn), automation::AutomationError);
+}
+
+}  // namespace
+}  // namespace prefdesk::component_test

@@ -1,0 +1,110 @@
+#include "component_fixture.h"
+
+#include "platform/automation/error.h"
+#include "src/component/record_classes.h"
+
+namespace prefdesk::component_test {
+namespace {
+
+using component::ClsPrefdesk;
+using component::E_OptionCancel;
+using component::E_OptionFail;
+using component::E_OptionSuccess;
+
+using ShowOptionTest = ComponentTest;
+
+TEST_F(ShowOptionTest, OutcomeFlagMapsToTheEventAndIsReset) {
+  struct Case {
+    int32_t flag;
+    std::vector<int32_t> events;
+  };
+  const Case cases[] = {{0, {E_OptionCancel}}, {1, {E_OptionSuccess}}, {2, {E_OptionFail}}, {7, {}}};
+  auto prefdesk = ClsPrefdesk::Create();
+  Listen(*prefdesk);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.flag);
+    events_.clear();
+    script_->outcome_flag = c.flag;
+    EXPECT_FALSE(prefdesk->ShowOption());
+    EXPECT_EQ(events_, c.events);
+    EXPECT_EQ(component::State().OutcomeFlag, 0);
+    EXPECT_EQ(component::State().Dialog, nullptr);
+  }
+}
+
+TEST_F(ShowOptionTest, OwnerShowsTheHourglassWhileTheDialogLoads) {
+  auto prefdesk = ClsPrefdesk::Create();
+  auto owner = std::make_shared<OwnerFormDouble>();
+  script_->outcome_flag = 1;
+  EXPECT_FALSE(prefdesk->ShowOption(automation::Variant(automation::ObjectRef(owner))));
+  EXPECT_EQ(owner->pointers, (std::vector<int32_t>{11, 0}));
+  EXPECT_EQ(script_->calls, (std::vector<std::string>{"Load", "LoadMe", "ShowModal", "Unload"}));
+}
+
+TEST_F(ShowOptionTest, MissingOrEmptyOwnerTouchesNoPointer) {
+  auto prefdesk = ClsPrefdesk::Create();
+  EXPECT_FALSE(prefdesk->ShowOption());
+  EXPECT_FALSE(prefdesk->ShowOption(automation::Variant(automation::ObjectRef())));
+  automation::Arguments none;
+  EXPECT_EQ(prefdesk->Invoke("ShowOption", automation::MemberKind::Method, none), automation::Variant(false));
+}
+
+TEST_F(ShowOptionTest, FailedLoadUnloadsReleasesAndReturnsTrueWithoutEvent) {
+  auto prefdesk = ClsPrefdesk::Create();
+  Listen(*prefdesk);
+  auto owner = std::make_shared<OwnerFormDouble>();
+  script_->load_me_fails = true;
+  component::State().OutcomeFlag = 1;
+  EXPECT_TRUE(prefdesk->ShowOption(automation::Variant(automation::ObjectRef(owner))));
+  EXPECT_TRUE(events_.empty());
+  EXPECT_EQ(owner->pointers, (std::vector<int32_t>{11, 0}));
+  EXPECT_EQ(script_->calls, (std::vector<std::string>{"Load", "LoadMe", "Unload"}));
+  EXPECT_EQ(component::State().Dialog, nullptr);
+  EXPECT_TRUE(last_dialog_.expired());
+}
+
+TEST_F(ShowOptionTest, OwnerWithoutMousePointerReachesTheCaller) {
+  auto prefdesk = ClsPrefdesk::Create();
+  auto not_a_form = std::make_shared<component::clsTitleInfo>();
+  try {
+    prefdesk->ShowOption(automation::Variant(automation::ObjectRef(not_a_form)));
+    FAIL() << "no error";
+  } catch (const automation::AutomationError& error) {
+    EXPECT_EQ(error.Number(), automation::kErrMemberNotFound);
+  }
+  EXPECT_TRUE(script_->calls.empty());
+}
+
+TEST_F(ShowOptionTest, WithoutADialogFactoryTheCallFails) {
+  component::RegisterOptionDialogFactory(nullptr);
+  auto prefdesk = ClsPrefdesk::Create();
+  EXPECT_THROW(prefdesk->ShowOption(), automation::AutomationError);
+}
+
+TEST_F(ShowOptionTest, UnadvisedSinkHearsNothing) {
+  auto prefdesk = ClsPrefdesk::Create();
+  int heard = 0;
+  int cookie = prefdesk->Advise([&](int32_t, const automation::Arguments&) { ++heard; });
+  prefdesk->ShowOption();
+  prefdesk->Unadvise(cookie);
+  prefdesk->ShowOption();
+  EXPECT_EQ(heard, 1);
+}
+
+TEST_F(ShowOptionTest, OptionIconCreatesTheDialogAndKeepsThePicture) {
+  auto prefdesk = ClsPrefdesk::Create();
+  auto icon = std::make_shared<ui::Picture>("prefdesk.ico");
+  prefdesk->SetOptionIcon(icon);
+  ASSERT_NE(component::State().Dialog, nullptr);
+  EXPECT_EQ(script_->calls, std::vector<std::string>{"Load"});
+  EXPECT_EQ(prefdesk->OptionIcon(), icon);
+  automation::Arguments none;
+  EXPECT_EQ(prefdesk->Invoke(0x68030011, automation::MemberKind::PropertyGet, none),
+            automation::Variant(automation::ObjectRef(icon)));
+  // The dialog the icon was put on is the one ShowOption uses.
+  prefdesk->ShowOption();
+  EXPECT_EQ(script_->calls, (std::vector<std::string>{"Load", "LoadMe", "ShowModal", "Unload"}));
+}
+
+}  // namespace
+}  // namespace prefdesk::component_test

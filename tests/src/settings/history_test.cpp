@@ -1,0 +1,77 @@
+#include "settings_fixture.h"
+
+namespace prefdesk::settings_test {
+namespace {
+
+using HistoryTest = SettingsTest;
+
+TEST_F(HistoryTest, AcceptedServerValueIsReturnedWithTheExactQuery) {
+  ServerRow("F_MAXHISTORY", "30");
+  int32_t records = -1;
+  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+  EXPECT_EQ(records, 30);
+  EXPECT_EQ(Queries(), std::vector<std::string>{"Select F_MAXHISTORY From T_PMISC Where F_UID= 7"});
+  EXPECT_TRUE(ErrorWindows().empty());
+}
+
+TEST_F(HistoryTest, UnusableServerValuesFallBackToTheLocalDefault) {
+  // Local default of the factory database is 10.
+  for (const char* value : {"25", "NULL", "0", "'abc'"}) {
+    SCOPED_TRACE(value);
+    db_.ExecServer("DELETE FROM T_PMISC");
+    ServerRow("F_MAXHISTORY", value);
+    int32_t records = -1;
+    EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+    EXPECT_EQ(records, 10);
+  }
+  EXPECT_TRUE(ErrorWindows().empty());
+}
+
+TEST_F(HistoryTest, MissingRowFailedQueryOrMissingServiceFallBackSilently) {
+  int32_t records = -1;
+  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+  EXPECT_EQ(records, 10);
+  db_.ExecServer("DROP TABLE T_PMISC");
+  records = -1;
+  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+  EXPECT_EQ(records, 10);
+  records = -1;
+  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(nullptr, db_.Local(), records));
+  EXPECT_EQ(records, 10);
+  EXPECT_TRUE(ErrorWindows().empty());
+}
+
+TEST_F(HistoryTest, EmptyLocalTableShowsRecordNotFound) {
+  db_.ExecLocal("DELETE FROM DefaultOtherStyle");
+  int32_t records = -1;
+  EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+  EXPECT_EQ(records, 0);
+  ExpectOneError("GetDefValMaxHistoryRecords", "Error:2", 2026);
+}
+
+TEST_F(HistoryTest, InvalidLocalDefaultShowsInvalidValue) {
+  db_.ExecLocal("UPDATE DefaultOtherStyle SET MaxHistoricalRecords = NULL");
+  int32_t records = -1;
+  EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+  EXPECT_EQ(records, 0);
+  ExpectOneError("GetDefValMaxHistoryRecords", "Error:1", 2023);
+}
+
+TEST_F(HistoryTest, MissingLocalConnectionIsShownAsObjectRequired) {
+  int32_t records = -1;
+  EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, nullptr, records));
+  EXPECT_EQ(records, 0);
+  auto shown = ErrorWindows();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, "Error:91");
+}
+
+TEST_F(HistoryTest, UserIdIsWrittenUnchangedEvenWhenNegative) {
+  prefdesk_->SetUserID(-3);
+  int32_t records = 0;
+  prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records);
+  EXPECT_EQ(Queries(), std::vector<std::string>{"Select F_MAXHISTORY From T_PMISC Where F_UID= -3"});
+}
+
+}  // namespace
+}  // namespace prefdesk::settings_test

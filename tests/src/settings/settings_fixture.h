@@ -1,0 +1,82 @@
+// Readers of single settings driven through the public class, on real database files, with
+// every statement recorded and every window answered by the headless driver.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/datacenter/statement_recorder.h"
+#include "platform/automation/conversions.h"
+#include "platform/ui/headless_driver.h"
+#include "platform/ui/toolkit.h"
+#include "src/component/cls_prefdesk.h"
+#include "src/resources/strings.h"
+#include "support/temp_databases.h"
+
+namespace prefdesk::settings_test {
+
+inline constexpr int16_t kUser = 7;
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resources::SetInterfaceLanguage(resources::kLangEnglish);
+    recorder_ = std::make_shared<datacenter::StatementRecorder>(db_.Server());
+    prefdesk_ = component::ClsPrefdesk::Create();
+    prefdesk_->SetUserID(kUser);
+  }
+  void TearDown() override { resources::SetInterfaceLanguage(0); }
+
+  // The user's T_PMISC row with the given columns and values (SQL text).
+  void ServerRow(const std::string& columns, const std::string& values) {
+    db_.ExecServer("INSERT INTO T_PMISC (F_UID, " + columns + ") VALUES (" +
+                   std::to_string(kUser) + ", " + values + ")");
+  }
+
+  // The texts sent through OpenRecordsetByString, in order.
+  std::vector<std::string> Queries() const {
+    std::vector<std::string> sql;
+    for (const auto& call : recorder_->CallsOf("OpenRecordsetByString")) sql.push_back(call.args.at(0));
+    return sql;
+  }
+
+  // Error windows shown so far: caption, title line and description.
+  struct ErrorWindow {
+    std::string caption;
+    std::string title;
+    std::string description;
+  };
+  std::vector<ErrorWindow> ErrorWindows() const {
+    std::vector<ErrorWindow> shown;
+    for (const ui::JournalEntry& entry : driver_.ModalWindows()) {
+      if (entry.window_name != "FrmShowErr") continue;
+      ErrorWindow window{entry.caption, "", ""};
+      for (const auto& [name, text] : entry.text_boxes) {
+        if (name == "Txt_Title") window.title = text;
+        if (name == "Txt_ErrDescription") window.description = text;
+      }
+      shown.push_back(window);
+    }
+    return shown;
+  }
+
+  void ExpectOneError(const std::string& source, const std::string& title, int string_id) const {
+    auto shown = ErrorWindows();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, source);
+    EXPECT_EQ(shown[0].title, title);
+    EXPECT_EQ(shown[0].description, resources::LoadResString(string_id));
+  }
+
+  static automation::Date Time(int hour, int minute) { return automation::TimeSerial(hour, minute, 0); }
+
+  ui::HeadlessDriver& driver_ = ui::Toolkit::Current().UseHeadless();
+  test_support::TempDatabases db_;
+  std::shared_ptr<datacenter::StatementRecorder> recorder_;
+  std::shared_ptr<component::ClsPrefdesk> prefdesk_;
+};
+
+}  // namespace prefdesk::settings_test
