@@ -1,0 +1,88 @@
+// MsgBox and InputBox of the Qt front end: the style's icon and buttons, the platform's
+// result values.
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "platform/ui/services.h"
+#include "platform/ui_qt/qt_front_end.h"
+
+namespace prefdesk::ui_qt {
+namespace {
+
+constexpr int vbAbort = 3;
+constexpr int vbRetry = 4;
+constexpr int vbIgnore = 5;
+
+struct Button {
+  QMessageBox::StandardButton qt;
+  int result;
+};
+
+// The buttons of a style (its lowest three bits), in the order the platform shows them.
+std::vector<Button> ButtonsOf(int style) {
+  using B = QMessageBox;
+  switch (style & 7) {
+    case 1: return {{B::Ok, ui::vbOK}, {B::Cancel, ui::vbCancel}};
+    case 2: return {{B::Abort, vbAbort}, {B::Retry, vbRetry}, {B::Ignore, vbIgnore}};
+    case 3: return {{B::Yes, ui::vbYes}, {B::No, ui::vbNo}, {B::Cancel, ui::vbCancel}};
+    case 4: return {{B::Yes, ui::vbYes}, {B::No, ui::vbNo}};
+    case 5: return {{B::Retry, vbRetry}, {B::Cancel, ui::vbCancel}};
+    default: return {{B::Ok, ui::vbOK}};
+  }
+}
+
+QMessageBox::Icon IconOf(int style) {
+  switch (style & 0x70) {
+    case ui::vbCritical: return QMessageBox::Critical;
+    case ui::vbQuestion: return QMessageBox::Question;
+    case ui::vbExclamation: return QMessageBox::Warning;
+    case ui::vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int QtFrontEnd::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  const std::vector<Button> buttons = ButtonsOf(style);
+  const size_t chosen = std::min(static_cast<size_t>((style >> 8) & 3), buttons.size() - 1);
+  // On the heap: should the window it opens over go away meanwhile, the box goes with it.
+  QPointer<QMessageBox> box = new QMessageBox(IconOf(style), QString::fromStdString(title),
+                                              QString::fromStdString(prompt), QMessageBox::NoButton, Topmost(nullptr));
+  box->setObjectName(QStringLiteral("MsgBox"));
+  for (const Button& b : buttons) box->addButton(b.qt);
+  box->setDefaultButton(buttons[chosen].qt);
+  // Escape and the close box give Cancel where there is one, and OK on a box with OK alone.
+  for (const Button& b : buttons) {
+    if (b.result == ui::vbCancel || buttons.size() == 1) box->setEscapeButton(b.qt);
+  }
+  ExecWithHook(*box);
+  if (!box) return buttons[chosen].result;
+  const QMessageBox::StandardButton pressed = box->standardButton(box->clickedButton());
+  delete box;
+  for (const Button& b : buttons) {
+    if (b.qt == pressed) return b.result;
+  }
+  return buttons[chosen].result;
+}
+
+std::string QtFrontEnd::InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& default_text) {
+  QPointer<QInputDialog> dialog = new QInputDialog(Topmost(nullptr));
+  dialog->setObjectName(QStringLiteral("InputBox"));
+  dialog->setInputMode(QInputDialog::TextInput);
+  dialog->setWindowTitle(QString::fromStdString(title));
+  dialog->setLabelText(QString::fromStdString(prompt));
+  dialog->setTextValue(QString::fromStdString(default_text));
+  const bool accepted = ExecWithHook(*dialog) == QDialog::Accepted;
+  if (!dialog) return {};
+  const std::string entered = accepted ? dialog->textValue().toStdString() : std::string();
+  delete dialog;
+  return entered;
+}
+
+}  // namespace prefdesk::ui_qt
