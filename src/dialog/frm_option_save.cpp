@@ -1,0 +1,98 @@
+// Save: the edited settings to the server in one transaction, behind the progress window.
+#include "platform/automation/error.h"
+#include "platform/ui/services.h"
+#include "src/columns/button_ids.h"
+#include "src/columns/main_option_column.h"
+#include "src/columns/save_columns.h"
+#include "src/component/shared_state.h"
+#include "src/dialog/columns_tab.h"
+#include "src/dialog/default_query_tab.h"
+#include "src/dialog/frm_option.h"
+#include "src/dialog/frm_save_progress.h"
+#include "src/dialog/startup_tab.h"
+#include "src/resources/strings.h"
+#include "src/storage/datacenter.h"
+
+namespace prefdesk::dialog {
+namespace {
+
+void UnloadProgressWindow() {
+  if (const auto progress = FrmSaveProgress::Existing()) progress->Unload();
+}
+
+void ReleaseButtonIdTables() {
+  columns::ClearButtonIdTables();
+  component::SharedState& state = component::State();
+  state.TitleInfo.reset();
+  state.ListInfo.reset();
+}
+
+}  // namespace
+
+bool FrmOption::LayoutChanged() const {
+  const columns::clsMainOptionColumns& edited = columns_->EditedColumns();
+  const columns::clsMainOptionColumns& loaded = columns_->LoadedColumns();
+  for (int32_t i = 1; i <= edited.Count(); ++i) {
+    const auto e = edited.Item(i);
+    const auto l = loaded.Item(i);
+    if (e->ListPos != l->ListPos || e->ListVisible != l->ListVisible ||
+        e->ListSonPos != l->ListSonPos || e->ListSonVisible != l->ListSonVisible ||
+        e->TitlePos != l->TitlePos || e->TitleVisible != l->TitleVisible) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FrmOption::SaveColumnsStep() {
+  const component::SharedState& state = component::State();
+  if (state.ColumnsFromLocalDefaults || LayoutChanged()) {
+    return columns::SaveValsColumnsToSvr(state.DataCenter, columns_->EditedColumns());
+  }
+  FrmSaveProgress::Instance()->ProgressMutilNext("");
+  return false;
+}
+
+bool FrmOption::SaveFailed(storage::DataCenter* dc) {
+  try {
+    if (dc != nullptr && dc->InTransaction()) dc->RollbackTrans();
+  } catch (const automation::AutomationError&) {
+    // The service has lost the transaction already; nothing is committed.
+  }
+  ReleaseButtonIdTables();
+  component::State().OutcomeFlag = 2;
+  UnloadProgressWindow();
+  Unload();
+  return true;
+}
+
+bool FrmOption::Save() {
+  const auto keep_alive = shared_from_this();
+  component::SharedState& state = component::State();
+  storage::DataCenter* dc = nullptr;
+  try {
+    dc = &storage::Require(state.DataCenter);
+    dc->BeginTrans();
+    if (SaveColumnsStep()) return SaveFailed(dc);
+
+    FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2123));
+    ui::DoEvents();
+    if (startup_->SaveStartupStep(*dc)) return SaveFailed(dc);
+    ReleaseButtonIdTables();
+
+    FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2105));
+    ui::DoEvents();
+    if (default_query_->SaveDefaultQueryStep(*dc)) return SaveFailed(dc);
+
+    dc->CommitTrans();
+    UnloadProgressWindow();
+    state.OutcomeFlag = 1;
+    ui::MsgBox(resources::LoadResString(2200), ui::vbInformation, "ColumnSet");
+    Unload();
+    return false;
+  } catch (const automation::AutomationError&) {
+    return SaveFailed(dc);
+  }
+}
+
+}  // namespace prefdesk::dialog

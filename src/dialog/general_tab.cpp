@@ -1,0 +1,66 @@
+#include "src/dialog/general_tab.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "platform/automation/conversions.h"
+#include "platform/automation/error.h"
+#include "platform/ui/combo_box.h"
+#include "src/component/shared_state.h"
+#include "src/storage/show_err.h"
+
+namespace prefdesk::dialog {
+namespace {
+
+// Refills the list with the values and selects the stored one, or the default when the
+// stored value is not among them.
+void FillAndSelect(ui::ComboBox& list, std::initializer_list<int32_t> values,
+                   int32_t default_value, int32_t stored) {
+  list.Clear();
+  for (int32_t value : values) list.AddItem(std::to_string(value));
+  const bool offered = std::find(values.begin(), values.end(), stored) != values.end();
+  list.SetText(std::to_string(offered ? stored : default_value));
+}
+
+int32_t ValueOf(const ui::ComboBox& list) {
+  return automation::CLng(automation::Variant(list.Text()));
+}
+
+}  // namespace
+
+void GeneralTab::GetGeneralValue() {
+  const component::SharedState& state = component::State();
+  history_records_ = state.MaxHistoricalRecords;
+  product_comparison_records_ = state.DisplayProductComparisonsRecords;
+  month_length_ = state.MonthLength;
+  quarter_length_ = state.QuarterLength;
+  year_length_ = state.YearLength;
+}
+
+bool GeneralTab::LoadGeneralValue() {
+  try {
+    GetGeneralValue();
+    FillAndSelect(*controls_.cboHisRecords, {5, 10, 15, 20, 30, 50}, 5, history_records_);
+    FillAndSelect(*controls_.cboProductComparisonRecords, {0, 5, 10, 20, 30, 40, 50}, 5,
+                  product_comparison_records_);
+    FillAndSelect(*controls_.cboFMonth, {3, 6, 9, 12}, 6, month_length_);
+    FillAndSelect(*controls_.cboFQuarter, {3, 6, 9, 12}, 6, quarter_length_);
+    FillAndSelect(*controls_.cboFYear, {3, 6, 9, 12}, 6, year_length_);
+    return false;
+  } catch (const automation::AutomationError& error) {
+    storage::ShowErr(error);
+    return true;
+  }
+}
+
+void GeneralTab::SaveGeneralValue() {
+  component::SharedState& state = component::State();
+  state.MaxHistoricalRecords = ValueOf(*controls_.cboHisRecords);
+  state.DisplayProductComparisonsRecords = ValueOf(*controls_.cboProductComparisonRecords);
+  state.MonthLength = ValueOf(*controls_.cboFMonth);
+  state.QuarterLength = ValueOf(*controls_.cboFQuarter);
+  state.YearLength = ValueOf(*controls_.cboFYear);
+}
+
+}  // namespace prefdesk::dialog

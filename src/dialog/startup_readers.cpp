@@ -1,0 +1,184 @@
+// tagGetSvrValStartup and GetDefValStartup: the start-up titles and lists for the Startup tab.
+#include <string_view>
+
+#include "platform/automation/conversions.h"
+#include "platform/automation/error.h"
+#include "src/component/shared_state.h"
+#include "src/dialog/startup_storage.h"
+#include "src/resources/strings.h"
+#include "src/storage/local_query.h"
+#include "src/storage/show_err.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::dialog {
+namespace {
+
+using automation::Variant;
+
+struct OrderMessages {
+  std::string_view missing_chinese;
+  std::string_view missing_english;
+  std::string_view order_chinese;
+  std::string_view order_english;
+};
+
+constexpr OrderMessages kServerTitles{
+    "服务器未找到启动栏目！", "Startup titles doesn't be found in server.",
+    "服务器中启动栏目的排列顺序错误！", "The sequences of startup titles in server are error!"};
+constexpr OrderMessages kLocalTitles{
+    "本地数据库未找到启动栏目！", "Startup titles doesn't be found in local database.",
+    "本地数据库中启动栏目的排列顺序错误！",
+    "The sequences of startup titles in local database are error!"};
+constexpr OrderMessages kLocalLists{
+    "本地数据库未找到启动列目！", "Startup columns doesn't be found in local database.",
+    "本地数据库中启动列目的排列顺序错误！",
+    "The sequences of startup columns in local database are error!"};
+
+// Raises -1 with the message of the interface language; when entry 0 names neither language
+// the check raises nothing.
+void RaiseInLanguage(const std::string& source, std::string_view chinese,
+                     std::string_view english) {
+  if (resources::IsChinese()) automation::Raise(-1, source, std::string(chinese));
+  if (resources::IsEnglish()) automation::Raise(-1, source, std::string(english));
+}
+
+// Reads MinDefaultOrder and MaxDefaultOrder of a one-row bounds query.
+void ReadOrderBounds(const ado::Recordset& rs, const std::string& source,
+                     const OrderMessages& messages, int32_t& min_order, int32_t& max_order) {
+  if (rs.IsBOF() || rs.IsEOF()) {
+    RaiseInLanguage(source, messages.missing_chinese, messages.missing_english);
+  }
+  const Variant& min_value = rs["MinDefaultOrder"];
+  const Variant& max_value = rs["MaxDefaultOrder"];
+  if (min_value.IsEmptyOrNull() || max_value.IsEmptyOrNull()) {
+    RaiseInLanguage(source, messages.order_chinese, messages.order_english);
+  }
+  min_order = automation::CLng(min_value);
+  max_order = automation::CLng(max_value);
+}
+
+// The local lists that may open at start-up, with their order bounds.
+void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::string& source,
+                      StartupRecordsets& out) {
+  std::shared_ptr<ado::Recordset> bounds;
+  storage::RecordsetCloser close_bounds(bounds);
+  bounds = storage::OpenLocalQuery(
+      cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
+          "From BarList ");
+  ReadOrderBounds(*bounds, source, kLocalLists, out.MinListOrder, out.MaxListOrder);
+  out.lists = storage::OpenLocalQuery(
+      cn,
+      "Select a.TitleName As TitleName,b.ListName As ListName,b.ListNameChinese As "
+      "ListNameChinese,b.ListNameEnglish As ListNameEnglish,b.DefaultOrder As DefaultOrder "
+      "From BarTitle a,BarList b "
+      "Where a.TitleID=b.TitleID And b.CanStatrup=True "
+      "Order By a.TitleID ASC, b.DefaultOrder ASC ");
+}
+
+std::shared_ptr<ado::Recordset> NewStartupTitles() {
+  auto rs = ado::Recordset::Create();
+  ado::Fields& fields = rs->GetFields();
+  fields.Append("TitleName", ado::adBSTR, 0, -1);
+  fields.Append("TitleNameChinese", ado::adBSTR, 0, -1);
+  fields.Append("TitleNameEnglish", ado::adBSTR, 0, -1);
+  fields.Append("DefaultList", ado::adBSTR, 0, -1);
+  fields.Append("DefaultOrder", ado::adInteger, 0, -1);
+  rs->Open();
+  return rs;
+}
+
+// One title row from the server, its captions from the local title of the same name.
+void AddServerTitle(const ado::Recordset& server, ado::Recordset& local, ado::Recordset& titles) {
+  const Variant& name = server["TitleName"];
+  const Variant& order = server["DefaultOrder"];
+  titles.AddNew();
+  titles.SetCollect("TitleName", name);
+  titles.SetCollect("DefaultList", server["DefaultList"]);
+  titles.SetCollect("DefaultOrder",
+                    order.IsEmptyOrNull() ? Variant::Null() : Variant(automation::CLng(order)));
+  local.SetFilter(name.IsNull() ? std::string("TitleName=NULL")
+                                : "TitleName=" + storage::SqlText(automation::CStr(name)));
+  if (!local.IsEOF()) {
+    titles.SetCollect("TitleNameChinese", local["TitleNameChinese"]);
+    titles.SetCollect("TitleNameEnglish", local["TitleNameEnglish"]);
+  }
+  titles.Update();
+}
+
+}  // namespace
+
+void StartupRecordsets::Release() {
+  storage::CloseIfOpen(titles);
+  storage::CloseIfOpen(lists);
+  titles.reset();
+  lists.reset();
+}
+
+bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
+                         const storage::DataCenterRef& dc, StartupRecordsets& out) {
+  const std::string source = "tagGetSvrValStartup";
+  out.Release();
+  std::shared_ptr<ado::Recordset> bounds;
+  std::shared_ptr<ado::Recordset> rows;
+  std::shared_ptr<ado::Recordset> local;
+  storage::RecordsetCloser close_bounds(bounds);
+  storage::RecordsetCloser close_rows(rows);
+  storage::RecordsetCloser close_local(local);
+  try {
+    storage::DataCenter& center = storage::Require(dc);
+    const std::string uid = storage::SqlInt(component::State().UserID);
+    if (center.OpenRecordsetByString(
+            bounds,
+            "select Min(F_SEQUENCENO) as MinDefaultOrder, Max(F_SEQUENCENO) as MaxDefaultOrder "
+            "from T_PHBUTTON "
+            "Where F_UID =" + uid) < 0) {
+      storage::RaiseDataCenterError(center);
+    }
+    ReadOrderBounds(*bounds, source, kServerTitles, out.MinTitleOrder, out.MaxTitleOrder);
+    if (center.OpenRecordsetByString(
+            rows,
+            "select a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL As TitleNameChinese,"
+            "a.F_HBUTTONLABEL As TitleNameEnglish,c.F_VBUTTONNAME as DefaultList,"
+            "a.F_SEQUENCENO as DefaultOrder "
+            "from T_PVBUTTON b "
+            "inner join SYSTBLHBUTTON a on a.F_HBUTTONID=b.F_HBUTTONID "
+            "inner join SYSTBLVBUTTON c on c.F_VBUTTONID=b.F_VBUTTONID "
+            "Where b.F_UID =" + uid + " And b.F_ISPRIMARY=1 "
+            "Order By DefaultOrder ASC ") < 0) {
+      storage::RaiseDataCenterError(center);
+    }
+    local = storage::OpenLocalQuery(cn, "Select TitleName,TitleNameChinese,TitleNameEnglish From BarTitle");
+    out.titles = NewStartupTitles();
+    for (; !rows->IsEOF(); rows->MoveNext()) AddServerTitle(*rows, *local, *out.titles);
+    if (out.titles->RecordCount() > 0) out.titles->MoveFirst();
+    ReadStartupLists(cn, source, out);
+    return false;
+  } catch (const automation::AutomationError&) {
+    out.Release();
+    return true;
+  }
+}
+
+bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecordsets& out) {
+  const std::string source = "GetDefValStartup";
+  out.Release();
+  std::shared_ptr<ado::Recordset> bounds;
+  storage::RecordsetCloser close_bounds(bounds);
+  try {
+    bounds = storage::OpenLocalQuery(
+        cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
+            "From BarTitle");
+    ReadOrderBounds(*bounds, source, kLocalTitles, out.MinTitleOrder, out.MaxTitleOrder);
+    out.titles = storage::OpenLocalQuery(
+        cn, "Select TitleName,TitleNameChinese,TitleNameEnglish,DefaultList,DefaultOrder "
+            "From BarTitle Order By TitleName ASC");
+    ReadStartupLists(cn, source, out);
+    return false;
+  } catch (const automation::AutomationError& error) {
+    out.Release();
+    storage::ShowErr(error);
+    return true;
+  }
+}
+
+}  // namespace prefdesk::dialog

@@ -1,0 +1,130 @@
+#include "option_dialog_fixture.h"
+
+#include "platform/automation/conversions.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/progress_bar.h"
+#include "platform/ui/simple_controls.h"
+#include "platform/ui/toolkit.h"
+#include "platform/ui/window.h"
+#include "src/columns/save_progress.h"
+#include "src/component/shared_state.h"
+#include "src/dialog/frm_save_progress.h"
+#include "src/dialog/register_dialog.h"
+#include "src/resources/strings.h"
+
+namespace prefdesk::dialog::testing {
+
+void ObservingDriver::DoEvents() {
+  if (const auto progress = FrmSaveProgress::Existing()) {
+    const auto& bar = progress->Get<ui::ProgressBar>("ProgressBar1");
+    samples.push_back({progress->Caption(), progress->Get<ui::Label>("lblSaveProgress").Caption(),
+                       bar.Max(), bar.Value()});
+  }
+  HeadlessDriver::DoEvents();
+}
+
+OptionDialogTest::OptionDialogTest(int language)
+    : faults_(std::make_shared<datacenter::FaultInjector>(db_.Server())),
+      recorder_(std::make_shared<datacenter::StatementRecorder>(faults_)),
+      driver_(std::make_shared<ObservingDriver>()) {
+  ui::Toolkit::Current().SetFrontEnd(driver_);
+  resources::SetInterfaceLanguage(language);
+  component::State() = component::SharedState{};
+  RegisterOptionDialog();
+  prefdesk_ = component::ClsPrefdesk::Create();
+  prefdesk_->SetDataCenter(recorder_);
+  prefdesk_->SetBaseConn(db_.Local());
+  prefdesk_->SetUserID(kUser);
+}
+
+OptionDialogTest::~OptionDialogTest() {
+  prefdesk_.reset();
+  columns::SetSaveProgressProvider({});
+  resources::SetInterfaceLanguage(0);
+  component::State() = component::SharedState{};
+  ui::Toolkit::Current().SetFrontEnd(nullptr);
+}
+
+std::vector<int32_t> OptionDialogTest::ShowOption(std::function<void(FrmOption&)> script,
+                                                  bool* result) {
+  std::vector<int32_t> events;
+  driver_->SetScript("frmOption", [&](ui::Window& window) {
+    script(dynamic_cast<FrmOption&>(window));
+  });
+  const int cookie = prefdesk_->Advise([&](int32_t dispid, const automation::Arguments& args) {
+    if (dispid == component::kDispidOptionSuccess) events.push_back(automation::CLng(args.at(0)));
+  });
+  const bool failed = prefdesk_->ShowOption();
+  if (result != nullptr) *result = failed;
+  prefdesk_->Unadvise(cookie);
+  driver_->SetScript("frmOption", {});
+  return events;
+}
+
+void OptionDialogTest::Pick(ui::ComboBox& list, const std::string& text) {
+  for (int i = 0; i < list.ListCount(); ++i) {
+    if (list.List(i) == text) {
+      EXPECT_TRUE(list.UserSelect(i)) << list.Name() << " is not usable";
+      return;
+    }
+  }
+  ADD_FAILURE() << list.Name() << " has no item \"" << text << "\"";
+}
+
+std::vector<std::string> OptionDialogTest::Items(const ui::ComboBox& list) {
+  std::vector<std::string> items;
+  for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
+  return items;
+}
+
+std::vector<std::string> OptionDialogTest::InfoMessages() const {
+  std::vector<std::string> shown;
+  for (const ui::JournalEntry& entry : driver_->ModalWindows()) {
+    if (entry.window_name != "FrmShowInfor") continue;
+    for (const auto& [name, value] : entry.text_boxes) {
+      if (name == "Txt_ErrDescription") shown.push_back(value);
+    }
+  }
+  return shown;
+}
+
+std::vector<std::string> OptionDialogTest::ErrorWindows() const {
+  std::vector<std::string> shown;
+  for (const ui::JournalEntry& entry : driver_->ModalWindows()) {
+    if (entry.window_name != "FrmShowErr") continue;
+    std::string text = entry.caption;
+    for (const auto& [name, value] : entry.text_boxes) text += "|" + value;
+    shown.push_back(text);
+  }
+  return shown;
+}
+
+std::vector<std::string> OptionDialogTest::Writes() const {
+  std::vector<std::string> writes;
+  for (const auto& call : recorder_->Writes()) {
+    std::string text = call.member;
+    for (const auto& arg : call.args) text += "|" + arg;
+    writes.push_back(text);
+  }
+  return writes;
+}
+
+bool OptionDialogTest::IsOpen(const std::string& window_name) {
+  for (const auto& window : ui::Toolkit::Current().OpenWindows()) {
+    if (window->Name() == window_name) return true;
+  }
+  return false;
+}
+
+test_support::Rows OptionDialogTest::ServerLayout() const {
+  test_support::Rows rows = db_.ServerRows(
+      "SELECT 'H', F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, NULL FROM T_PHBUTTON "
+      "WHERE F_UID=7 ORDER BY F_HBUTTONID");
+  const test_support::Rows lists = db_.ServerRows(
+      "SELECT 'V', F_VBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, F_DEFQUERYID "
+      "FROM T_PVBUTTON WHERE F_UID=7 ORDER BY F_VBUTTONID");
+  rows.insert(rows.end(), lists.begin(), lists.end());
+  return rows;
+}
+
+}  // namespace prefdesk::dialog::testing

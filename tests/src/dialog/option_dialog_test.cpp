@@ -1,0 +1,197 @@
+// The options dialog end to end through ShowOption: load, the Startup and Default Query tabs
+// as a person uses them, OK with its check, Cancel, and what reaches the server.
+#include <string>
+#include <vector>
+
+#include "option_dialog_fixture.h"
+#include "platform/automation/variant.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/simple_controls.h"
+#include "platform/ui/tab_control.h"
+#include "platform/ui/text_box.h"
+#include "src/component/enumerations.h"
+#include "src/component/shared_state.h"
+#include "src/resources/strings.h"
+
+namespace prefdesk::dialog::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+using component::E_OptionCancel;
+using component::E_OptionSuccess;
+
+const std::string kSuffix = "正在保存...        ";
+
+class OptionDialogFlowTest : public OptionDialogTest {
+ protected:
+  void InsertQueries() {
+    db_.ExecServer(
+        "INSERT INTO T_PQUERY (F_QUERYID, F_UID, F_HBUTTONID, F_QUERYNAME) VALUES "
+        "('Q1', 7, 1, 'Big deals'), ('Q2', 7, 1, 'This week'), ('Q3', 7, 2, 'Buyers'), "
+        "('Q9', 8, 1, 'Someone else''s')");
+  }
+
+  // A new user starts with Contacts, its list My Contacts, and the query This week on All
+  // Accounts.
+  std::vector<int32_t> SaveFirstChoices() {
+    return ShowOption([&](FrmOption& form) {
+      Pick(form.Get<ui::ComboBox>("cboStartup"), "Contacts");
+      Pick(form.Get<ui::ComboBox>("cboStartupScreen"), "Contacts");
+      Pick(form.Get<ui::ComboBox>("cboDefaultStartup"), "My Contacts");
+      Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - All Accounts");
+      Pick(form.Get<ui::ComboBox>("cboDefaultQuery"), "This week");
+      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+    });
+  }
+};
+
+TEST_F(OptionDialogFlowTest, NewUserChoosesStartupAndDefaultQueryAndSaves) {
+  InsertQueries();
+  bool failed = true;
+  const auto events = ShowOption(
+      [&](FrmOption& form) {
+        const auto& tabs = form.Get<ui::TabControl>("SSTab1");
+        for (int tab : {0, 1, 2, 3}) EXPECT_FALSE(tabs.TabEnabled(tab)) << tab;
+        for (int tab : {4, 5, 6}) EXPECT_TRUE(tabs.TabEnabled(tab)) << tab;
+
+        auto& startup = form.Get<ui::ComboBox>("cboStartup");
+        EXPECT_EQ(startup.Text(), "<None>");
+        EXPECT_EQ(startup.ListCount(), 13);
+        Pick(startup, "Contacts");
+
+        auto& screen = form.Get<ui::ComboBox>("cboStartupScreen");
+        auto& default_list = form.Get<ui::ComboBox>("cboDefaultStartup");
+        Pick(screen, "Contacts");
+        EXPECT_EQ(Items(default_list), (Strings{"All Contacts", "My Contacts"}));
+        EXPECT_EQ(default_list.Text(), "All Contacts");
+        Pick(default_list, "My Contacts");
+
+        auto& query_screen = form.Get<ui::ComboBox>("cboQueryScreen");
+        auto& query = form.Get<ui::ComboBox>("cboDefaultQuery");
+        Pick(query_screen, "Accounts - All Accounts");
+        EXPECT_EQ(Items(query), (Strings{"", "Big deals", "This week"}));
+        EXPECT_EQ(query.Text(), "");
+        Pick(query, "This week");
+        Pick(query_screen, "Contacts - All Contacts");
+        EXPECT_EQ(Items(query), (Strings{"", "Buyers"}));
+
+        EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+      },
+      &failed);
+
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
+  EXPECT_EQ(component::State().OutcomeFlag, 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].prompt, resources::LoadResString(2200));
+  EXPECT_EQ(MessageBoxes()[0].style, 64);
+  EXPECT_EQ(MessageBoxes()[0].title, "ColumnSet");
+  EXPECT_TRUE(ErrorWindows().empty());
+  EXPECT_FALSE(IsOpen("frmOption"));
+  EXPECT_FALSE(IsOpen("frmSaveProgress"));
+
+  // The layout came from the local defaults: the bar runs to 366 and never past it.
+  ASSERT_FALSE(driver_->samples.empty());
+  for (const ProgressSample& sample : driver_->samples) {
+    EXPECT_EQ(sample.max, 366);
+    EXPECT_LE(sample.value, 366);
+  }
+  EXPECT_EQ(driver_->samples.back().label, "Default Query" + kSuffix);
+  EXPECT_EQ(driver_->samples.back().caption, "Progress:");
+
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PHBUTTON WHERE F_UID=7"), 12);
+  EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID FROM T_PHBUTTON WHERE F_UID=7 AND F_ISPRIMARY=1"),
+            (test_support::Rows{{"2"}}));
+  EXPECT_EQ(db_.ServerRows("SELECT F_VBUTTONID FROM T_PVBUTTON "
+                           "WHERE F_UID=7 AND F_HBUTTONID=2 AND F_ISPRIMARY=1"),
+            (test_support::Rows{{"29"}}));
+  EXPECT_EQ(db_.ServerRows("SELECT F_VBUTTONID, F_DEFQUERYID FROM T_PVBUTTON "
+                           "WHERE F_UID=7 AND F_DEFQUERYID IS NOT NULL"),
+            (test_support::Rows{{"1", "Q2"}}));
+  // Every other title keeps its factory default list as its primary list.
+  EXPECT_EQ(db_.ServerRows("SELECT F_VBUTTONID FROM T_PVBUTTON "
+                           "WHERE F_UID=7 AND F_HBUTTONID=1 AND F_ISPRIMARY=1"),
+            (test_support::Rows{{"1"}}));
+}
+
+TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWritesNoColumnRows) {
+  InsertQueries();
+  ASSERT_EQ(SaveFirstChoices(), (std::vector<int32_t>{E_OptionSuccess}));
+  const test_support::Rows saved = ServerLayout();
+  recorder_->Clear();
+  driver_->samples.clear();
+
+  const auto events = ShowOption([&](FrmOption& form) {
+    Pick(form.Get<ui::ComboBox>("cboStartupScreen"), "Contacts");
+    EXPECT_EQ(form.Get<ui::ComboBox>("cboDefaultStartup").Text(), "My Contacts");
+    Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - All Accounts");
+    EXPECT_EQ(form.Get<ui::ComboBox>("cboDefaultQuery").Text(), "This week");
+    EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+  });
+
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
+  for (const std::string& write : Writes()) {
+    EXPECT_EQ(write.rfind("Update|", 0), 0u) << write;
+  }
+  EXPECT_EQ(ServerLayout(), saved);
+  // No layout record was written: the bar jumps to Max - 4, then one step per later part.
+  ASSERT_EQ(driver_->samples.size(), 2u);
+  EXPECT_EQ(driver_->samples[0].max, 195);
+  EXPECT_EQ(driver_->samples[0].value, 192);
+  EXPECT_EQ(driver_->samples[0].label, "Default Start-up" + kSuffix);
+  EXPECT_EQ(driver_->samples[1].value, 193);
+  EXPECT_EQ(driver_->samples[1].label, "Default Query" + kSuffix);
+}
+
+TEST_F(OptionDialogFlowTest, CancelAndTheCloseBoxWriteNothing) {
+  const auto cancelled = ShowOption([&](FrmOption& form) {
+    EXPECT_TRUE(form.Get<ui::CommandButton>("cmdCancel").UserClick());
+  });
+  const auto closed = ShowOption([&](FrmOption& form) { EXPECT_TRUE(form.UserClose()); });
+
+  EXPECT_EQ(cancelled, (std::vector<int32_t>{E_OptionCancel}));
+  EXPECT_EQ(closed, (std::vector<int32_t>{E_OptionCancel}));
+  EXPECT_TRUE(Writes().empty());
+  EXPECT_TRUE(recorder_->CallsOf("BeginTrans").empty());
+  EXPECT_TRUE(MessageBoxes().empty());
+  EXPECT_TRUE(ServerLayout().empty());
+  EXPECT_FALSE(IsOpen("frmOption"));
+}
+
+TEST_F(OptionDialogFlowTest, InvalidCashAdvanceKeepsTheDialogOpen) {
+  prefdesk_->SetExpenseCashAdvance(automation::Currency{-50000});
+  const std::string message = resources::LoadResString(2024);
+  const auto events = ShowOption([&](FrmOption& form) {
+    const auto& tabs = form.Get<ui::TabControl>("SSTab1");
+    for (int tab = 0; tab < 7; ++tab) EXPECT_FALSE(tabs.TabEnabled(tab)) << tab;
+    auto& ok = form.Get<ui::CommandButton>("CmdOk");
+    auto& cash = form.Get<ui::TextBox>("txtCash");
+    EXPECT_EQ(cash.Text(), "-5");
+    EXPECT_TRUE(ok.UserClick());
+    for (const char* text : {"", "twelve", "1e400"}) {
+      cash.SetText(text);
+      EXPECT_TRUE(ok.UserClick());
+    }
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_EQ(InfoMessages(), (Strings(4, message)));
+    EXPECT_FALSE(IsOpen("frmSaveProgress"));
+    EXPECT_TRUE(form.Get<ui::CommandButton>("cmdCancel").UserClick());
+  });
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionCancel}));
+  EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(OptionDialogFlowTest, ZeroAndFractionalCashAdvancePass) {
+  for (int64_t scaled : {int64_t{0}, int64_t{125000}}) {
+    prefdesk_->SetExpenseCashAdvance(automation::Currency{scaled});
+    const auto events = ShowOption([&](FrmOption& form) {
+      EXPECT_TRUE(form.Get<ui::TabControl>("SSTab1").TabEnabled(4));
+      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+    });
+    EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess})) << scaled;
+  }
+  EXPECT_TRUE(InfoMessages().empty());
+}
+
+}  // namespace
+}  // namespace prefdesk::dialog::testing
