@@ -7,6 +7,11 @@
 #include <stdexcept>
 
 #include "host/datacenter/database_files.h"
+#include "host/datacenter/postgres_values.h"
+#include "support/pg_test_schema.h"
+#ifdef PREFDESK_HAVE_POSTGRESQL
+#include "host/datacenter/postgres_data_center.h"
+#endif
 
 namespace prefdesk::test_support {
 namespace {
@@ -111,18 +116,60 @@ Rows AllRows(const std::filesystem::path& file, const std::string& sql) {
   return rows;
 }
 
+bool IsWholeNumberType(unsigned oid) {
+  namespace o = datacenter::pg_oid;
+  return oid == o::kInt2 || oid == o::kInt4 || oid == o::kInt8;
+}
+
+bool IsFloatingType(unsigned oid) {
+  namespace o = datacenter::pg_oid;
+  return oid == o::kFloat4 || oid == o::kFloat8 || oid == o::kNumeric;
+}
+
+// Read with the same rules as ColumnValue, so assertions do not depend on the back end.
+automation::Variant PgValue(unsigned oid, const std::optional<std::string>& text) {
+  if (!text) return automation::Variant::Null();
+  if (IsWholeNumberType(oid)) {
+    const int64_t value = std::stoll(*text);
+    if (value >= std::numeric_limits<int32_t>::min() &&
+        value <= std::numeric_limits<int32_t>::max()) {
+      return automation::Variant(static_cast<int32_t>(value));
+    }
+    return automation::Variant(static_cast<double>(value));
+  }
+  if (IsFloatingType(oid)) return automation::Variant(std::stod(*text));
+  return automation::Variant(*text);
+}
+
 }  // namespace
 
-TempDatabases::TempDatabases(int32_t uid) : folder_(MakeTempFolder()) {
+ServerBackend ServerBackendFromEnvironment() {
+  return PostgresUrlFromEnvironment().empty() ? ServerBackend::kSqlite : ServerBackend::kPostgres;
+}
+
+std::string PostgresUrlFromEnvironment() {
+  const char* url = getenv("PREFDESK_PG_URL");
+  return url ? url : "";
+}
+
+TempDatabases::TempDatabases(int32_t uid, ServerBackend backend)
+    : folder_(MakeTempFolder()), backend_(backend) {
   try {
     datacenter::BuildDatabase(PREFDESK_DATA_DIR, datacenter::kLocalDatabase, LocalPath());
-    datacenter::BuildDatabase(PREFDESK_DATA_DIR, datacenter::kServerDatabase, ServerPath());
     local_ = ado::Connection::Create();
     local_->Open(LocalConnectionString());
-    server_ = std::make_shared<datacenter::SqliteDataCenter>(ServerPath().string(), uid);
+    if (backend_ == ServerBackend::kSqlite) {
+      datacenter::BuildDatabase(PREFDESK_DATA_DIR, datacenter::kServerDatabase, ServerPath());
+    } else {
+      const std::string url = PostgresUrlFromEnvironment();
+      if (url.empty()) throw std::runtime_error("PREFDESK_PG_URL is not set");
+      pg_ = std::make_unique<PgTestSchema>(url);
+    }
+    server_ = NewServerClient(uid);
   } catch (...) {
     local_.reset();
     server_.reset();
+    pg_.reset();
     std::filesystem::remove_all(folder_);
     throw;
   }
@@ -131,33 +178,75 @@ TempDatabases::TempDatabases(int32_t uid) : folder_(MakeTempFolder()) {
 TempDatabases::~TempDatabases() {
   server_.reset();
   local_.reset();
+  pg_.reset();
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
+}
+
+std::string TempDatabases::PostgresUrl() const { return pg_ ? pg_->Url() : std::string(); }
+std::string TempDatabases::PostgresSchema() const { return pg_ ? pg_->Schema() : std::string(); }
+
+std::shared_ptr<datacenter::SqliteDataCenter> TempDatabases::SqliteServer() const {
+  return std::dynamic_pointer_cast<datacenter::SqliteDataCenter>(server_);
 }
 
 std::string TempDatabases::LocalConnectionString() const {
   return "Data Source=" + LocalPath().string() + ";";
 }
 
-std::shared_ptr<datacenter::SqliteDataCenter> TempDatabases::NewServerClient(int32_t uid) const {
+storage::DataCenterRef TempDatabases::NewServerClient(int32_t uid) const {
+#ifdef PREFDESK_HAVE_POSTGRESQL
+  if (pg_) {
+    datacenter::PostgresSettings settings;
+    settings.schema = pg_->Schema();
+    return std::make_shared<datacenter::PostgresDataCenter>(pg_->Url(), uid, settings);
+  }
+#endif
   return std::make_shared<datacenter::SqliteDataCenter>(ServerPath().string(), uid);
 }
 
 void TempDatabases::ExecLocal(const std::string& sql) const { RawDatabase(LocalPath()).Exec(sql); }
-void TempDatabases::ExecServer(const std::string& sql) const { RawDatabase(ServerPath()).Exec(sql); }
+void TempDatabases::ExecServer(const std::string& sql) const {
+  if (pg_) return pg_->Exec(sql);
+  RawDatabase(ServerPath()).Exec(sql);
+}
 
 automation::Variant TempDatabases::LocalScalar(const std::string& sql) const {
   return Scalar(LocalPath(), sql);
 }
 automation::Variant TempDatabases::ServerScalar(const std::string& sql) const {
+  if (pg_) {
+    const PgRows rows = pg_->Query(sql);
+    if (rows.rows.empty() || rows.types.empty()) return automation::Variant();
+    return PgValue(rows.types[0], rows.rows[0][0]);
+  }
   return Scalar(ServerPath(), sql);
 }
 int64_t TempDatabases::LocalInt(const std::string& sql) const { return IntScalar(LocalPath(), sql); }
 int64_t TempDatabases::ServerInt(const std::string& sql) const {
+  if (pg_) {
+    const PgRows rows = pg_->Query(sql);
+    if (rows.rows.empty() || rows.types.empty()) throw std::runtime_error("no row: " + sql);
+    if (!IsWholeNumberType(rows.types[0]) || !rows.rows[0][0]) {
+      throw std::runtime_error("not a whole number: " + sql);
+    }
+    return std::stoll(*rows.rows[0][0]);
+  }
   return IntScalar(ServerPath(), sql);
 }
 Rows TempDatabases::LocalRows(const std::string& sql) const { return AllRows(LocalPath(), sql); }
-Rows TempDatabases::ServerRows(const std::string& sql) const { return AllRows(ServerPath(), sql); }
+Rows TempDatabases::ServerRows(const std::string& sql) const {
+  if (pg_) {
+    Rows rows;
+    for (const auto& row : pg_->Query(sql).rows) {
+      std::vector<std::string> texts;
+      for (const auto& value : row) texts.push_back(value.value_or("NULL"));
+      rows.push_back(std::move(texts));
+    }
+    return rows;
+  }
+  return AllRows(ServerPath(), sql);
+}
 
 void TempDatabases::SeedServerLayout(int32_t uid) const {
   const std::string id = std::to_string(uid);

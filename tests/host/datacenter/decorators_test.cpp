@@ -11,7 +11,7 @@ namespace {
 constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
 
 TEST(StatementRecorder, RecordsEveryCallInOrderAndPassesItOn) {
-  test_support::TempDatabases db(3);
+  test_support::TempDatabases db(3, test_support::ServerBackend::kSqlite);
   StatementRecorder recorder(db.Server());
   std::shared_ptr<ado::Recordset> rs;
   recorder.BeginTrans();
@@ -58,7 +58,7 @@ class FaultInjectorTest : public ::testing::Test {
   // Calls that reached the wrapped service.
   size_t Reached() const { return recorder_->Statements().size(); }
 
-  test_support::TempDatabases db_;
+  test_support::TempDatabases db_{1, test_support::ServerBackend::kSqlite};
   std::shared_ptr<StatementRecorder> recorder_;
   FaultInjector injector_;
 };

@@ -16,8 +16,8 @@ int64_t Queries(const test_support::TempDatabases& db) {
 }
 
 TEST(SqliteDataCenter, WritesReturnTheRowsTheyChange) {
-  test_support::TempDatabases db;
-  SqliteDataCenter& dc = *db.Server();
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& dc = *db.SqliteServer();
   EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
   EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'2', 1, 2, 'B'"), 1);
   EXPECT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'3', 2, 2, 'C'"), 1);
@@ -32,8 +32,8 @@ TEST(SqliteDataCenter, WritesReturnTheRowsTheyChange) {
 }
 
 TEST(SqliteDataCenter, QueriesHandBackAnOpenRecordSet) {
-  test_support::TempDatabases db(4);
-  SqliteDataCenter& dc = *db.Server();
+  test_support::TempDatabases db(4, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& dc = *db.SqliteServer();
   std::shared_ptr<ado::Recordset> rs;
   EXPECT_EQ(dc.OpenRecordsetByString(rs, "Select F_HBUTTONNAME From SYSTBLHBUTTON Order By "
                                          "F_SEQUENCENO"),
@@ -50,8 +50,8 @@ TEST(SqliteDataCenter, QueriesHandBackAnOpenRecordSet) {
 }
 
 TEST(SqliteDataCenter, AFailureIsDescribedAndNeverThrown) {
-  test_support::TempDatabases db;
-  SqliteDataCenter& dc = *db.Server();
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& dc = *db.SqliteServer();
   std::shared_ptr<ado::Recordset> rs;
   ASSERT_GE(dc.OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 0);
   EXPECT_LT(dc.OpenRecordsetByString(rs, "Select * From T_NOWHERE"), 0);
@@ -77,7 +77,7 @@ TEST(SqliteDataCenter, AFailureIsDescribedAndNeverThrown) {
 }
 
 TEST(SqliteDataCenter, AMissingDatabaseFailsEveryCallAndCreatesNoFile) {
-  test_support::TempDatabases db;
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   const auto missing = db.Folder() / "absent.db";
   SqliteDataCenter dc(missing.string(), 1);
   std::shared_ptr<ado::Recordset> rs;
@@ -93,8 +93,8 @@ TEST(SqliteDataCenter, AMissingDatabaseFailsEveryCallAndCreatesNoFile) {
 }
 
 TEST(SqliteDataCenter, RollbackUndoesAndCommitKeeps) {
-  test_support::TempDatabases db;
-  SqliteDataCenter& dc = *db.Server();
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& dc = *db.SqliteServer();
   EXPECT_FALSE(dc.InTransaction());
   dc.BeginTrans();
   EXPECT_TRUE(dc.InTransaction());
@@ -116,8 +116,8 @@ TEST(SqliteDataCenter, RollbackUndoesAndCommitKeeps) {
 }
 
 TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolledBack) {
-  test_support::TempDatabases db;
-  SqliteDataCenter& first = *db.Server();
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& first = *db.SqliteServer();
   SqliteDataCenter second(db.ServerPath().string(), 2, /*busy_timeout_ms=*/0);
   first.BeginTrans();
   ASSERT_EQ(first.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
@@ -140,8 +140,8 @@ TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolled
 }
 
 TEST(SqliteDataCenter, CommitWithoutABegunTransactionReportsAFailure) {
-  test_support::TempDatabases db;
-  SqliteDataCenter& first = *db.Server();
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
+  SqliteDataCenter& first = *db.SqliteServer();
   SqliteDataCenter second(db.ServerPath().string(), 2, 0);
   first.BeginTrans();
   second.BeginTrans();
@@ -152,7 +152,7 @@ TEST(SqliteDataCenter, CommitWithoutABegunTransactionReportsAFailure) {
 }
 
 TEST(SqliteDataCenter, DestroyingTheServiceRollsBackItsOpenTransaction) {
-  test_support::TempDatabases db;
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   {
     SqliteDataCenter dc(db.ServerPath().string(), 1);
     dc.BeginTrans();

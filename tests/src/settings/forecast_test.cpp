@@ -67,6 +67,9 @@ TEST_F(ForecastTest, NoRowGivesSixEverywhere) {
 }
 
 TEST_F(ForecastTest, AnErrorKeepsTheOutputsAlreadyWritten) {
+  if (db_.Backend() == test_support::ServerBackend::kPostgres) {
+    GTEST_SKIP() << "a typed integer column cannot hold text";
+  }
   ServerRow("F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR", "9, 'many', 2");
   int32_t months = 1, quarters = 1, years = 1;
   EXPECT_TRUE(prefdesk_->GetValForecast(recorder_, months, quarters, years));

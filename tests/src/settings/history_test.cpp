@@ -18,6 +18,8 @@ TEST_F(HistoryTest, UnusableServerValuesFallBackToTheLocalDefault) {
   // Local default of the factory database is 10.
   for (const char* value : {"25", "NULL", "0", "'abc'"}) {
     SCOPED_TRACE(value);
+    // Only a loosely typed server database lets text into an integer column.
+    if (db_.Backend() == test_support::ServerBackend::kPostgres && value[0] == '\'') continue;
     db_.ExecServer("DELETE FROM T_PMISC");
     ServerRow("F_MAXHISTORY", value);
     int32_t records = -1;

@@ -38,7 +38,7 @@ TEST(DataCenterContract, MembersByNameReachTheService) {
 }
 
 TEST(DataCenterContract, ErrInfoByNameCarriesTheLastFailure) {
-  test_support::TempDatabases db;
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   DataCenter& dc = *db.Server();
   Arguments del{Variant("T_NOSUCHTABLE"), Variant("F_UID=1")};
   EXPECT_LT(automation::CLng(dc.Invoke("Delete", MemberKind::Method, del)), 0);
@@ -63,7 +63,7 @@ TEST(DataCenterContract, RequireRaises91OnAMissingService) {
 }
 
 TEST(DataCenterContract, RaiseDataCenterErrorRaisesErrInfo) {
-  test_support::TempDatabases db;
+  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   std::shared_ptr<ado::Recordset> rs;
   ASSERT_LT(db.Server()->OpenRecordsetByString(rs, "Select Nothing From Nowhere"), 0);
   const ErrInfo info = db.Server()->GetErrInfo();
