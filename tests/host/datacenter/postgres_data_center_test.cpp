@@ -1,0 +1,330 @@
+// The PostgreSQL data service against a real server: the one named by PREFDESK_PG_URL (see
+// tests/pg/start-postgres.sh). Without it these tests are skipped.
+#ifdef PREFDESK_HAVE_POSTGRESQL
+
+#include "host/datacenter/postgres_data_center.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+#include "platform/ado/types.h"
+#include "platform/automation/conversions.h"
+#include "support/temp_databases.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+using automation::Variant;
+using test_support::ServerBackend;
+using test_support::TempDatabases;
+
+class PostgresDataCenterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (test_support::PostgresUrlFromEnvironment().empty()) {
+      GTEST_SKIP() << "PREFDESK_PG_URL is not set";
+    }
+    db_ = std::make_unique<TempDatabases>(5, ServerBackend::kPostgres);
+    dc_ = Client(5);
+  }
+
+  std::shared_ptr<PostgresDataCenter> Client(int32_t uid, int call_timeout_ms = 5000) const {
+    PostgresSettings settings;
+    settings.schema = db_->PostgresSchema();
+    settings.call_timeout_ms = call_timeout_ms;
+    return std::make_shared<PostgresDataCenter>(db_->PostgresUrl(), uid, settings);
+  }
+
+  // The server process of the client's session, seen from the client itself.
+  int64_t BackendPid(PostgresDataCenter& dc) const {
+    std::shared_ptr<ado::Recordset> rs;
+    EXPECT_EQ(dc.OpenRecordsetByString(rs, "SELECT pg_backend_pid() AS pid"), 1);
+    return rs ? automation::CLng((*rs)["pid"]) : 0;
+  }
+
+  // Ends the client's session from the fixture's own connection, as a server restart or a
+  // network failure would.
+  void Terminate(PostgresDataCenter& dc) const {
+    const int64_t pid = BackendPid(dc);
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(db_->ServerScalar("SELECT pg_terminate_backend(" + std::to_string(pid) +
+                                ", 5000)::int"),
+              Variant(int32_t{1}));
+  }
+
+  int64_t Count(const std::string& table) const {
+    return db_->ServerInt("SELECT COUNT(*) FROM " + table);
+  }
+
+  std::unique_ptr<TempDatabases> db_;
+  std::shared_ptr<PostgresDataCenter> dc_;
+};
+
+constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
+
+TEST_F(PostgresDataCenterTest, WritesReturnTheRowsTheyChange) {
+  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
+  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 1, 2, 'B'"), 1);
+  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'3', 2, 2, 'C'"), 1);
+  EXPECT_EQ(dc_->Update("T_PQUERY", "F_QUERYNAME='X'", "", "F_UID=1 And F_HBUTTONID=2"), 1);
+  EXPECT_EQ(dc_->Update("T_PQUERY", "F_QUERYNAME='Y'", "", "F_UID=9"), 0);
+  EXPECT_EQ(dc_->Update("T_PQUERY", "F_HBUTTONID=5", "", ""), 3);
+  EXPECT_EQ(dc_->Delete("T_PQUERY", "F_UID=1"), 2);
+  EXPECT_EQ(db_->ServerRows("SELECT F_QUERYID, F_HBUTTONID, F_QUERYNAME FROM T_PQUERY"),
+            (test_support::Rows{{"3", "5", "C"}}));
+  EXPECT_EQ(dc_->Delete("T_PQUERY", ""), 1);
+  EXPECT_EQ(Count("T_PQUERY"), 0);
+  EXPECT_EQ(dc_->myinfo().uid, 5);
+  EXPECT_EQ(dc_->GetErrInfo().Number, 0) << "no failure so far";
+}
+
+TEST_F(PostgresDataCenterTest, RecordSetsCarryTypedFieldsUnderCaseBlindNames) {
+  db_->ExecServer(
+      "CREATE TABLE T_TYPES (F_SMALL SMALLINT, F_BIG BIGINT, F_FLAG BOOLEAN, F_REAL REAL, "
+      "F_MONEY CURRENCY, F_AT DATETIME, F_STAMP TIMESTAMP, F_NAME VARCHAR(50), F_NOTE TEXT);"
+      "INSERT INTO T_TYPES VALUES (1, 9000000000, TRUE, 12.5, 1234.5678, '08:30:00', "
+      "'2026-12-05 21:10:30', '中文名', NULL)");
+  std::shared_ptr<ado::Recordset> rs;
+  ASSERT_EQ(dc_->OpenRecordsetByString(rs, "Select * From T_TYPES"), 1);
+  ado::Recordset& r = *rs;
+  EXPECT_EQ(r.GetFields().Item(0).Name(), "f_small") << "the server folds names to lower case";
+  EXPECT_EQ(r.GetFields().Item("F_SMALL").Type(), ado::adInteger);
+  EXPECT_EQ(r["F_SMALL"], Variant(int32_t{1}));
+  EXPECT_EQ(r["F_BIG"], Variant(9000000000.0));
+  EXPECT_EQ(r.GetFields().Item("F_FLAG").Type(), ado::adBoolean);
+  EXPECT_EQ(r["F_FLAG"], Variant(true));
+  EXPECT_EQ(r.GetFields().Item("F_REAL").Type(), ado::adDouble);
+  EXPECT_EQ(r["F_REAL"], Variant(12.5));
+  EXPECT_EQ(r.GetFields().Item("F_MONEY").Type(), ado::adCurrency) << "CURRENCY is numeric(19,4)";
+  EXPECT_EQ(r["F_MONEY"], Variant(automation::Currency{12345678}));
+  EXPECT_EQ(r.GetFields().Item("F_AT").Type(), ado::adDate) << "DATETIME is a time of day";
+  EXPECT_EQ(r["F_AT"], Variant(automation::TimeSerial(8, 30, 0)));
+  EXPECT_EQ(r.GetFields().Item("F_STAMP").Type(), ado::adDate);
+  EXPECT_EQ(r.GetFields().Item("F_NAME").Type(), ado::adVarWChar);
+  EXPECT_EQ(r.GetFields().Item("F_NAME").DefinedSize(), 50);
+  EXPECT_EQ(r["F_NAME"], Variant("中文名"));
+  EXPECT_TRUE(r["F_NOTE"].IsNull());
+
+  ASSERT_EQ(dc_->OpenRecordsetByString(rs, "Select F_NAME From T_TYPES Where 1 = 0"), 0);
+  EXPECT_TRUE(rs->IsEOF());
+  EXPECT_EQ(rs->GetFields().Item("f_name").DefinedSize(), 50) << "an empty set keeps its fields";
+}
+
+TEST_F(PostgresDataCenterTest, AStatementErrorIsDescribedAndTheConnectionStays) {
+  const int64_t pid = BackendPid(*dc_);
+  std::shared_ptr<ado::Recordset> rs;
+  ASSERT_GE(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 0);
+  EXPECT_LT(dc_->OpenRecordsetByString(rs, "Select * From T_NOWHERE"), 0);
+  EXPECT_FALSE(rs) << "a failed query leaves no stale record set";
+  storage::ErrInfo info = dc_->GetErrInfo();
+  EXPECT_LT(info.Number, 0);
+  EXPECT_EQ(info.Source, "PostgresDataCenter.OpenRecordsetByString");
+  EXPECT_NE(info.Description.find("SQLSTATE 42P01"), std::string::npos) << info.Description;
+  EXPECT_NE(info.Description.find("t_nowhere"), std::string::npos) << info.Description;
+  EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kStatement);
+
+  EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 1"), 0);
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.Insert");
+  EXPECT_NE(dc_->GetErrInfo().Description.find("SQLSTATE 42601"), std::string::npos)
+      << dc_->GetErrInfo().Description;
+  EXPECT_LT(dc_->Update("T_NOWHERE", "F_UID=1", "", ""), 0);
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.Update");
+  EXPECT_LT(dc_->Delete("T_NOWHERE", ""), 0);
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.Delete");
+  EXPECT_LT(dc_->OpenRecordsetByString(rs, "DELETE FROM T_PQUERY"), 0) << "no record set";
+  EXPECT_EQ(BackendPid(*dc_), pid) << "statement errors keep the session";
+}
+
+TEST_F(PostgresDataCenterTest, RollbackUndoesAndCommitKeeps) {
+  EXPECT_FALSE(dc_->InTransaction());
+  dc_->BeginTrans();
+  EXPECT_TRUE(dc_->InTransaction());
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  EXPECT_EQ(Count("T_PQUERY"), 0) << "other sessions do not see it yet";
+  dc_->RollbackTrans();
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_EQ(Count("T_PQUERY"), 0);
+
+  dc_->BeginTrans();
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 1);
+  dc_->CommitTrans();
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_EQ(dc_->GetErrInfo().Number, 0);
+  EXPECT_EQ(Count("T_PQUERY"), 1);
+}
+
+TEST_F(PostgresDataCenterTest, AFailedStatementDoomsTheTransactionAndCommitSaysSo) {
+  dc_->BeginTrans();
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  EXPECT_LT(dc_->Delete("T_NOWHERE", ""), 0);
+  EXPECT_TRUE(dc_->InTransaction()) << "open until the caller ends it";
+  EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0)
+      << "the server refuses statements of a failed transaction";
+  dc_->CommitTrans();
+  EXPECT_LT(dc_->GetErrInfo().Number, 0);
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
+  EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_EQ(Count("T_PQUERY"), 0);
+
+  dc_->CommitTrans();
+  EXPECT_NE(dc_->GetErrInfo().Description.find("No transaction is open"), std::string::npos);
+}
+
+TEST_F(PostgresDataCenterTest, ConflictStatesAreRetryable) {
+  std::shared_ptr<ado::Recordset> rs;
+  for (const char* state : {"40001", "40P01"}) {
+    SCOPED_TRACE(state);
+    EXPECT_LT(dc_->OpenRecordsetByString(
+                  rs, std::string("DO $$ BEGIN RAISE EXCEPTION 'conflict' USING ERRCODE = '") +
+                          state + "'; END $$"),
+              0);
+    EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kRetryable);
+    EXPECT_EQ(dc_->GetErrInfo().Number, kErrPgRetryable);
+    EXPECT_NE(dc_->GetErrInfo().Description.find(std::string("SQLSTATE ") + state),
+              std::string::npos);
+  }
+}
+
+TEST_F(PostgresDataCenterTest, ADeadlockBetweenTwoClientsFailsOneOfThemAsRetryable) {
+  auto other = Client(6);
+  dc_->BeginTrans();
+  other->BeginTrans();
+  ASSERT_EQ(dc_->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=1"), 1);
+  ASSERT_EQ(other->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=2"), 1);
+  int32_t first = 0;
+  std::thread waiter([&] {
+    first = dc_->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=2");
+  });
+  // Wait until the first client blocks on the second's row lock, then close the cycle.
+  while (db_->ServerInt("SELECT COUNT(*) FROM pg_locks WHERE NOT granted") == 0) {
+    std::this_thread::yield();
+  }
+  const int32_t second = other->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "",
+                                       "F_HBUTTONID=1");
+  waiter.join();
+  ASSERT_NE(first < 0, second < 0) << "exactly one of them is chosen as the victim";
+  PostgresDataCenter& victim = first < 0 ? *dc_ : *other;
+  EXPECT_EQ(victim.LastErrorKind(), PgErrorKind::kRetryable);
+  EXPECT_NE(victim.GetErrInfo().Description.find("40P01"), std::string::npos);
+  victim.RollbackTrans();
+  (first < 0 ? *other : *dc_).CommitTrans();
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_FALSE(other->InTransaction());
+}
+
+TEST_F(PostgresDataCenterTest, ALostConnectionFailsTheCallAndTheNextCallReconnects) {
+  const int64_t pid = BackendPid(*dc_);
+  Terminate(*dc_);
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_LT(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 0);
+  EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kBrokenConnection);
+  EXPECT_EQ(dc_->GetErrInfo().Number, kErrPgBrokenConnection);
+  EXPECT_NE(dc_->GetErrInfo().Description.find("connection"), std::string::npos);
+  EXPECT_FALSE(dc_->InTransaction());
+
+  EXPECT_EQ(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12);
+  EXPECT_NE(BackendPid(*dc_), pid) << "a new session";
+  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1)
+      << "the new session has the schema's search path";
+}
+
+TEST_F(PostgresDataCenterTest, ATransactionLostWithItsConnectionStaysOpenUntilRolledBack) {
+  dc_->BeginTrans();
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  Terminate(*dc_);
+  EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0);
+  EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kBrokenConnection);
+  EXPECT_TRUE(dc_->InTransaction());
+  EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'3', 5, 1, 'C'"), 0)
+      << "no statement of the transaction may run outside it";
+  dc_->BeginTrans();
+  EXPECT_LT(dc_->GetErrInfo().Number, 0);
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.BeginTrans");
+  dc_->RollbackTrans();
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_EQ(Count("T_PQUERY"), 0);
+  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'4', 5, 1, 'D'"), 1);
+  EXPECT_EQ(Count("T_PQUERY"), 1);
+}
+
+TEST_F(PostgresDataCenterTest, CommitOfALostTransactionCommitsNothing) {
+  dc_->BeginTrans();
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  Terminate(*dc_);
+  EXPECT_LT(dc_->Delete("T_PQUERY", ""), 0);
+  dc_->CommitTrans();
+  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
+  EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
+  EXPECT_FALSE(dc_->InTransaction());
+  EXPECT_EQ(Count("T_PQUERY"), 0);
+}
+
+TEST_F(PostgresDataCenterTest, AConnectionThatDiesDuringCommitLeavesTheOutcomeInDoubt) {
+  // A deferred trigger ends its own session while COMMIT runs.
+  db_->ExecServer(
+      "CREATE FUNCTION end_session() RETURNS trigger LANGUAGE plpgsql AS "
+      "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NULL; END $$;"
+      "CREATE CONSTRAINT TRIGGER t_end AFTER INSERT ON T_PQUERY DEFERRABLE INITIALLY DEFERRED "
+      "FOR EACH ROW EXECUTE FUNCTION end_session()");
+  dc_->BeginTrans();
+  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  dc_->CommitTrans();
+  EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kInDoubt);
+  EXPECT_EQ(dc_->GetErrInfo().Number, kErrPgInDoubt);
+  EXPECT_NE(dc_->GetErrInfo().Description.find("unknown"), std::string::npos);
+  EXPECT_FALSE(dc_->InTransaction()) << "nothing is left to roll back";
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_EQ(dc_->OpenRecordsetByString(rs, "Select * From T_PQUERY"), 0)
+      << "the next call reconnects; the server never committed";
+}
+
+TEST_F(PostgresDataCenterTest, TheServerCancelsAStatementThatRunsTooLong) {
+  auto quick = Client(5, /*call_timeout_ms=*/1500);
+  const int64_t pid = BackendPid(*quick);
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_LT(quick->OpenRecordsetByString(rs, "SELECT pg_sleep(30)"), 0);
+  EXPECT_NE(quick->GetErrInfo().Description.find("SQLSTATE 57014"), std::string::npos)
+      << quick->GetErrInfo().Description;
+  EXPECT_EQ(BackendPid(*quick), pid) << "a cancelled statement keeps the session";
+}
+
+TEST_F(PostgresDataCenterTest, AServerThatDoesNotAnswerInTimeIsLeft) {
+  auto quick = Client(5, /*call_timeout_ms=*/1500);
+  std::shared_ptr<ado::Recordset> rs;
+  // The statement lifts the server's own limit, so only the call's deadline ends the wait.
+  EXPECT_LT(quick->OpenRecordsetByString(rs, "SET statement_timeout = 0; SELECT pg_sleep(30)"), 0);
+  EXPECT_EQ(quick->LastErrorKind(), PgErrorKind::kTimeout);
+  EXPECT_EQ(quick->GetErrInfo().Number, kErrPgTimeout);
+  EXPECT_FALSE(quick->Connected());
+  EXPECT_EQ(quick->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12);
+}
+
+TEST(PostgresDataCenterOffline, AnUnreachableServerFailsEveryCallWithoutThrowing) {
+  PostgresSettings settings;
+  settings.connect_timeout_s = 2;
+  PostgresDataCenter dc("postgresql://nobody@/nothing?host=/nonexistent-prefdesk-socket", 1,
+                        settings);
+  EXPECT_FALSE(dc.Connected());
+  EXPECT_EQ(dc.GetErrInfo().Source, "PostgresDataCenter.Open");
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_LT(dc.OpenRecordsetByString(rs, "Select 1"), 0);
+  EXPECT_EQ(dc.LastErrorKind(), PgErrorKind::kBrokenConnection);
+  EXPECT_EQ(dc.GetErrInfo().Source, "PostgresDataCenter.OpenRecordsetByString");
+  EXPECT_NE(dc.GetErrInfo().Description.find("nonexistent-prefdesk-socket"), std::string::npos)
+      << dc.GetErrInfo().Description;
+  EXPECT_LT(dc.Insert("T", "A", "1"), 0);
+  dc.BeginTrans();
+  EXPECT_TRUE(dc.InTransaction()) << "a transaction that could not begin is open but lost";
+  EXPECT_LT(dc.Delete("T", ""), 0);
+  dc.RollbackTrans();
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_LT(PostgresDataCenter("not a connection string", 1, settings).GetErrInfo().Number, 0);
+}
+
+}  // namespace
+}  // namespace prefdesk::datacenter
+
+#endif  // PREFDESK_HAVE_POSTGRESQL
