@@ -1,0 +1,23 @@
+// Timing of an operation next to its floor in the same iterations, so both see the same
+// machine load. The iteration time is the operation's; the counters give both means and
+// their ratio.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+#include "bench/floor.h"
+
+namespace prefdesk::bench {
+
+// prepare runs before every iteration, outside both timings. The order of operation and floor
+// alternates between iterations.
+void SideBySide(benchmark::State& state, const std::function<void()>& prepare,
+                const std::function<void()>& operation, Floor& floor);
+
+// The operation alone (for the scaling figures of operations without a floor of their own).
+void TimeAlone(benchmark::State& state, const std::function<void()>& prepare,
+               const std::function<void()>& operation);
+
+}  // namespace prefdesk::bench
