@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <algorithm>
 
 namespace prefdesk::ui_qt {
 
@@ -28,12 +29,20 @@ void CheckListWidget::SetRow(int row, const QString& text, bool checked) {
   QListWidgetItem* it = item(row);
   if (it == nullptr) {
     it = new QListWidgetItem(this);
+    updateGeometry();
     // Not user-checkable: the box is drawn from the check state, and clicks go to the model.
     it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   }
   if (it->text() != text) it->setText(text);
   const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
   if (it->data(Qt::CheckStateRole) != QVariant(state)) it->setCheckState(state);
+}
+
+QSize CheckListWidget::sizeHint() const {
+  QSize hint = QListWidget::sizeHint();
+  const int row_height = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
+  hint.setHeight(std::clamp(count(), kMinRows, kMaxRows) * row_height + 2 * frameWidth());
+  return hint;
 }
 
 void CheckListWidget::mousePressEvent(QMouseEvent* event) {

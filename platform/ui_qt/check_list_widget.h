@@ -23,6 +23,11 @@ class CheckListWidget : public QListWidget {
   // Shows a row with its mark.
   void SetRow(int row, const QString& text, bool checked);
 
+  // Laid out, a list shows its rows, at least kMinRows and at most kMaxRows of them.
+  QSize sizeHint() const override;
+  static constexpr int kMinRows = 8;
+  static constexpr int kMaxRows = 14;
+
   std::function<void(int row)> OnToggle;
   std::function<void(int row)> OnPick;
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -32,7 +33,9 @@ QSize Needed(const QWidget& widget) {
   if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
     return frame->title().isEmpty() ? QSize() : QSize(metrics.horizontalAdvance(frame->title()) + 24, 0);
   }
-  if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) return combo->sizeHint();
+  if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+    return {ComboContentWidth(*combo), combo->sizeHint().height()};
+  }
   if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) return {0, line->sizeHint().height()};
   if (const auto* list = qobject_cast<const CheckListWidget*>(&widget)) {
     int widest = 0;
@@ -67,6 +70,16 @@ double Ratio(int needed, int available) {
 }
 
 }  // namespace
+
+int ComboContentWidth(const QComboBox& combo) {
+  const QFontMetrics metrics(combo.font());
+  int widest = 0;
+  for (int i = 0; i < combo.count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(combo.itemText(i)));
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  return combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &combo).width();
+}
 
 Scale FitScale(const std::vector<Member>& members) {
   std::map<const ui::Control*, const QWidget*> widget_of;

@@ -13,6 +13,8 @@
 
 #include "platform/ui/control.h"
 
+class QComboBox;
+
 namespace prefdesk::ui_qt {
 
 // A control with its widget, in the order the window created them.
@@ -38,6 +40,9 @@ QRect Scaled(const ui::Rect& box, Scale scale);
 // The size a window needs for its direct controls' boxes: their extent plus, right and
 // below, the margin they keep left and above.
 QSize ClientSize(const std::vector<QRect>& boxes);
+
+// The width a combo box needs to show its widest item with its arrow.
+int ComboContentWidth(const QComboBox& combo);
 
 // Lays out the members of one container (their widgets are children of `container`).
 // `window_level` collects the command buttons into a row at the bottom right.

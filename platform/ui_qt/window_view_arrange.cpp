@@ -1,4 +1,5 @@
 // Placing the widgets: by the model's boxes, scaled to fit, or by Qt layouts per container.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -144,6 +145,7 @@ void WindowView::LayOut() {
   }
   for (const Member& m : members) {
     if (m.control->Kind() == ui::ControlKind::Label) SyncControl(*m.control, ui::prop::kCaption);
+    if (auto* combo = qobject_cast<QComboBox*>(m.widget)) combo->setMinimumWidth(ComboContentWidth(*combo));
   }
   dialog_->setMinimumSize(0, 0);
   dialog_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

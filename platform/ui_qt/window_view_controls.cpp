@@ -62,9 +62,9 @@ QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
       WireTextBox(control, widget);
       break;
     case ui::ControlKind::ComboBox: {
-      auto* combo = new QComboBox(parent);
-      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-      widget = combo;
+      // The width comes from the placement (see ComboContentWidth), never from the combo box
+      // resizing itself after a refill.
+      widget = new QComboBox(parent);
       WireComboBox(control, widget);
       break;
     }
@@ -72,10 +72,15 @@ QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
       widget = new CheckListWidget(parent);
       WireCheckList(control, widget);
       break;
-    case ui::ControlKind::TabControl:
-      widget = new QTabWidget(parent);
+    case ui::ControlKind::TabControl: {
+      auto* tabs = new QTabWidget(parent);
+      // Every tab in sight: the tab bar's full width counts in the window's size.
+      tabs->setUsesScrollButtons(false);
+      tabs->setElideMode(Qt::ElideNone);
+      widget = tabs;
       WireTabs(control, widget);
       break;
+    }
     case ui::ControlKind::ProgressBar: {
       auto* bar = new QProgressBar(parent);
       bar->setTextVisible(false);

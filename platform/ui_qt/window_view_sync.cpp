@@ -169,7 +169,10 @@ void WindowView::SyncItems(ui::Control& control) {
   if (widget == nullptr) return;
   MirrorScope scope(syncing_);
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) {
-    SyncComboItems(*static_cast<QComboBox*>(widget), *combo);
+    auto& box = *static_cast<QComboBox*>(widget);
+    SyncComboItems(box, *combo);
+    // In a layout the box grows with its items; placed by the model's boxes it keeps its box.
+    if (!UsesModelBoxes()) box.setMinimumWidth(ComboContentWidth(box));
   } else if (auto* list = dynamic_cast<ui::CheckListBox*>(&control)) {
     SyncCheckListItems(*static_cast<CheckListWidget*>(widget), *list);
   } else if (dynamic_cast<ui::TabControl*>(&control) != nullptr) {

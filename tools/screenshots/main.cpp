@@ -6,6 +6,7 @@
 // folder) and prints their paths.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -80,6 +81,13 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     auto* tabs = widget.findChild<QTabWidget*>("SSTab1");
     const std::pair<int, const char*> shots[] = {
         {kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
+    // A person's first pick of a screen on the Startup and Default Query tabs fills the list
+    // beside it.
+    for (const char* screen : {"cboStartupScreen", "cboQueryScreen"}) {
+      if (auto* list = widget.findChild<QComboBox*>(screen); list != nullptr && list->count() > 1) {
+        list->setCurrentIndex(1);
+      }
+    }
     for (const auto& [tab, name] : shots) {
       tabs->setCurrentIndex(tab);
       camera.Save(widget, prefix + "-" + name);
