@@ -1,10 +1,36 @@
 #!/usr/bin/env bash
-# Builds Prefdesk and runs the whole test suite.
+# Builds Prefdesk and runs the whole test suite: every test program with the server database
+# on SQLite, then the data service and integration programs again with it on a throw-away
+# PostgreSQL server, then the fast unit programs built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (PREFDESK_SANITIZE_TESTS=0 leaves that out).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${PREFDESK_BUILD_DIR:-$root/build/test}"
+sanitize_build="${PREFDESK_SANITIZE_BUILD_DIR:-$root/build/test-sanitize}"
+started=$SECONDS
+stage() { echo "== $1 ($((SECONDS - started)) s)"; }
 
 bash "$root/scripts/deps.sh"
+stage "build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPREFDESK_TESTS=ON >/dev/null
 cmake --build "$build" -j2
+stage "tests, server database on SQLite"
 ctest --test-dir "$build" --output-on-failure -j2
+
+stage "tests, server database on PostgreSQL"
+pg_url=$(bash "$root/tests/pg/start-postgres.sh")
+trap 'bash "$root/tests/pg/stop-postgres.sh" "$pg_url"' EXIT
+PREFDESK_PG_URL="$pg_url" ctest --test-dir "$build" --output-on-failure -j2 \
+  -L '^test_(storage|component|columns|dialog)$'
+
+if [ "${PREFDESK_SANITIZE_TESTS:-1}" != 0 ]; then
+  stage "fast unit tests under sanitizers"
+  fast=(test_automation test_ado test_storage)
+  cmake -S "$root" -B "$sanitize_build" -DCMAKE_BUILD_TYPE=Debug -DPREFDESK_TESTS=ON \
+    -DPREFDESK_SANITIZE=ON >/dev/null
+  cmake --build "$sanitize_build" -j2 --target "${fast[@]}"
+  labels=$(IFS='|'; echo "${fast[*]}")
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 PREFDESK_PG_URL="$pg_url" \
+    ctest --test-dir "$sanitize_build" --output-on-failure -j2 -L "^($labels)\$"
+fi
+stage "done"
