@@ -94,6 +94,8 @@ void ClsPrefdesk::SetExpenseCashAdvance(automation::Currency value) {
 
 std::string ClsPrefdesk::DefaultTitle() const { return State().DefaultTitle; }
 void ClsPrefdesk::SetDefaultTitle(const std::string& value) { State().DefaultTitle = value; }
+bool ClsPrefdesk::EnableAppearanceTab() const { return State().AppearanceTabEnabled; }
+void ClsPrefdesk::SetEnableAppearanceTab(bool value) { State().AppearanceTabEnabled = value; }
 
 std::shared_ptr<ado::Connection> ClsPrefdesk::BaseConn() const { return State().BaseConn; }
 void ClsPrefdesk::SetBaseConn(std::shared_ptr<ado::Connection> value) {

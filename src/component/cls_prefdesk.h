@@ -78,6 +78,11 @@ class ClsPrefdesk : public automation::Dispatch {
   void SetBaseConn(std::shared_ptr<ado::Connection> value);
   storage::DataCenterRef DataCenter() const;
   void SetDataCenter(storage::DataCenterRef value);
+  // Host option, off by default: when on, the options dialog switches its Appearance tab on,
+  // loads it with the other tabs and saves the chosen scheme as the user's 'Default' row and
+  // as the appearance values within the same save.
+  bool EnableAppearanceTab() const;
+  void SetEnableAppearanceTab(bool value);
 
   // --- appearance values: getters copy the stored values out, setters store them; all
   // return false (done). Group 7 has no values.

@@ -299,6 +299,10 @@ MemberTable ClsPrefdesk::BuildMembers(ClsPrefdesk* self) {
               args[3] = Variant(caption);
               return Variant(failed);
             });
+  // The host option, after every member of the original interface so that their slots stay.
+  AddProperty(table, "EnableAppearanceTab", 0x68030100, "Boolean", MemberKind::PropertyPut,
+              [self] { return Variant(self->EnableAppearanceTab()); },
+              [self](const Variant& v) { self->SetEnableAppearanceTab(automation::CBool(v)); });
   return table;
 }
 

@@ -44,6 +44,9 @@ struct SharedState {
   bool ColumnsFromLocalDefaults = false;
 
   AppearanceValues Appearance;
+  // Host option: the Appearance tab is switched on, loaded by LoadMe and saved by Save.
+  // Off by default, which leaves the tab out of both sequences.
+  bool AppearanceTabEnabled = false;
 
   // The most recently created instance; any instance's release clears it. Held weakly, so
   // holding it keeps no instance alive.

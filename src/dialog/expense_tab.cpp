@@ -50,6 +50,7 @@ void ExpenseTab::txtCash_Change() {
     if (IsValidCashAdvance(controls_.txtCash->Text())) {
       for (int tab : {0, 1, 2}) tabs.SetTabEnabled(tab, false);
       for (int tab : {4, 5, 6}) tabs.SetTabEnabled(tab, true);
+      tabs.SetTabEnabled(1, component::State().AppearanceTabEnabled);
     } else {
       for (int tab : {0, 1, 2, 4, 5, 6}) tabs.SetTabEnabled(tab, false);
     }

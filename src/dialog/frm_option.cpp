@@ -1,10 +1,12 @@
 #include "src/dialog/frm_option.h"
 
+#include "platform/appearancelib/appearance_value_set.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
+#include "src/appearance/appearance_tab.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/calendar_tab.h"
 #include "src/dialog/columns_tab.h"
@@ -30,6 +32,7 @@ FrmOption::FrmOption() : ui::Window("frmOption") {
 FrmOption::~FrmOption() = default;
 
 void FrmOption::ResetTabs() {
+  appearance_.reset();
   columns_.reset();
   default_query_.reset();
   startup_.reset();
@@ -55,6 +58,9 @@ void FrmOption::ResetTabs() {
   default_query_ = std::make_unique<DefaultQueryTab>(DefaultQueryTabControls{
       &Get<ui::ComboBox>("cboQueryScreen"), &Get<ui::ComboBox>("cboDefaultQuery")});
   columns_ = std::make_unique<ColumnsTab>(static_cast<ui::Window&>(*this));
+  appearance_ = std::make_unique<appearance::AppearanceTab>(appearance::AppearanceTabControls{
+      this, &Get<appearancelib::Appearance>("Appearance1"),
+      &Get<appearancelib::AppearanceValueSet>("AppearanceValueSet1")});
 }
 
 void FrmOption::Form_Load() {
@@ -71,7 +77,8 @@ bool FrmOption::LoadMe() {
   try {
     calendar_->ClearTouched();
     return expense_->LoadExpenseReportValue() || startup_->LoadStartupValue() ||
-           default_query_->LoadDefaultQueryValue() || columns_->LoadColumnValue();
+           default_query_->LoadDefaultQueryValue() || columns_->LoadColumnValue() ||
+           (component::State().AppearanceTabEnabled && appearance_->LoadAppearanceTab());
   } catch (const automation::AutomationError&) {
     return true;
   }
@@ -84,6 +91,9 @@ void FrmOption::SaveCalendarValue() { calendar_->SaveCalendarValue(); }
 void FrmOption::SaveExpenseReportValue() { expense_->SaveExpenseReportValue(); }
 void FrmOption::SaveStartupValue() { startup_->SaveStartupValue(); }
 bool FrmOption::IsEndAfterStart() const { return calendar_->IsEndAfterStart(); }
+bool FrmOption::LoadAppearanceTab() { return appearance_->LoadAppearanceTab(); }
+void FrmOption::SaveAppearanceValue() { appearance_->SaveAppearanceValue(); }
+bool FrmOption::SaveToDefaultScheme() { return appearance_->SaveToDefaultScheme(); }
 
 bool FrmOption::CheckValues() {
   if (IsValidCashAdvance(Get<ui::TextBox>("txtCash").Text())) return false;

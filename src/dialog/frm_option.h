@@ -11,6 +11,7 @@
 #include "platform/ui/window.h"
 
 namespace prefdesk::storage { class DataCenter; }
+namespace prefdesk::appearance { class AppearanceTab; }
 
 namespace prefdesk::dialog {
 
@@ -42,6 +43,13 @@ class FrmOption : public ui::Window {
   void SaveExpenseReportValue();
   void SaveStartupValue();
   bool IsEndAfterStart() const;
+  // The Appearance tab's loader and save steps. With the host option on (shared state
+  // AppearanceTabEnabled) LoadMe runs the loader last, and Save stores the scheme as the
+  // user's 'Default' row after the default queries, in its transaction, and hands the values
+  // to the component once the transaction is committed.
+  bool LoadAppearanceTab();
+  void SaveAppearanceValue();
+  bool SaveToDefaultScheme();
 
   GeneralTab& General() const { return *general_; }
   CalendarTab& Calendar() const { return *calendar_; }
@@ -49,6 +57,7 @@ class FrmOption : public ui::Window {
   StartupTab& Startup() const { return *startup_; }
   DefaultQueryTab& DefaultQuery() const { return *default_query_; }
   ColumnsTab& Columns() const { return *columns_; }
+  appearance::AppearanceTab& Appearance() const { return *appearance_; }
 
   // Called at the end of every unload: the holder of the dialog's shared instance lets go.
   std::function<void()> ReleaseInstance;
@@ -79,6 +88,7 @@ class FrmOption : public ui::Window {
   std::unique_ptr<StartupTab> startup_;
   std::unique_ptr<DefaultQueryTab> default_query_;
   std::unique_ptr<ColumnsTab> columns_;
+  std::unique_ptr<appearance::AppearanceTab> appearance_;
 };
 
 }  // namespace prefdesk::dialog

@@ -2,12 +2,15 @@
 #include <string>
 #include <tuple>
 
+#include "platform/appearancelib/appearance_value_set.h"
 #include "platform/ui/check_list_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
 #include "src/dialog/frm_option.h"
+#include "src/resources/strings.h"
+#include "src/storage/sql_literal.h"
 
 namespace prefdesk::dialog {
 namespace {
@@ -81,8 +84,13 @@ void FrmOption::CreateControls() {
     top += 30;
   }
 
-  // 1 Appearance: the place of the appearance controls.
-  at.Put<ui::PictureBox>("Appearance2", {&tabs, 1}, {12, 36, 480, 290});
+  // 1 Appearance: the scheme chooser with its values, and the preview beside it. The value
+  // lists quote texts with the component's literal writer.
+  Add<appearancelib::AppearanceValueSet>(
+      "AppearanceValueSet1", {&tabs, 1},
+      appearancelib::ValueSetEnvironment{storage::SqlText, resources::IsChinese})
+      ->SetBounds({12, 36, 236, 290});
+  at.Put<appearancelib::Appearance>("Appearance1", {&tabs, 1}, {256, 36, 236, 290});
 
   // 2 Calendar
   auto& scheduling = at.Frame("famScheduling", tabs, 2, {12, 36, 480, 170});

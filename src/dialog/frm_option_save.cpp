@@ -83,8 +83,11 @@ bool FrmOption::Save() {
     FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2105));
     ui::DoEvents();
     if (default_query_->SaveDefaultQueryStep(*dc)) return SaveFailed(dc);
+    if (state.AppearanceTabEnabled && SaveToDefaultScheme()) return SaveFailed(dc);
 
     dc->CommitTrans();
+    // The values change only with a committed 'Default' row, so a failed save changes neither.
+    if (state.AppearanceTabEnabled) SaveAppearanceValue();
     UnloadProgressWindow();
     state.OutcomeFlag = 1;
     ui::MsgBox(resources::LoadResString(2200), ui::vbInformation, "ColumnSet");

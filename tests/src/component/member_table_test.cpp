@@ -38,10 +38,14 @@ TEST_F(MemberTableTest, SlotOrderStartsWithUserIdAndEndsWithGetDefaultColumn) {
   EXPECT_EQ(members.front().name, "UserID");
   EXPECT_EQ(members.front().kind, MemberKind::PropertyPut);
   EXPECT_EQ(members.front().dispid, 0x68030012);
-  EXPECT_EQ(members.back().name, "GetDefaultColumn");
-  EXPECT_EQ(members.back().dispid, 0x60030031);
-  // UserID put only, 18 properties with get and put, 20 appearance methods, 8 other methods.
-  EXPECT_EQ(members.size(), 1u + 2 * 18 + 20 + 8);
+  // The original interface ends with GetDefaultColumn; the host option follows it.
+  ASSERT_GE(members.size(), 3u);
+  EXPECT_EQ(members[members.size() - 3].name, "GetDefaultColumn");
+  EXPECT_EQ(members[members.size() - 3].dispid, 0x60030031);
+  EXPECT_EQ(members.back().name, "EnableAppearanceTab");
+  EXPECT_EQ(members.back().dispid, 0x68030100);
+  // UserID put only, 19 properties with get and put, 20 appearance methods, 8 other methods.
+  EXPECT_EQ(members.size(), 1u + 2 * 19 + 20 + 8);
   const auto* get_all = prefdesk_->Members().Find("GetAppearance", MemberKind::Method);
   ASSERT_NE(get_all, nullptr);
   EXPECT_EQ(get_all->params.size(), 45u);
