@@ -65,6 +65,7 @@ class WindowView : public std::enable_shared_from_this<WindowView> {
   void WireComboBox(ui::Control& control, QWidget* widget);
   void WireCheckList(ui::Control& control, QWidget* widget);
   void WireTabs(ui::Control& control, QWidget* widget);
+  void WireSchemeList(ui::Control& control, QWidget* widget);
   void WireDialog();
   // Runs a person's action unless the view is mirroring the model, then mirrors the control.
   template <typename Action>

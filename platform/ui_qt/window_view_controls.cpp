@@ -3,11 +3,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "platform/appearancelib/appearance_value_set.h"
 #include "platform/ui/check_list_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
@@ -95,6 +97,13 @@ QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
       break;
     }
     case ui::ControlKind::Custom: {
+      if (dynamic_cast<appearancelib::AppearanceValueSet*>(&control) != nullptr) {
+        // The schemes to choose from; the scheme's values and the preview have no widget
+        // of their own yet.
+        widget = new QListWidget(parent);
+        WireSchemeList(control, widget);
+        break;
+      }
       auto* frame = new QFrame(parent);
       frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
       widget = frame;
@@ -152,6 +161,14 @@ void WindowView::WireCheckList(ui::Control& control, QWidget* widget) {
   };
   // The arrow keys move the current row in the widget first.
   QObject::connect(list, &QListWidget::currentRowChanged, list, pick);
+}
+
+void WindowView::WireSchemeList(ui::Control& control, QWidget* widget) {
+  auto* list = static_cast<QListWidget*>(widget);
+  auto& model = static_cast<appearancelib::AppearanceValueSet&>(control);
+  QObject::connect(list, &QListWidget::currentRowChanged, list, [weak = weak_from_this(), &model](int row) {
+    Act(weak, model, [&model, row] { model.UserSelectScheme(row); });
+  });
 }
 
 void WindowView::WireTabs(ui::Control& control, QWidget* widget) {

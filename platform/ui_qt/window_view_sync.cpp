@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/appearancelib/appearance_value_set.h"
 #include "platform/ui/check_list_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/progress_bar.h"
@@ -107,6 +109,17 @@ void SyncCheckListItems(CheckListWidget& list, const ui::CheckListBox& model) {
   list.setCurrentRow(model.ListIndex());
 }
 
+void SyncSchemeList(QListWidget& list, const appearancelib::AppearanceValueSet& model) {
+  const auto& names = model.SchemeNames();
+  bool same = list.count() == static_cast<int>(names.size());
+  for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == QString::fromStdString(names[i]);
+  if (!same) {
+    list.clear();
+    for (const std::string& name : names) list.addItem(QString::fromStdString(name));
+  }
+  list.setCurrentRow(model.SelectedIndex());
+}
+
 }  // namespace
 
 void WindowView::SyncWindow(std::string_view property) {
@@ -177,6 +190,8 @@ void WindowView::SyncItems(ui::Control& control) {
     SyncCheckListItems(*static_cast<CheckListWidget*>(widget), *list);
   } else if (dynamic_cast<ui::TabControl*>(&control) != nullptr) {
     SyncTabPages(control, *static_cast<QTabWidget*>(widget));
+  } else if (auto* schemes = dynamic_cast<appearancelib::AppearanceValueSet*>(&control)) {
+    SyncSchemeList(*static_cast<QListWidget*>(widget), *schemes);
   } else {
     return;
   }

@@ -1,5 +1,5 @@
 // prefdesk-screenshots [FOLDER]: opens the options dialog offscreen on freshly built databases
-// and photographs it, in English and in Chinese: the Startup, Default Query and Column tabs,
+// and photographs it, in English and in Chinese: the Appearance, Startup, Default Query and Column tabs,
 // the progress window of the save, the message after it, the error window and the column bar
 // the host shows afterwards; then the Column tab once more with the controls laid out by Qt
 // layouts instead of their boxes. Writes the PNGs into FOLDER (default: a new temporary
@@ -34,6 +34,7 @@ using namespace prefdesk;
 namespace {
 
 constexpr int16_t kUser = 1;
+constexpr int kAppearanceTab = 1;
 constexpr int kStartupTab = 4;
 constexpr int kDefaultQueryTab = 5;
 constexpr int kColumnTab = 6;
@@ -80,7 +81,7 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     if (window->Name() != "frmOption") return;
     auto* tabs = widget.findChild<QTabWidget*>("SSTab1");
     const std::pair<int, const char*> shots[] = {
-        {kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
+        {kAppearanceTab, "appearance"}, {kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
     // A person's first pick of a screen on the Startup and Default Query tabs fills the list
     // beside it.
     for (const char* screen : {"cboStartupScreen", "cboQueryScreen"}) {
@@ -139,6 +140,7 @@ int main(int argc, char** argv) {
     prefdesk->SetDataCenter(db.server);
     prefdesk->SetBaseConn(db.local);
     prefdesk->SetUserID(kUser);
+    prefdesk->SetEnableAppearanceTab(true);
 
     auto camera = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Automatic);
     auto laid_out = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Layouts);

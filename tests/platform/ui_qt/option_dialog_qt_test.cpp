@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "platform/appearancelib/appearance_value_set.h"
 #include "platform/automation/variant.h"
 #include "platform/ui/combo_box.h"
 #include "qt_dialog_fixture.h"
@@ -19,6 +20,7 @@ using component::E_OptionCancel;
 using component::E_OptionSuccess;
 using Events = std::vector<int32_t>;
 
+constexpr int kAppearanceTab = 1;
 constexpr int kStartupTab = 4;
 constexpr int kDefaultQueryTab = 5;
 constexpr int kColumnTab = 6;
@@ -172,6 +174,25 @@ TEST_F(QtDialogTest, MoveButtonsReorderTheCurrentTitleAndTheServerKeepsTheOrder)
   EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID FROM T_PHBUTTON WHERE F_UID=7 AND F_SEQUENCENO<=4 "
                            "ORDER BY F_SEQUENCENO"),
             (test_support::Rows{{"1"}, {"4"}, {"2"}, {"3"}}));
+}
+
+TEST_F(QtDialogTest, ClickOnASchemeOfTheAppearanceTabSelectsItInTheModel) {
+  prefdesk_->SetEnableAppearanceTab(true);
+  std::string selected;
+  const auto events = ShowOption([&](QWidget& dialog, dialog::FrmOption& form) {
+    ClickTab(dialog, kAppearanceTab);
+    QListWidget* schemes = List(dialog, "AppearanceValueSet1");
+    ASSERT_NE(schemes, nullptr);
+    ASSERT_GE(schemes->count(), 2);
+    const QString second = schemes->item(1)->text();
+    ClickItemText(dialog, "AppearanceValueSet1", second);
+    EXPECT_EQ(schemes->currentRow(), 1);
+    selected = form.Get<appearancelib::AppearanceValueSet>("AppearanceValueSet1").SelectedSchemeName();
+    EXPECT_EQ(QString::fromStdString(selected), second);
+    ClickButton(dialog, "cmdCancel");
+  });
+  EXPECT_FALSE(selected.empty());
+  EXPECT_EQ(events, (Events{E_OptionCancel}));
 }
 
 TEST_F(QtDialogTest, RefusedCashAdvanceShowsItsMessageOverTheDialogWhichStaysOpen) {
