@@ -73,6 +73,7 @@ int SchemeColumnIndex(std::string_view name) {
 }
 
 Variant ConvertToColumnType(std::string_view type, const Variant& value) {
+  if (value.IsNull()) return ConvertToColumnType(type, Variant());
   if (type == "Long") return Variant(automation::CLng(value));
   if (type == "Single") return Variant(automation::CSng(value));
   if (type == "Boolean") return Variant(automation::CBool(value));

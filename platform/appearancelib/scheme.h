@@ -38,7 +38,8 @@ class Scheme : public automation::Dispatch {
   const automation::MemberTable& Members() const override { return members_; }
   std::string ClassName() const override { return "Scheme"; }
 
-  // Raise 438 for a name that is not a column; SetValue raises what the conversion raises.
+  // Raise 438 for a name that is not a column; SetValue raises what the conversion raises
+  // (see ConvertToColumnType).
   const automation::Variant& Value(std::string_view name) const;
   void SetValue(std::string_view name, const automation::Variant& value);
   const automation::Variant& ValueAt(int index) const { return values_.at(static_cast<size_t>(index)); }
@@ -53,7 +54,8 @@ class Scheme : public automation::Dispatch {
 
 using SchemeRef = std::shared_ptr<Scheme>;
 
-// The value converted to a column type ("Long", "Single", "Boolean", else text).
+// The value converted to a column type ("Long", "Single", "Boolean", else text). Null, an
+// unset column of a stored row, becomes the type's zero like Empty.
 automation::Variant ConvertToColumnType(std::string_view type, const automation::Variant& value);
 
 }  // namespace prefdesk::appearancelib
