@@ -1,0 +1,197 @@
+// The appearance library on its own: scheme objects, the system-scheme collection, and the
+// value set's lists, events and user actions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/appearancelib/appearance_object.h"
+#include "platform/appearancelib/appearance_value_set.h"
+#include "platform/appearancelib/scheme_collection.h"
+#include "platform/automation/conversions.h"
+#include "platform/automation/error.h"
+#include "platform/ui/toolkit.h"
+#include "platform/ui/window.h"
+
+namespace prefdesk::appearancelib {
+namespace {
+
+using automation::Arguments;
+using automation::MemberKind;
+using automation::Variant;
+using Strings = std::vector<std::string>;
+
+// Doubles quotes and marks the text, so the tests see that the host's writer was used.
+std::string MarkedLiteral(std::string_view text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return quoted + "'";
+}
+
+SchemeRef NamedScheme(const std::string& key, const std::string& chinese, const std::string& english) {
+  auto scheme = Scheme::Create();
+  scheme->SetValue("Name", Variant(key));
+  scheme->SetValue("ScreenStyleNameChinese", Variant(chinese));
+  scheme->SetValue("ScreenStyleNameEnglish", Variant(english));
+  return scheme;
+}
+
+class ValueSetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::Toolkit::Current().UseHeadless();
+    window_ = std::make_shared<ui::Window>("frmSchemes");
+    set_ = window_->Add<AppearanceValueSet>("AppearanceValueSet1", {},
+                                            ValueSetEnvironment{MarkedLiteral, [this] { return chinese_; }});
+    window_->Load();
+    window_->SetVisible(true);
+    set_->Advise([this](int32_t dispid, const Arguments& args) {
+      std::string text = std::to_string(dispid);
+      for (const Variant& arg : args) text += "|" + automation::CStr(arg);
+      events_.push_back(text);
+    });
+    schemes_->AddScheme("Standard", NamedScheme("Standard", "标准", "Standard"));
+    schemes_->AddScheme("ClassicBlue", NamedScheme("ClassicBlue", "经典蓝", "Classic Blue"));
+  }
+  void TearDown() override { window_->Unload(); }
+
+  std::shared_ptr<ui::Window> window_;
+  std::shared_ptr<AppearanceValueSet> set_;
+  SchemeCollectionRef schemes_ = SchemeCollection::Create();
+  bool chinese_ = false;
+  Strings events_;
+};
+
+TEST(SchemeTest, ValuesStartAtZeroAndConvertToTheirColumnType) {
+  Scheme scheme;
+  ASSERT_EQ(SchemeColumns().size(), 48u);
+  EXPECT_EQ(SchemeColumns()[3].name, "ColorFormBack");
+  EXPECT_EQ(SchemeColumns()[47].name, "FontBoldListColumnbar");
+  EXPECT_EQ(scheme.Value("ColorFormBack"), Variant(int32_t{0}));
+  EXPECT_EQ(scheme.Value("fontnamegrid"), Variant(""));
+  EXPECT_EQ(scheme.Value("FontBoldCaption"), Variant(false));
+  scheme.SetValue("FontSizeGrid", Variant("10.5"));
+  EXPECT_EQ(scheme.Value("FontSizeGrid"), Variant(10.5f));
+  scheme.SetValue("FontBoldCaption", Variant(int32_t{1}));
+  EXPECT_EQ(scheme.Value("FontBoldCaption"), Variant(true));
+  scheme.SetValue("ColorCaption", Variant::Null());
+  EXPECT_EQ(scheme.Value("ColorCaption"), Variant(int32_t{0}));
+  // By name, as a script would.
+  scheme.PutProperty("ColorFormBack", Variant(int32_t{255}));
+  EXPECT_EQ(scheme.GetProperty("ColorFormBack"), Variant(int32_t{255}));
+  EXPECT_THROW(scheme.Value("NoSuchColumn"), automation::AutomationError);
+  EXPECT_THROW(scheme.SetValue("ColorFormBack", Variant("red")), automation::AutomationError);
+}
+
+TEST(SchemeCollectionTest, KeysAreUniqueWithoutRegardToCaseAndItemsCountFromOne) {
+  SchemeCollection schemes;
+  const auto first = Scheme::Create();
+  EXPECT_FALSE(schemes.AddScheme("Standard", first));
+  EXPECT_TRUE(schemes.AddScheme("STANDARD", Scheme::Create()));
+  EXPECT_TRUE(schemes.AddScheme("", Scheme::Create()));
+  EXPECT_TRUE(schemes.AddScheme("Other", nullptr));
+  EXPECT_FALSE(schemes.AddScheme("Other", Scheme::Create()));
+  EXPECT_EQ(schemes.Count(), 2);
+  EXPECT_EQ(schemes.Item(1), first);
+  EXPECT_THROW(schemes.Item(0), automation::AutomationError);
+  EXPECT_THROW(schemes.Item(3), automation::AutomationError);
+  Arguments args{Variant(int32_t{1})};
+  EXPECT_EQ(schemes.Invoke("Item", MemberKind::Method, args), Variant(automation::ObjectRef(first)));
+}
+
+TEST(AppearanceObjectTest, AMissingDatabaseFailsAndPrepareNeedsAConnection) {
+  AppearanceObject object;
+  EXPECT_TRUE(object.OpenConnection("Data Source=/nonexistent/folder/local.db;"));
+  EXPECT_EQ(object.Connection(), nullptr);
+  EXPECT_THROW(object.Prepare(), automation::AutomationError);
+}
+
+TEST_F(ValueSetTest, ListsSystemSchemesInTheLanguageAndUserSchemesFromTheRecordSet) {
+  set_->ShowDefaultSchemes(schemes_.get());
+  EXPECT_EQ(set_->SchemeNames(), (Strings{"Standard", "Classic Blue"}));
+  chinese_ = true;
+  set_->ShowDefaultSchemes(schemes_.get());
+  EXPECT_EQ(set_->SchemeNames(), (Strings{"标准", "经典蓝"}));
+  EXPECT_EQ(set_->ListKind(), AppearanceValueSet::Listing::kSystemSchemes);
+
+  const auto rs = ado::Recordset::FromRows({{"ScreenStyleName", ado::adVarWChar, 50}},
+                                           {{Variant("Mine")}, {Variant("Yours")}});
+  rs->MoveNext();
+  set_->ShowUserSchemes(rs.get());
+  EXPECT_EQ(set_->SchemeNames(), (Strings{"Mine", "Yours"}));
+  EXPECT_EQ(rs->State(), ado::adStateOpen);
+  EXPECT_EQ(set_->SelectedSchemeName(), "");
+  set_->AddUserScheme("New");
+  set_->AddUserScheme("Mine");
+  EXPECT_EQ(set_->SchemeNames(), (Strings{"Mine", "Yours", "New"}));
+  EXPECT_EQ(set_->SelectedSchemeName(), "New");
+  // Shown again after a failed call, the list stays as it was.
+  const auto wrong = ado::Recordset::FromRows({{"Other", ado::adVarWChar, 50}}, {{Variant("x")}});
+  EXPECT_THROW(set_->ShowUserSchemes(wrong.get()), automation::AutomationError);
+  EXPECT_EQ(set_->SchemeNames().size(), 3u);
+  EXPECT_THROW(set_->ShowDefaultSchemes(nullptr), automation::AutomationError);
+}
+
+TEST_F(ValueSetTest, InsertAndUpdateListsCoverTheTableColumnsInOrder) {
+  std::string columns;
+  std::string values;
+  EXPECT_THROW(set_->GetInsertLists(columns, values), automation::AutomationError);
+  const auto scheme = Scheme::Create();
+  scheme->SetValue("ColorFormBack", Variant(int32_t{16114132}));
+  scheme->SetValue("FontPopNameFrom", Variant("O'Neil Sans"));
+  scheme->SetValue("FontBoldCaption", Variant(true));
+  scheme->SetValue("ColorTitleTextSheet", Variant(16777215.0f));
+  scheme->SetValue("FontSizeListColumnbar", Variant(10.5f));
+  set_->SetCurrentScheme(scheme);
+  set_->GetInsertLists(columns, values);
+  EXPECT_TRUE(columns.starts_with("ColorFormBack,ColorPopFormBack,FontPopNameFrom,FontPopSizeFrom,FontNameCaption,"));
+  EXPECT_TRUE(columns.ends_with(",FontNameListColumnbar,FontSizeListColumnbar,FontBoldListColumnbar,FontSizeList"));
+  EXPECT_TRUE(values.starts_with("16114132,0,'O''Neil Sans',0,'',1,0,")) << values;
+  EXPECT_TRUE(values.ends_with(",'',10.5,0,10.5")) << values;
+  EXPECT_NE(values.find(",16777215,"), std::string::npos) << values;
+  EXPECT_EQ(std::count(columns.begin(), columns.end(), ','), 45);
+  EXPECT_EQ(std::count(values.begin(), values.end(), ','), 45);
+
+  const std::string update = set_->GetUpdateList();
+  EXPECT_TRUE(update.starts_with("ColorFormBack=16114132,ColorPopFormBack=0,FontPopNameFrom='O''Neil Sans',"));
+  EXPECT_TRUE(update.ends_with(",FontSizeListColumnbar=10.5,FontBoldListColumnbar=0,FontSizeList=10.5"));
+
+  // Through the member table: both lists come back in the in/out arguments.
+  Arguments args{Variant(""), Variant("")};
+  set_->Invoke("GetInsertLists", MemberKind::Method, args);
+  EXPECT_EQ(args[0], Variant(columns));
+  EXPECT_EQ(args[1], Variant(values));
+}
+
+TEST_F(ValueSetTest, PersonsActionsRaiseTheEventsAndOnlyValidEditsChangeTheScheme) {
+  set_->ShowDefaultSchemes(schemes_.get());
+  const auto scheme = Scheme::Create();
+  set_->SetCurrentScheme(scheme);
+  EXPECT_TRUE(set_->UserSelectScheme(1));
+  EXPECT_FALSE(set_->UserSelectScheme(2));
+  EXPECT_EQ(set_->SelectedSchemeName(), "Classic Blue");
+  EXPECT_TRUE(set_->UserCommand("SaveAs"));
+  EXPECT_TRUE(set_->UserEditValue("ColorCaption", "blue"));
+  EXPECT_TRUE(set_->UserEditValue("FontSizeGrid", "80"));
+  EXPECT_TRUE(set_->UserEditValue("FontNameGrid", ""));
+  EXPECT_TRUE(set_->UserEditValue("FontSizeGrid", "12"));
+  EXPECT_EQ(events_, (Strings{"1|Scheme", "1|SaveAs", "2|AppearanceValueSet|13|Type mismatch",
+                              "3|AppearanceValueSet|The font size must be between 1 and 72.",
+                              "3|AppearanceValueSet|Please choose a font."}));
+  EXPECT_EQ(scheme->Value("ColorCaption"), Variant(int32_t{0}));
+  EXPECT_EQ(scheme->Value("FontSizeGrid"), Variant(12.0f));
+  EXPECT_EQ(set_->ShownValue("FontNameGrid"), Variant(""));
+  set_->SetDefaultFontName("宋体");
+  EXPECT_EQ(set_->ShownValue("FontNameGrid"), Variant("宋体"));
+
+  // A control that cannot be used does nothing.
+  events_.clear();
+  set_->SetEnabled(false);
+  EXPECT_FALSE(set_->UserCommand("Delete"));
+  EXPECT_FALSE(set_->UserSelectScheme(0));
+  EXPECT_TRUE(events_.empty());
+}
+
+}  // namespace
+}  // namespace prefdesk::appearancelib

@@ -1,0 +1,24 @@
+// The appearance library and the component name the 45 appearance values alike: the scheme
+// columns after the three names are the component's values, in its order and with its types.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/appearancelib/scheme.h"
+#include "src/component/appearance_values.h"
+
+namespace prefdesk::appearance {
+namespace {
+
+TEST(SchemeColumnsTest, FollowTheComponentsAppearanceValues) {
+  const auto& infos = component::AppearanceValueInfos();
+  ASSERT_EQ(appearancelib::kSchemeValueCount, component::kAppearanceValueCount);
+  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
+    const auto& column = appearancelib::SchemeColumns()[static_cast<size_t>(appearancelib::kSchemeNameCount + i)];
+    EXPECT_EQ(column.name, infos[static_cast<size_t>(i)].name) << i;
+    EXPECT_EQ(column.type, infos[static_cast<size_t>(i)].type) << column.name;
+  }
+}
+
+}  // namespace
+}  // namespace prefdesk::appearance
