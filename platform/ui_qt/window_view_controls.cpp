@@ -16,6 +16,7 @@
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
 #include "platform/ui_qt/check_list_widget.h"
+#include "platform/ui_qt/scheme_preview.h"
 #include "platform/ui_qt/window_view.h"
 
 namespace prefdesk::ui_qt {
@@ -98,10 +99,13 @@ QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
     }
     case ui::ControlKind::Custom: {
       if (dynamic_cast<appearancelib::AppearanceValueSet*>(&control) != nullptr) {
-        // The schemes to choose from; the scheme's values and the preview have no widget
-        // of their own yet.
+        // The schemes to choose from; the values of the chosen one have no widget yet.
         widget = new QListWidget(parent);
         WireSchemeList(control, widget);
+        break;
+      }
+      if (dynamic_cast<appearancelib::Appearance*>(&control) != nullptr) {
+        widget = new SchemePreview(parent);
         break;
       }
       auto* frame = new QFrame(parent);

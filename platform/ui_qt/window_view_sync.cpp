@@ -25,6 +25,7 @@
 #include "platform/ui_qt/check_list_widget.h"
 #include "platform/ui_qt/fonts.h"
 #include "platform/ui_qt/move_icons.h"
+#include "platform/ui_qt/scheme_preview.h"
 #include "platform/ui_qt/window_view.h"
 
 namespace prefdesk::ui_qt {
@@ -171,6 +172,8 @@ void WindowView::SyncControl(ui::Control& control, std::string_view property) {
     SyncProgress(*static_cast<QProgressBar*>(widget), *bar);
   } else if (auto* picture = dynamic_cast<ui::PictureBox*>(&control)) {
     SyncPicture(*static_cast<QLabel*>(widget), *picture);
+  } else if (auto* preview = dynamic_cast<appearancelib::Appearance*>(&control)) {
+    static_cast<SchemePreview*>(widget)->ShowScheme(*preview);
   }
   const bool content = all || property == prop::kCaption || property == prop::kText || property == prop::kFont ||
                        property == prop::kBounds || property == prop::kVisible;

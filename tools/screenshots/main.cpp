@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -88,6 +89,10 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
       if (auto* list = widget.findChild<QComboBox*>(screen); list != nullptr && list->count() > 1) {
         list->setCurrentIndex(1);
       }
+    }
+    // The second scheme is chosen, so the preview has one to show.
+    if (auto* schemes = widget.findChild<QListWidget*>("AppearanceValueSet1"); schemes != nullptr && schemes->count() > 1) {
+      schemes->setCurrentRow(1);
     }
     for (const auto& [tab, name] : shots) {
       tabs->setCurrentIndex(tab);

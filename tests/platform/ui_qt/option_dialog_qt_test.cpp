@@ -2,11 +2,13 @@
 // a person's clicks and key presses on the widgets reach the model, and what the model does
 // shows on the widgets and reaches the server.
 #include <QComboBox>
+#include <QImage>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
 #include "platform/appearancelib/appearance_value_set.h"
+#include "platform/automation/conversions.h"
 #include "platform/automation/variant.h"
 #include "platform/ui/combo_box.h"
 #include "qt_dialog_fixture.h"
@@ -176,7 +178,7 @@ TEST_F(QtDialogTest, MoveButtonsReorderTheCurrentTitleAndTheServerKeepsTheOrder)
             (test_support::Rows{{"1"}, {"4"}, {"2"}, {"3"}}));
 }
 
-TEST_F(QtDialogTest, ClickOnASchemeOfTheAppearanceTabSelectsItInTheModel) {
+TEST_F(QtDialogTest, ClickOnASchemeSelectsItInTheModelAndThePreviewShowsIt) {
   prefdesk_->SetEnableAppearanceTab(true);
   std::string selected;
   const auto events = ShowOption([&](QWidget& dialog, dialog::FrmOption& form) {
@@ -189,6 +191,15 @@ TEST_F(QtDialogTest, ClickOnASchemeOfTheAppearanceTabSelectsItInTheModel) {
     EXPECT_EQ(schemes->currentRow(), 1);
     selected = form.Get<appearancelib::AppearanceValueSet>("AppearanceValueSet1").SelectedSchemeName();
     EXPECT_EQ(QString::fromStdString(selected), second);
+    // The preview now shows the chosen scheme: its form colour fills the bottom corner.
+    const auto& preview = form.Get<appearancelib::Appearance>("Appearance1");
+    ASSERT_NE(preview.CurrentScheme(), nullptr);
+    const int32_t bgr = automation::CLng(preview.ShownValue("ColorFormBack"));
+    QWidget* preview_widget = dialog.findChild<QWidget*>("Appearance1");
+    ASSERT_NE(preview_widget, nullptr);
+    const QImage picture = preview_widget->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() - 6),
+              QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff));
     ClickButton(dialog, "cmdCancel");
   });
   EXPECT_FALSE(selected.empty());
