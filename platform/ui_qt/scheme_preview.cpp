@@ -43,6 +43,11 @@ void SchemePreview::ShowScheme(const appearancelib::Appearance& model) {
   update();
 }
 
+QSize SchemePreview::minimumSizeHint() const {
+  const int frame = 2 * frameWidth() + 2;
+  return {fontMetrics().horizontalAdvance(QStringLiteral("Aa 字")) * 3 + frame, kRows * RowHeight() + 3 * kPad + frame};
+}
+
 QColor SchemePreview::Colour(const std::string& name, const QColor& fallback) const {
   const auto found = colours_.find(name);
   return found == colours_.end() ? fallback : found->second;
@@ -55,8 +60,8 @@ void SchemePreview::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = contentsRect().adjusted(1, 1, -1, -1);
   painter.fillRect(area, Colour("ColorFormBack", pal.window().color()));
-  const int row = fontMetrics().height() + 8;
-  const int pad = 6;
+  const int row = RowHeight();
+  const int pad = kPad;
   QRect band(area.left() + pad, area.top() + pad, area.width() - 2 * pad, row);
   const auto draw_band = [&](const char* back, const char* text, const QColor& back_default,
                              const QColor& text_default, const QString& caption, bool underline) {

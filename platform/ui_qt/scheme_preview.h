@@ -19,12 +19,20 @@ class SchemePreview : public QFrame {
   // Takes the colours of the control's current scheme.
   void ShowScheme(const appearancelib::Appearance& model);
 
+  // Room for the whole sample.
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override { return minimumSizeHint(); }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   // A colour of the scheme; `fallback` where the scheme has none or a system colour.
   QColor Colour(const std::string& name, const QColor& fallback) const;
+
+  int RowHeight() const { return fontMetrics().height() + 8; }
+  static constexpr int kPad = 6;
+  static constexpr int kRows = 7;
 
   bool has_scheme_ = false;
   std::map<std::string, QColor> colours_;

@@ -54,6 +54,12 @@ struct Databases {
     local = ado::Connection::Create();
     local->Open("Data Source=" + local_path.string() + ";");
     server = std::make_shared<datacenter::SqliteDataCenter>(server_path.string(), kUser);
+    // Saved queries on Accounts, for the Default Query tab to offer.
+    for (const char* values : {"'Q1', 1, 1, 'Big deals'", "'Q2', 1, 1, '本周新增客户'"}) {
+      if (server->Insert("T_PQUERY", "F_QUERYID, F_UID, F_HBUTTONID, F_QUERYNAME", values) != 1) {
+        throw std::runtime_error("cannot seed the saved queries");
+      }
+    }
   }
   fs::path local_path;
   fs::path server_path;
@@ -84,8 +90,8 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     const std::pair<int, const char*> shots[] = {
         {kAppearanceTab, "appearance"}, {kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
     // A person's first pick of a screen on the Startup and Default Query tabs fills the list
-    // beside it.
-    for (const char* screen : {"cboStartupScreen", "cboQueryScreen"}) {
+    // beside it; a default query is picked too.
+    for (const char* screen : {"cboStartupScreen", "cboQueryScreen", "cboDefaultQuery"}) {
       if (auto* list = widget.findChild<QComboBox*>(screen); list != nullptr && list->count() > 1) {
         list->setCurrentIndex(1);
       }
