@@ -1,5 +1,6 @@
 #include "src/appearance/appearance_tab.h"
 
+#include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/window.h"
@@ -58,7 +59,12 @@ bool AppearanceTab::LoadAppearanceTab() {
     appearance_object_ = appearancelib::AppearanceObject::Create();
     const auto& base_conn = component::State().BaseConn;
     if (!base_conn) automation::Raise(automation::kErrObjectRequired, "LoadAppearanceTab");
-    if (appearance_object_->OpenConnection(base_conn->ConnectionString())) return true;
+    if (appearance_object_->OpenConnection(base_conn->ConnectionString())) {
+      int32_t number = ado::kErrConnectionUnusable;
+      storage::ShowErr("LoadAppearanceTab", number,
+                       "The local defaults database cannot be opened: " + base_conn->ConnectionString());
+      return true;
+    }
     value_set.SetAppearanceObject(appearance_object_);
     preview.SetAppearanceObject(appearance_object_);
     GiveControlsTheScheme();

@@ -1,6 +1,7 @@
 // The Appearance tab inside the dialog's load and save sequences: off by default; with the
 // host option on, OK stores the chosen scheme as the user's 'Default' row and as the
 // appearance values, and a fault there rolls the whole save back.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,18 @@ TEST_F(AppearanceSaveTest, AFaultOnTheDefaultRowRollsTheWholeSaveBack) {
   EXPECT_EQ(MessageBoxes().back().title, "SaveAsScheme");
   EXPECT_FALSE(IsOpen("frmOption"));
   EXPECT_FALSE(IsOpen("frmSaveProgress"));
+}
+
+TEST_F(AppearanceSaveTest, ALocalDatabaseTheTabCannotOpenFailsTheLoad) {
+  // The component's own connection stays usable; a new one to the same file cannot be opened.
+  std::filesystem::remove(db_.LocalPath());
+  bool load_failed = false;
+  EXPECT_TRUE(ShowOption([](dialog::FrmOption&) { ADD_FAILURE() << "shown after a failed load"; },
+                         &load_failed)
+                  .empty());
+  EXPECT_TRUE(load_failed);
+  ASSERT_EQ(ErrorWindows().size(), 1u);
+  EXPECT_NE(ErrorWindows()[0].find("LoadAppearanceTab"), std::string::npos) << ErrorWindows()[0];
 }
 
 }  // namespace
