@@ -1,0 +1,31 @@
+// The subcommands of prefdesk-host. Each takes the words after its name and returns the exit
+// code; failures a person can act on are raised as CliError.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace prefdesk::cli {
+
+using Words = std::vector<std::string>;
+
+struct Command {
+  const char* name;
+  const char* summary;
+  const char* help;  // the full --help text of the command
+  int (*run)(const Words& words);
+};
+
+const std::vector<Command>& Commands();
+// The --help of the program: commands, common options, exit codes.
+std::string ProgramHelp();
+
+int RunInit(const Words& words);
+int RunOptions(const Words& words);
+int RunBar(const Words& words);
+int RunSettings(const Words& words);
+int RunDefaultColumn(const Words& words);
+int RunInvoke(const Words& words);
+int RunReset(const Words& words);
+
+}  // namespace prefdesk::cli

@@ -1,0 +1,102 @@
+// The help texts and the table of subcommands.
+#include <string>
+
+#include "host/cli/commands.h"
+
+namespace prefdesk::cli {
+
+namespace {
+
+constexpr const char* kDatabaseOptions =
+    "  --defaults PATH   the local defaults database (default: $PREFDESK_HOME/local.db)\n"
+    "  --server SPEC     sqlite:PATH (default: sqlite:$PREFDESK_HOME/server.db) or\n"
+    "                    postgresql://USER@HOST/DB\n"
+    "  --lang en|zh      the interface language (default: from LC_ALL, LC_MESSAGES, LANG)\n";
+
+const std::string kInitHelp = std::string(
+    "usage: prefdesk-host init [--force] [--data DIR] [--defaults PATH] [--server sqlite:PATH]\n"
+    "Creates the local defaults database and the embedded server database from the SQL in\n"
+    "DIR (default: the installed data folder). Refuses to replace existing files unless\n"
+    "--force is given; a PostgreSQL server is left alone.\n") + kDatabaseOptions;
+
+const std::string kOptionsHelp = std::string(
+    "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--json]\n"
+    "Opens the options dialog for user N and prints the OptionSuccess outcome.\n"
+    "  --ui qt        real windows (default when DISPLAY or WAYLAND_DISPLAY is set)\n"
+    "  --ui headless  no windows: FILE says what the person does (implied by --script)\n"
+    "Script lines (one action a line, '#' comments, \"quotes\" keep blanks; ITEM is a\n"
+    "0-based index or the item's text):\n"
+    "  tab CAPTION|INDEX            click LIST ITEM          choose LIST ITEM\n"
+    "  check LIST ITEM [on|off]     move LIST ITEM top|up|down|bottom\n"
+    "  type TEXTBOX TEXT            press BUTTON\n"
+    "  answer msgbox yes|no|ok|cancel|abort|retry|ignore    answer input TEXT\n"
+    "  ok | cancel                  (the last line)\n"
+    "Example: examples/demo.script\n") + kDatabaseOptions;
+
+const std::string kBarHelp = std::string(
+    "usage: prefdesk-host bar --user N [--json]\n"
+    "Prints the user's navigation column bar (ReadColumnsBar) as an indented tree or JSON.\n") +
+    kDatabaseOptions;
+
+const std::string kSettingsHelp = std::string(
+    "usage: prefdesk-host settings --user N [--json]\n"
+    "Prints every single setting as the GetVal readers give it: the user's row on the server,\n"
+    "else the local default.\n") + kDatabaseOptions;
+
+const std::string kDefaultColumnHelp = std::string(
+    "usage: prefdesk-host default-column --user N [--json]\n"
+    "Prints the name and caption of the user's primary title (GetDefaultColumn).\n") + kDatabaseOptions;
+
+const std::string kInvokeHelp = std::string(
+    "usage: prefdesk-host invoke [--user N] [--put] MEMBER [ARG...]\n"
+    "Calls a member of ClsPrefdesk by name, as a scripting host does, and prints its result\n"
+    "and its output parameters. --put puts a property. ARG: @DataCenter, @BaseConn,\n"
+    "@ConnectionString (the opened databases), a number, true, false, - (omitted) or text.\n"
+    "Output parameters left off at the end are passed empty. Examples:\n"
+    "  prefdesk-host invoke --user 3 GetValMaxHistoryRecords @DataCenter @BaseConn\n"
+    "  prefdesk-host invoke --user 3 ReadColumnsBar @ConnectionString @DataCenter\n") + kDatabaseOptions;
+
+const std::string kResetHelp = std::string(
+    "usage: prefdesk-host reset --user N [--yes]\n"
+    "Removes the user's saved layout of titles and lists, so that the factory layout applies\n"
+    "again. Asks first; --yes skips the question.\n") + kDatabaseOptions;
+
+}  // namespace
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"init", "create the local defaults and embedded server databases", kInitHelp.c_str(), RunInit},
+      {"options", "open the options dialog (Qt, or headless with a script)", kOptionsHelp.c_str(), RunOptions},
+      {"bar", "print the user's navigation column bar", kBarHelp.c_str(), RunBar},
+      {"settings", "print the user's single settings", kSettingsHelp.c_str(), RunSettings},
+      {"default-column", "print the user's primary title", kDefaultColumnHelp.c_str(), RunDefaultColumn},
+      {"invoke", "call a member of ClsPrefdesk by name", kInvokeHelp.c_str(), RunInvoke},
+      {"reset", "remove the user's saved layout", kResetHelp.c_str(), RunReset},
+  };
+  return commands;
+}
+
+std::string ProgramHelp() {
+  std::string help =
+      "usage: prefdesk-host COMMAND [OPTIONS]   (prefdesk-host COMMAND --help for more)\n"
+      "The per-user preferences of the customer-relationship client, from the command line.\n\n"
+      "Commands:\n";
+  for (const Command& command : Commands()) {
+    help += "  " + std::string(command.name) + std::string(16 - std::string(command.name).size(), ' ') +
+            command.summary + "\n";
+  }
+  help += std::string("\nCommon options:\n") + kDatabaseOptions +
+          "\nExit codes:\n"
+          "  0  done\n"
+          "  1  the component reported a failure (its message is printed)\n"
+          "  2  usage: unknown command or option, missing or malformed value\n"
+          "  3  a database file is missing, unreadable or not of this program\n"
+          "  4  unknown user: a user id is a whole number from 1 to 32767\n"
+          "  5  a line of the script is wrong or cannot be carried out (FILE:LINE: message)\n"
+          "  6  the server cannot be reached\n"
+          "  7  refused: init would replace a file, reset was not confirmed\n"
+          "Errors are one line on stderr; nothing is written then.\n";
+  return help;
+}
+
+}  // namespace prefdesk::cli

@@ -1,0 +1,31 @@
+// Where the databases and the SQL that makes them are. Without --defaults and --server the
+// program works in one folder: $PREFDESK_HOME, else $XDG_DATA_HOME/prefdesk, else
+// ~/.local/share/prefdesk, holding local.db (the local defaults) and server.db (the
+// embedded server).
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "host/cli/command_line.h"
+
+namespace prefdesk::cli {
+
+struct ServerLocation {
+  enum class Kind { kSqlite, kPostgres };
+  Kind kind = Kind::kSqlite;
+  std::filesystem::path path;    // kSqlite
+  std::string connection_string; // kPostgres
+  // For messages: "sqlite:PATH" or the connection string without its password.
+  std::string Describe() const;
+};
+
+std::filesystem::path DefaultHome();
+std::filesystem::path DefaultsPath(const CommandLine& line);
+// --server sqlite:PATH | postgresql://... | postgres://...; a usage error for anything else.
+ServerLocation ServerOption(const CommandLine& line);
+// The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy, else
+// the source tree the program was built from.
+std::filesystem::path DataFolder(const CommandLine& line);
+
+}  // namespace prefdesk::cli

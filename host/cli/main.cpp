@@ -1,0 +1,44 @@
+// prefdesk-host: runs the component for one user from the command line.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "host/cli/cli_error.h"
+#include "host/cli/commands.h"
+#include "platform/automation/error.h"
+
+using namespace prefdesk::cli;
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    std::cout << ProgramHelp();
+    return args.empty() ? kExitUsage : kExitOk;
+  }
+  for (const Command& command : Commands()) {
+    if (args[0] != command.name) continue;
+    const Words words(args.begin() + 1, args.end());
+    for (const std::string& word : words) {
+      if (word == "--") break;
+      if (word == "--help" || word == "-h") {
+        std::cout << command.help;
+        return kExitOk;
+      }
+    }
+    try {
+      return command.run(words);
+    } catch (const CliError& error) {
+      std::cerr << "prefdesk-host " << command.name << ": " << error.what() << "\n";
+      return error.Code();
+    } catch (const prefdesk::automation::AutomationError& error) {
+      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << error.Description() << "\n";
+      return kExitFailed;
+    } catch (const std::exception& error) {
+      std::cerr << "prefdesk-host " << command.name << ": " << error.what() << "\n";
+      return kExitFailed;
+    }
+  }
+  std::cerr << "prefdesk-host: unknown command '" << args[0] << "' (see: prefdesk-host --help)\n";
+  return kExitUsage;
+}

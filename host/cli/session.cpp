@@ -1,0 +1,120 @@
+#include "host/cli/session.h"
+
+#include "host/cli/cli_error.h"
+#include "host/cli/database_checks.h"
+#include "host/cli/locations.h"
+#include "host/datacenter/sqlite_datacenter.h"
+#include "platform/automation/error.h"
+#include "platform/ado/recordset.h"
+#include "platform/ui/toolkit.h"
+#include "src/dialog/create_prefdesk.h"
+#include "src/resources/strings.h"
+#ifdef PREFDESK_HAVE_POSTGRESQL
+#include "host/datacenter/postgres_data_center.h"
+#endif
+
+namespace prefdesk::cli {
+
+namespace {
+
+void SetLanguage(const CommandLine& line) {
+  const std::optional<std::string> lang = line.Value("lang");
+  if (!lang) return;
+  if (*lang == "en") {
+    resources::SetInterfaceLanguage(resources::kLangEnglish);
+  } else if (*lang == "zh") {
+    resources::SetInterfaceLanguage(resources::kLangChinese);
+  } else {
+    throw CliError(kExitUsage, "--lang '" + *lang + "': use en or zh");
+  }
+}
+
+std::shared_ptr<ado::Connection> OpenLocal(const std::filesystem::path& path, std::string& connection_string) {
+  CheckDatabaseFile(path, "local defaults database");
+  connection_string = "Data Source=" + path.string() + ";";
+  auto local = ado::Connection::Create();
+  try {
+    local->Open(connection_string);
+    local->Execute("SELECT * FROM DefaultOtherStyle WHERE 1=0")->Close();
+  } catch (const automation::AutomationError& error) {
+    throw CliError(kExitDatabase, "local defaults database " + path.string() +
+                                      " is not usable: " + error.Description());
+  }
+  return local;
+}
+
+// Reads from the server once, so that a missing schema or a lost server shows now.
+void ProbeServer(storage::DataCenter& server, const ServerLocation& where, ExitCode failure) {
+  std::shared_ptr<ado::Recordset> rs;
+  if (server.OpenRecordsetByString(rs, "SELECT F_UID FROM T_PHBUTTON WHERE F_UID=0") < 0) {
+    throw CliError(failure, "server " + where.Describe() + ": " + server.GetErrInfo().Description);
+  }
+  rs->Close();
+}
+
+storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
+  if (where.kind == ServerLocation::Kind::kSqlite) {
+    CheckDatabaseFile(where.path, "server database");
+    auto server = std::make_shared<datacenter::SqliteDataCenter>(where.path.string(), user);
+    ProbeServer(*server, where, kExitDatabase);
+    return server;
+  }
+#ifdef PREFDESK_HAVE_POSTGRESQL
+  auto server = std::make_shared<datacenter::PostgresDataCenter>(where.connection_string, user);
+  const bool reached = server->Connected() || [&] {
+    std::shared_ptr<ado::Recordset> rs;
+    return server->OpenRecordsetByString(rs, "SELECT 1 AS one") >= 0;
+  }();
+  if (!reached) {
+    throw CliError(kExitUnreachable, "cannot reach the server " + where.Describe() + ": " +
+                                         server->GetErrInfo().Description);
+  }
+  ProbeServer(*server, where, kExitDatabase);
+  return server;
+#else
+  throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+#endif
+}
+
+}  // namespace
+
+Session::Session(const CommandLine& line, int16_t user)
+    : driver_(std::make_shared<ui::HeadlessDriver>()), user_(user) {
+  SetLanguage(line);
+  const ServerLocation server = ServerOption(line);
+  local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
+  server_ = OpenServer(server, user);
+  ui::Toolkit::Current().SetFrontEnd(driver_);
+  prefdesk_ = dialog::CreatePrefdesk();
+  prefdesk_->SetDataCenter(server_);
+  prefdesk_->SetBaseConn(local_);
+  prefdesk_->SetUserID(user);
+}
+
+std::vector<std::string> Session::TakeMessages() {
+  std::vector<std::string> messages;
+  const auto& journal = driver_->Journal();
+  for (; journal_read_ < journal.size(); ++journal_read_) {
+    const ui::JournalEntry& entry = journal[journal_read_];
+    if (entry.kind == ui::JournalEntry::Kind::MessageBox) {
+      messages.push_back(entry.prompt);
+      continue;
+    }
+    const bool error = entry.window_name == "FrmShowErr";
+    if (!error && entry.window_name != "FrmShowInfor") continue;
+    std::string text = error ? "error: " + entry.caption : entry.caption;
+    for (const auto& [name, value] : entry.text_boxes) {
+      if (!value.empty()) text += (text.empty() ? "" : ": ") + value;
+    }
+    messages.push_back(text);
+  }
+  return messages;
+}
+
+void Session::Failed(const std::string& what) {
+  std::string message = what + " failed";
+  for (const std::string& shown : TakeMessages()) message += "; " + shown;
+  throw CliError(kExitFailed, message);
+}
+
+}  // namespace prefdesk::cli
