@@ -20,10 +20,11 @@ class PgConnection;
 struct PgOutcome;
 
 struct PostgresSettings {
-  int connect_timeout_s = 5;
-  // No call waits longer for an answer; the server itself cancels a statement one second
-  // earlier (statement_timeout), which keeps the connection usable.
-  int call_timeout_ms = 5000;
+  int connect_timeout_s = 4;
+  // No call waits longer for an answer, so every call ends within 5 s; the server itself
+  // cancels a statement one second earlier (statement_timeout), which keeps the connection
+  // usable.
+  int call_timeout_ms = 4500;
   // When set, the search path of every session (one schema per test database, say).
   std::string schema;
 };
