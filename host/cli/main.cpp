@@ -10,6 +10,22 @@
 
 using namespace prefdesk::cli;
 
+namespace {
+
+// Engine messages may span lines; the report is always one line.
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (char c : text) {
+    const bool blank = c == '\n' || c == '\t' || c == '\r' || c == ' ';
+    if (blank && (line.empty() || line.back() == ' ')) continue;
+    line += blank ? ' ' : c;
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -29,13 +45,13 @@ int main(int argc, char** argv) {
     try {
       return command.run(words);
     } catch (const CliError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << error.what() << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
       return error.Code();
     } catch (const prefdesk::automation::AutomationError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << error.Description() << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
       return kExitFailed;
     } catch (const std::exception& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << error.what() << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
       return kExitFailed;
     }
   }
