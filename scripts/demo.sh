@@ -11,9 +11,16 @@ shots="$build/demo-screenshots"
 user=42
 
 bash "$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPREFDESK_TESTS=OFF >/dev/null
+# A fresh folder gets a release build without tests; an existing one keeps its settings.
+if [ -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" >/dev/null
+else
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPREFDESK_TESTS=OFF >/dev/null
+fi
 targets=(prefdesk-host)
-if cmake --build "$build" --target help | grep -q prefdesk-screenshots; then targets+=(prefdesk-screenshots); fi
+if grep -q "prefdesk-screenshots" <(cmake --build "$build" --target help); then
+  targets+=(prefdesk-screenshots)
+fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 host() { "$build/prefdesk-host" "$@" --lang en --defaults "$work/local.db" --server "sqlite:$work/server.db"; }
@@ -33,7 +40,8 @@ host settings --user "$user"
 
 if [ -x "$build/prefdesk-screenshots" ]; then
   echo "== screenshots of the dialog (offscreen)"
-  QT_QPA_PLATFORM=offscreen "$build/prefdesk-screenshots" "$shots" | tail -1
+  QT_QPA_PLATFORM=offscreen "$build/prefdesk-screenshots" "$shots" \
+    2> >(grep -v "This plugin does not support" >&2) | tail -1
 else
   echo "== screenshots skipped: prefdesk-screenshots was not built (Qt 6 Widgets not found)"
 fi
