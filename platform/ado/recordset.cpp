@@ -25,8 +25,13 @@ std::vector<Variant>& Recordset::Impl::Current() {
 }
 
 int Recordset::Impl::IndexOf(std::string_view name) const {
+  // Field values are read by name on every row, and callers almost always spell the name as
+  // it was defined: names of another length are passed over and the same spelling is taken
+  // without the case-blind comparison.
   for (size_t i = 0; i < fields.size(); ++i) {
-    if (automation::EqualsIgnoreCase(fields[i].name, name)) return static_cast<int>(i);
+    const std::string& field = fields[i].name;
+    if (field.size() != name.size()) continue;
+    if (field == name || automation::EqualsIgnoreCase(field, name)) return static_cast<int>(i);
   }
   return -1;
 }
