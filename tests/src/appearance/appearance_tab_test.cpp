@@ -113,8 +113,9 @@ TEST_F(AppearanceTabChineseTest, SaveAsCutsALongChineseNameToTheColumnWidth) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].prompt, "该方案己存在，是否要更新方案 ?");
   EXPECT_EQ(WritesOn("T_PSCREENSTYLE").size(), 1u);
-  EXPECT_EQ(db_.ServerRows("SELECT ScreenStyleName, FontNameGrid, FontSizeGrid, FontSizeList FROM T_PSCREENSTYLE"),
-            (test_support::Rows{{stored, "宋体", "20.0", "14.0"}}));
+  EXPECT_EQ(db_.ServerRows("SELECT ScreenStyleName, FontNameGrid, CAST(FontSizeGrid AS INTEGER), "
+                           "CAST(FontSizeList AS INTEGER) FROM T_PSCREENSTYLE"),
+            (test_support::Rows{{stored, "宋体", "20", "14"}}));
 }
 
 TEST_F(AppearanceTabEnglishTest, UserSchemesLeaveOutDefaultAndLoadByName) {
