@@ -16,7 +16,7 @@ namespace {
 }  // namespace
 
 std::vector<OptionSpec> DatabaseOptions() {
-  return {{"lang", true}, {"server", true}, {"defaults", true}};
+  return {{"lang", true}, {"server", true}, {"defaults", true}, {"schema", true}};
 }
 
 CommandLine CommandLine::Parse(const std::string& command, const std::vector<std::string>& words,

@@ -11,13 +11,15 @@ constexpr const char* kDatabaseOptions =
     "  --defaults PATH   the local defaults database (default: $PREFDESK_HOME/local.db)\n"
     "  --server SPEC     sqlite:PATH (default: sqlite:$PREFDESK_HOME/server.db) or\n"
     "                    postgresql://USER@HOST/DB\n"
+    "  --schema NAME     the schema of the server tables on PostgreSQL (default: prefdesk)\n"
     "  --lang en|zh      the interface language (default: from LC_ALL, LC_MESSAGES, LANG)\n";
 
 const std::string kInitHelp = std::string(
-    "usage: prefdesk-host init [--force] [--data DIR] [--defaults PATH] [--server sqlite:PATH]\n"
-    "Creates the local defaults database and the embedded server database from the SQL in\n"
-    "DIR (default: the installed data folder). Refuses to replace existing files unless\n"
-    "--force is given; a PostgreSQL server is left alone.\n") + kDatabaseOptions;
+    "usage: prefdesk-host init [--force] [--data DIR] [--defaults PATH] [--server SPEC]\n"
+    "Creates the local defaults database and the server database from the SQL in DIR\n"
+    "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
+    "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"
+    "is given.\n") + kDatabaseOptions;
 
 const std::string kOptionsHelp = std::string(
     "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--json]\n"
@@ -94,7 +96,7 @@ std::string ProgramHelp() {
           "  4  unknown user: a user id is a whole number from 1 to 32767\n"
           "  5  a line of the script is wrong or cannot be carried out (FILE:LINE: message)\n"
           "  6  the server cannot be reached\n"
-          "  7  refused: init would replace a file, reset was not confirmed\n"
+          "  7  refused: init would replace a file or schema, reset was not confirmed\n"
           "Errors are one line on stderr; nothing is written then.\n";
   return help;
 }

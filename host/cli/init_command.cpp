@@ -7,6 +7,12 @@
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
 #include "host/datacenter/database_files.h"
+#include "platform/automation/error.h"
+#ifdef PREFDESK_HAVE_POSTGRESQL
+#include "host/datacenter/postgres_data_center.h"
+#include "host/datacenter/postgres_schema.h"
+#include "platform/ado/recordset.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -29,6 +35,32 @@ void Build(const fs::path& data, std::string_view kind, const fs::path& target) 
   fs::rename(building, target);
 }
 
+#ifdef PREFDESK_HAVE_POSTGRESQL
+bool SchemaExists(const ServerLocation& server) {
+  datacenter::PostgresDataCenter probe(server.connection_string, 0);
+  std::string quoted = "'";
+  for (const char c : server.schema) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  std::shared_ptr<ado::Recordset> rs;
+  if (probe.OpenRecordsetByString(rs, "SELECT 1 AS one FROM pg_namespace WHERE nspname = " + quoted + "'") < 0) {
+    throw CliError(kExitUnreachable, "cannot reach the server " + server.Describe() + ": " +
+                                         probe.GetErrInfo().Description);
+  }
+  const bool exists = !rs->IsEOF();
+  rs->Close();
+  return exists;
+}
+
+// The scripts run in one transaction, so a failure leaves no half-built schema behind.
+void BuildSchema(const fs::path& data, const ServerLocation& server, bool replace) {
+  try {
+    if (replace) datacenter::DropPostgresSchema(server.connection_string, server.schema);
+    datacenter::BuildPostgresSchema(data, server.connection_string, server.schema);
+  } catch (const automation::AutomationError& error) {
+    throw CliError(kExitDatabase, "cannot create " + server.Describe() + ": " + error.Description());
+  }
+}
+#endif
+
 }  // namespace
 
 int RunInit(const Words& words) {
@@ -43,23 +75,38 @@ int RunInit(const Words& words) {
   if (!fs::is_regular_file(data / "local_schema.sql") || !fs::is_regular_file(data / "server_schema.sql")) {
     throw CliError(kExitDatabase, "no database scripts in " + data.string() + " (give --data DIR)");
   }
+  const bool force = line.Has("force");
   std::vector<fs::path> targets = {local};
   if (server.kind == ServerLocation::Kind::kSqlite) targets.push_back(server.path);
-  if (!line.Has("force")) {
+  if (!force) {
     for (const fs::path& target : targets) {
       if (fs::exists(target)) {
         throw CliError(kExitRefused, target.string() + " already exists; nothing written (--force replaces it)");
       }
     }
   }
+#ifdef PREFDESK_HAVE_POSTGRESQL
+  const bool schema_exists = server.kind == ServerLocation::Kind::kPostgres && SchemaExists(server);
+  if (schema_exists && !force) {
+    throw CliError(kExitRefused, server.Describe() + " already exists; nothing written (--force replaces it)");
+  }
+#else
+  if (server.kind == ServerLocation::Kind::kPostgres) {
+    throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+  }
+#endif
+#ifdef PREFDESK_HAVE_POSTGRESQL
+  // The schema first: it is the likelier to fail (rights on the server), and then no file
+  // has been written yet.
+  if (server.kind == ServerLocation::Kind::kPostgres) BuildSchema(data, server, schema_exists);
+#endif
   Build(data, datacenter::kLocalDatabase, local);
   std::cout << "local defaults database: " << local.string() << "\n";
   if (server.kind == ServerLocation::Kind::kSqlite) {
     Build(data, datacenter::kServerDatabase, server.path);
     std::cout << "server database: " << server.path.string() << "\n";
   } else {
-    std::cout << "server " << server.Describe() << " left alone: create its tables with "
-              << (data / "postgresql_types.sql").string() << " and " << (data / "server_*.sql").string() << "\n";
+    std::cout << "server database: " << server.Describe() << "\n";
   }
   return kExitOk;
 }

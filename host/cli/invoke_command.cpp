@@ -42,9 +42,24 @@ std::string Show(const Variant& value) {
   if (value.IsEmpty()) return "(empty)";
   if (value.IsNull()) return "(null)";
   if (!value.IsObject()) return automation::CStr(value);
-  const automation::ObjectRef object = automation::CObj(value);
+  const automation::ObjectRef* held = value.Get<automation::ObjectRef>();
+  if (held == nullptr || *held == nullptr) return "Nothing";
+  const automation::ObjectRef& object = *held;
   if (auto bar = std::dynamic_pointer_cast<columnsbar::ColumnsBar>(object)) return "\n" + bar->ToText();
   return "(object " + object->ClassName() + ")";
+}
+
+// "NAME(DataCenter As Object, BaseConn As Object, [out] t_X As Long)": what the member takes,
+// for the message when the arguments given do not fit.
+std::string Signature(const automation::MemberInfo& info) {
+  std::string text = info.name + "(";
+  for (size_t i = 0; i < info.params.size(); ++i) {
+    const automation::ParamInfo& param = info.params[i];
+    if (i > 0) text += ", ";
+    if (param.direction == automation::ParamDirection::InOut) text += "[out] ";
+    text += param.name + " As " + param.type;
+  }
+  return text + ")";
 }
 
 }  // namespace
@@ -76,7 +91,11 @@ int RunInvoke(const Words& words) {
   try {
     result = prefdesk.Invoke(info->name, info->kind, args);
   } catch (const automation::AutomationError& error) {
-    throw CliError(kExitFailed, member + " raised error " + std::to_string(error.Number()) + ": " + error.Description());
+    std::string message = member + " raised error " + std::to_string(error.Number()) + ": " + error.Description();
+    if (error.Number() == automation::kErrTypeMismatch || error.Number() == automation::kErrWrongArgumentCount) {
+      message += "; it takes " + Signature(*info);
+    }
+    throw CliError(kExitFailed, message);
   }
   for (const std::string& message : session.TakeMessages()) std::cerr << "message: " << message << "\n";
   if (!info->result_type.empty()) std::cout << info->name << " = " << Show(result) << "\n";

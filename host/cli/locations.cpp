@@ -26,7 +26,7 @@ bool HasSchema(const fs::path& folder) {
 std::string ServerLocation::Describe() const {
   if (kind == Kind::kSqlite) return "sqlite:" + path.string();
   static const std::regex password(R"(((?:://[^:/@]*:)|(?:password=))[^@ ]*)");
-  return std::regex_replace(connection_string, password, "$1***");
+  return std::regex_replace(connection_string, password, "$1***") + " schema " + schema;
 }
 
 fs::path DefaultHome() {
@@ -49,6 +49,10 @@ fs::path DefaultsPath(const CommandLine& line) {
 ServerLocation ServerOption(const CommandLine& line) {
   ServerLocation server;
   const std::optional<std::string> text = line.Value("server");
+  const std::optional<std::string> schema = line.Value("schema");
+  const bool postgres = text && (text->rfind("postgresql://", 0) == 0 || text->rfind("postgres://", 0) == 0);
+  if (schema && !postgres) throw CliError(kExitUsage, "--schema applies to a postgresql:// server only");
+  if (schema && schema->empty()) throw CliError(kExitUsage, "--schema needs a name");
   if (!text) {
     server.path = DefaultHome() / "server.db";
     return server;
@@ -57,9 +61,10 @@ ServerLocation ServerOption(const CommandLine& line) {
     server.path = text->substr(7);
     return server;
   }
-  if (text->rfind("postgresql://", 0) == 0 || text->rfind("postgres://", 0) == 0) {
+  if (postgres) {
     server.kind = ServerLocation::Kind::kPostgres;
     server.connection_string = *text;
+    server.schema = schema.value_or(kDefaultPgSchema);
     return server;
   }
   throw CliError(kExitUsage, "--server '" + *text + "': use sqlite:PATH or postgresql://USER@HOST/DB");

@@ -16,6 +16,7 @@ struct ServerLocation {
   Kind kind = Kind::kSqlite;
   std::filesystem::path path;    // kSqlite
   std::string connection_string; // kPostgres
+  std::string schema;            // kPostgres: the schema that holds the server tables
   // For messages: "sqlite:PATH" or the connection string without its password.
   std::string Describe() const;
 };
@@ -23,6 +24,9 @@ struct ServerLocation {
 std::filesystem::path DefaultHome();
 std::filesystem::path DefaultsPath(const CommandLine& line);
 // --server sqlite:PATH | postgresql://... | postgres://...; a usage error for anything else.
+// On PostgreSQL the tables live in the schema named by --schema (default kDefaultPgSchema),
+// so that several server databases can share one PostgreSQL database.
+inline constexpr const char* kDefaultPgSchema = "prefdesk";
 ServerLocation ServerOption(const CommandLine& line);
 // The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy, else
 // the source tree the program was built from.

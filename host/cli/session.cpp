@@ -60,7 +60,9 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
     return server;
   }
 #ifdef PREFDESK_HAVE_POSTGRESQL
-  auto server = std::make_shared<datacenter::PostgresDataCenter>(where.connection_string, user);
+  datacenter::PostgresSettings settings;
+  settings.schema = where.schema;
+  auto server = std::make_shared<datacenter::PostgresDataCenter>(where.connection_string, user, settings);
   const bool reached = server->Connected() || [&] {
     std::shared_ptr<ado::Recordset> rs;
     return server->OpenRecordsetByString(rs, "SELECT 1 AS one") >= 0;
