@@ -21,7 +21,7 @@ stage "tests, server database on PostgreSQL"
 pg_url=$(bash "$root/tests/pg/start-postgres.sh")
 trap 'bash "$root/tests/pg/stop-postgres.sh" "$pg_url"' EXIT
 PREFDESK_PG_URL="$pg_url" ctest --test-dir "$build" --output-on-failure -j2 \
-  -L '^test_(storage|component|columns|dialog)$'
+  -L '^test_(storage|component|columns|dialog|cli)$'
 
 if [ "${PREFDESK_SANITIZE_TESTS:-1}" != 0 ]; then
   stage "fast unit tests under sanitizers"

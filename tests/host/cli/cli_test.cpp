@@ -4,13 +4,24 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include "host/cli/json_reader.h"
+#ifdef PREFDESK_HAVE_POSTGRESQL
+#include "host/datacenter/postgres_schema.h"
+#endif
 
 namespace {
+
+using prefdesk::cli_test::Json;
+using prefdesk::cli_test::JsonReader;
 
 namespace fs = std::filesystem;
 
@@ -25,15 +36,17 @@ class CliTest : public ::testing::Test {
   CliTest() {
     std::string pattern = (fs::temp_directory_path() / "prefdesk-cli-XXXXXX").string();
     folder_ = mkdtemp(pattern.data());
+    server_ = "sqlite:" + Server().string();
   }
   ~CliTest() override { fs::remove_all(folder_); }
 
-  // Runs the program with the test's databases; stdin is empty.
-  Outcome Host(const std::string& args, bool with_databases = true) {
+  // Runs the program with the test's databases; stdin is empty. environment: NAME=VALUE
+  // words put before the program.
+  Outcome Host(const std::string& args, bool with_databases = true, const std::string& environment = "") {
     // The test's own options come after the fixture's: the last value given wins.
     const size_t verb_end = args.find(' ');
-    std::string command = std::string(PREFDESK_HOST_BIN) + " " + args.substr(0, verb_end);
-    if (with_databases) command += " --lang en --defaults " + Local().string() + " --server sqlite:" + Server().string();
+    std::string command = environment + " " + std::string(PREFDESK_HOST_BIN) + " " + args.substr(0, verb_end);
+    if (with_databases) command += " --lang en --defaults " + Local().string() + " --server '" + server_ + "'";
     if (verb_end != std::string::npos) command += args.substr(verb_end);
     command += " </dev/null 2>" + (folder_ / "err").string();
     Outcome run;
@@ -54,6 +67,7 @@ class CliTest : public ::testing::Test {
   fs::path Server() const { return folder_ / "server.db"; }
 
   fs::path folder_;
+  std::string server_;  // the --server value every run gets
 };
 
 TEST_F(CliTest, InitRefusesToReplaceUnlessForced) {
@@ -143,6 +157,247 @@ TEST_F(CliTest, InvokeCallsMembersByName) {
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_NE(run.out.find("GetValMaxHistoryRecords = False"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("MaxHistoryRecords = 10"), std::string::npos) << run.out;
+}
+
+// Every command's code on success, and the usage and database faults each one meets first.
+TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
+  const Outcome before_init = Host("settings --user 1");
+  EXPECT_EQ(before_init.code, 3) << before_init.err;
+  EXPECT_NE(before_init.err.find(Local().string()), std::string::npos) << before_init.err;
+  ASSERT_EQ(Host("init").code, 0);
+  for (const std::string ok : {"bar --user 2", "bar --user 2 --json", "settings --user 2", "settings --user 2 --json",
+                               "default-column --user 2", "invoke --user 2 GetValMaxHistoryRecords @DataCenter @BaseConn",
+                               "reset --user 2 --yes"}) {
+    const Outcome run = Host(ok);
+    EXPECT_EQ(run.code, 0) << ok << "\n" << run.err;
+    EXPECT_EQ(run.err, "") << ok;
+    EXPECT_FALSE(run.out.empty()) << ok;
+  }
+  struct Case {
+    std::string args;
+    int code;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"bar --user 1 --lang fr", 2, "--lang 'fr'"},
+      {"settings --user 1 --server ftp://host/db", 2, "--server 'ftp://host/db'"},
+      {"bar --user 1 --schema other", 2, "--schema applies to a postgresql:// server only"},
+      {"default-column", 2, "needs --user N"},
+      {"reset --yes", 2, "needs --user N"},
+      {"options --script " + Write("ok.script", "ok\n").string(), 2, "needs --user N"},
+      {"bar --user", 2, "--user"},
+      {"default-column --user 1 extra", 2, "takes no words: extra"},
+      {"invoke --user 1", 2, "needs a MEMBER"},
+      {"settings --user 12x", 4, "unknown user '12x'"},
+      {"bar --user -3", 4, "unknown user '-3'"},
+      {"bar --user 40000", 4, "unknown user '40000'"},
+      {"reset --user 1 --yes --defaults " + (folder_ / "gone.db").string(), 3, "does not exist"},
+      {"default-column --user 1 --server sqlite:" + (folder_ / "gone.db").string(), 3, "does not exist"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Host(c.args);
+    EXPECT_EQ(run.code, c.code) << c.args << "\n" << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << c.args;
+  }
+  const Outcome unknown = Host("frobnicate --user 1", false);
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos) << unknown.err;
+  EXPECT_EQ(Host("", false).code, 2);
+  const Outcome help = Host("--help", false);
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("Exit codes:"), std::string::npos);
+  for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset"}) {
+    const Outcome own = Host(command + " --help", false);
+    EXPECT_EQ(own.code, 0) << command;
+    EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
+  }
+}
+
+// Without --defaults and --server both databases live in $PREFDESK_HOME.
+TEST_F(CliTest, HomeFolderHoldsBothDatabasesByDefault) {
+  const std::string home = "PREFDESK_HOME=" + (folder_ / "home").string();
+  ASSERT_EQ(Host("init", false, home).code, 0);
+  EXPECT_TRUE(fs::is_regular_file(folder_ / "home" / "local.db"));
+  EXPECT_TRUE(fs::is_regular_file(folder_ / "home" / "server.db"));
+  EXPECT_EQ(Host("bar --user 1", false, home).code, 0);
+  EXPECT_EQ(Host("init", false, home).code, 7);
+  const Outcome elsewhere = Host("bar --user 1", false, "PREFDESK_HOME=" + (folder_ / "empty").string());
+  EXPECT_EQ(elsewhere.code, 3);
+  EXPECT_NE(elsewhere.err.find((folder_ / "empty" / "local.db").string()), std::string::npos) << elsewhere.err;
+}
+
+const Json* TitleNamed(const Json& bar, const std::string& name) {
+  for (const Json& title : bar["titles"].items) {
+    if (title["name"].text == name) return &title;
+  }
+  return nullptr;
+}
+
+// What a dialog session saves, read back as JSON the way a calling script reads it.
+class CliJsonTest : public CliTest {
+ protected:
+  void SaveAndReadBack(int user) {
+    const std::string as = " --user " + std::to_string(user);
+    // Before any save the bar is empty; OK on the untouched dialog saves the factory layout.
+    EXPECT_EQ(Host("bar" + as + " --json").out, "{\"titles\":[]}");
+    ASSERT_EQ(Host("options" + as + " --script " + Write("ok.script", "ok\n").string()).code, 0);
+    const Outcome factory = Host("bar" + as + " --json");
+    ASSERT_EQ(factory.code, 0) << factory.err;
+    const Json factory_bar = JsonReader::Parse(factory.out);
+    ASSERT_GT(factory_bar["titles"].items.size(), 3u);
+    ASSERT_NE(TitleNamed(factory_bar, "Reports"), nullptr);
+    EXPECT_NE(factory_bar["titles"][0]["name"].text, "Reports");
+    EXPECT_TRUE((*TitleNamed(factory_bar, "Marketing"))["visible"].boolean);
+
+    const Outcome before = Host("settings" + as + " --json");
+    ASSERT_EQ(before.code, 0) << before.err;
+    const fs::path script = Write("save.script",
+                                  "tab Startup\nchoose cboStartup Contacts\n"
+                                  "tab Column\ncheck lstGrandFather Marketing off\nmove lstGrandFather Reports top\nok\n");
+    const Outcome options = Host("options" + as + " --json --script " + script.string());
+    ASSERT_EQ(options.code, 0) << options.err;
+    const Json outcome = JsonReader::Parse(options.out);
+    EXPECT_EQ(outcome["event"].text, "OptionSuccess") << options.out;
+    EXPECT_EQ(outcome["outcome"].text, "E_OptionSuccess") << options.out;
+    EXPECT_EQ(outcome["value"].number, 0) << options.out;
+
+    // The single settings are the local defaults, typed: numbers as numbers, times as text.
+    const Outcome settings = Host("settings" + as + " --json");
+    ASSERT_EQ(settings.code, 0) << settings.err;
+    EXPECT_EQ(settings.out, before.out);
+    const Json values = JsonReader::Parse(settings.out);
+    EXPECT_EQ(values.fields.size(), 12u);
+    EXPECT_EQ(values["MaxHistoryRecords"].kind, Json::Kind::kNumber);
+    EXPECT_EQ(values["MaxHistoryRecords"].number, 10);
+    EXPECT_EQ(values["AppointTimeSlotInterval"].number, 30);
+    EXPECT_EQ(values["AppointmentDuration"].text, "00:30:00");
+    EXPECT_EQ(values["AppointmentStartDayTime"].text, "08:30:00");
+    EXPECT_EQ(values["ExpenseChargeNumber"].text, "EXP-0001");
+    EXPECT_EQ(values["ExpenseCashAdvance"].text, "500");
+
+    const Outcome saved = Host("bar" + as + " --json");
+    ASSERT_EQ(saved.code, 0) << saved.err;
+    const Json bar = JsonReader::Parse(saved.out);
+    EXPECT_EQ(bar["titles"].items.size(), factory_bar["titles"].items.size());
+    EXPECT_EQ(bar["titles"][0]["name"].text, "Reports");
+    ASSERT_NE(TitleNamed(bar, "Marketing"), nullptr);
+    EXPECT_FALSE((*TitleNamed(bar, "Marketing"))["visible"].boolean);
+    EXPECT_TRUE((*TitleNamed(bar, "Reports"))["visible"].boolean);
+    const Outcome column = Host("default-column" + as + " --json");
+    EXPECT_EQ(JsonReader::Parse(column.out)["name"].text, "Contacts") << column.out;
+
+    // reset takes back the layout, not the single settings.
+    const Outcome reset = Host("reset" + as + " --yes");
+    ASSERT_EQ(reset.code, 0) << reset.err;
+    EXPECT_NE(Host("bar" + as).out.find("no saved layout"), std::string::npos);
+    ASSERT_EQ(Host("options" + as + " --script " + (folder_ / "ok.script").string()).code, 0);
+    EXPECT_EQ(Host("bar" + as + " --json").out, factory.out);
+    EXPECT_EQ(Host("settings" + as + " --json").out, before.out);
+  }
+};
+
+TEST_F(CliJsonTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
+  ASSERT_EQ(Host("init").code, 0);
+  SaveAndReadBack(21);
+  // Another user saw none of it.
+  EXPECT_NE(Host("bar --user 22").out.find("no saved layout"), std::string::npos);
+}
+
+TEST_F(CliTest, ChineseCaptionsWithLangZh) {
+  ASSERT_EQ(Host("init").code, 0);
+  // The dialog's tab captions follow the language: the script names the Chinese tab and item.
+  const fs::path script = Write("zh.script", "tab 启动\nchoose cboStartup 联系人\ntab 栏目\ncheck lstGrandFather 市场营销 off\nok\n");
+  const Outcome options = Host("options --user 5 --lang zh --script " + script.string());
+  ASSERT_EQ(options.code, 0) << options.err;
+  const Json zh = JsonReader::Parse(Host("bar --user 5 --json --lang zh").out);
+  ASSERT_NE(TitleNamed(zh, "Reports"), nullptr);
+  EXPECT_EQ((*TitleNamed(zh, "Reports"))["caption"].text, "报表");
+  EXPECT_EQ((*TitleNamed(zh, "Marketing"))["caption"].text, "市场营销");
+  EXPECT_FALSE((*TitleNamed(zh, "Marketing"))["visible"].boolean);
+  const Json en = JsonReader::Parse(Host("bar --user 5 --json").out);
+  EXPECT_EQ((*TitleNamed(en, "Reports"))["caption"].text, "Reports");
+  EXPECT_EQ(zh["titles"].items.size(), en["titles"].items.size());
+  EXPECT_NE(Host("bar --user 5").out.find("Reports [Reports]"), std::string::npos);
+  const Outcome column = Host("default-column --user 5 --lang zh --json");
+  EXPECT_EQ(JsonReader::Parse(column.out)["caption"].text, "联系人") << column.out;
+  const Outcome text = Host("bar --user 5 --lang zh");
+  EXPECT_NE(text.out.find("报表 [Reports]"), std::string::npos) << text.out;
+}
+
+TEST_F(CliTest, InvokeWithWrongArgumentsSaysSoInOneLine) {
+  ASSERT_EQ(Host("init").code, 0);
+  const std::string calls[] = {
+      "invoke --user 4 GetValMaxHistoryRecords @BaseConn @DataCenter",
+      "invoke --user 4 GetValMaxHistoryRecords text @BaseConn",
+      "invoke --user 4 GetValMaxHistoryRecords @DataCenter @BaseConn - - -",
+      "invoke --user 4 GetValForecast",
+  };
+  for (const std::string& call : calls) {
+    const Outcome run = Host(call);
+    EXPECT_NE(run.code, 0) << call << "\n" << run.out;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << call << "\n" << run.err;
+    EXPECT_EQ(run.err.rfind("prefdesk-host invoke: ", 0), 0u) << call << "\n" << run.err;
+    EXPECT_NE(run.err.find("; it takes GetVal"), std::string::npos) << call << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << call;
+  }
+  // A reader that fails leaves its output object unset; that prints, it does not raise.
+  const Outcome bar = Host("invoke --user 4 ReadColumnsBar " + (folder_ / "none.db").string() + " @DataCenter");
+  EXPECT_EQ(bar.code, 0) << bar.err;
+  EXPECT_NE(bar.out.find("t_ColumnsBar = Nothing\n"), std::string::npos) << bar.out;
+}
+
+// A server database on PostgreSQL, in a schema of this test's own so that test runs in
+// parallel on one server do not meet.
+class CliPostgresTest : public CliJsonTest {
+ protected:
+  void SetUp() override {
+    const char* url = std::getenv("PREFDESK_PG_URL");
+    if (url == nullptr || *url == '\0') GTEST_SKIP() << "PREFDESK_PG_URL is not set";
+#ifndef PREFDESK_HAVE_POSTGRESQL
+    GTEST_FAIL() << "PREFDESK_PG_URL is set but this build has no PostgreSQL support";
+#endif
+    url_ = url;
+    schema_ = "prefdesk_cli" + std::to_string(getpid()) + "_" + fs::path(folder_).filename().string().substr(13);
+    for (char& c : schema_) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    server_ = url_ + "' --schema '" + schema_;
+  }
+  void TearDown() override {
+#ifdef PREFDESK_HAVE_POSTGRESQL
+    if (!schema_.empty()) prefdesk::datacenter::DropPostgresSchema(url_, schema_);
+#endif
+  }
+
+  std::string url_;
+  std::string schema_;
+};
+
+TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
+  const Outcome missing = Host("bar --user 1 --defaults " + Local().string());
+  EXPECT_EQ(missing.code, 3) << missing.err;
+  const Outcome init = Host("init");
+  ASSERT_EQ(init.code, 0) << init.err;
+  EXPECT_NE(init.out.find("schema " + schema_), std::string::npos) << init.out;
+  EXPECT_FALSE(fs::exists(Server()));
+  SaveAndReadBack(31);
+
+  EXPECT_EQ(Host("init").code, 7);
+  // An init with another defaults file still finds the schema and leaves it alone.
+  ASSERT_EQ(Host("options --user 31 --script " + Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n").string()).code, 0);
+  const Outcome again = Host("init --defaults " + (folder_ / "other.db").string());
+  EXPECT_EQ(again.code, 7);
+  EXPECT_NE(again.err.find("schema " + schema_ + " already exists"), std::string::npos) << again.err;
+  EXPECT_FALSE(fs::exists(folder_ / "other.db"));
+  EXPECT_EQ(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
+  // --force builds it afresh: the saved layout is gone.
+  ASSERT_EQ(Host("init --force").code, 0);
+  EXPECT_NE(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
+
+  const Outcome other = Host("bar --user 31 --schema " + schema_ + "_absent");
+  EXPECT_EQ(other.code, 3) << other.err;
+  EXPECT_NE(other.err.find(schema_ + "_absent"), std::string::npos) << other.err;
+  EXPECT_EQ(std::count(other.err.begin(), other.err.end(), '\n'), 1) << other.err;
 }
 
 }  // namespace
