@@ -7,6 +7,7 @@
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
 #include "host/datacenter/database_files.h"
+#include "src/storage/sql_literal.h"
 #include "platform/automation/error.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
@@ -38,10 +39,9 @@ void Build(const fs::path& data, std::string_view kind, const fs::path& target) 
 #ifdef PREFDESK_HAVE_POSTGRESQL
 bool SchemaExists(const ServerLocation& server) {
   datacenter::PostgresDataCenter probe(server.connection_string, 0);
-  std::string quoted = "'";
-  for (const char c : server.schema) quoted += c == '\'' ? std::string("''") : std::string(1, c);
   std::shared_ptr<ado::Recordset> rs;
-  if (probe.OpenRecordsetByString(rs, "SELECT 1 AS one FROM pg_namespace WHERE nspname = " + quoted + "'") < 0) {
+  if (probe.OpenRecordsetByString(rs, "SELECT 1 AS one FROM pg_namespace WHERE nspname = " +
+                                          storage::SqlText(server.schema)) < 0) {
     throw CliError(kExitUnreachable, "cannot reach the server " + server.Describe() + ": " +
                                          probe.GetErrInfo().Description);
   }
@@ -89,6 +89,11 @@ int RunInit(const Words& words) {
   const bool schema_exists = server.kind == ServerLocation::Kind::kPostgres && SchemaExists(server);
   if (schema_exists && !force) {
     throw CliError(kExitRefused, server.Describe() + " already exists; nothing written (--force replaces it)");
+  }
+  // Replacing drops the whole schema; the shared public schema holds more than ours.
+  if (schema_exists && server.schema == "public") {
+    throw CliError(kExitRefused, "--force would drop the public schema and everything in it; "
+                                 "nothing written (choose another --schema)");
   }
 #else
   if (server.kind == ServerLocation::Kind::kPostgres) {

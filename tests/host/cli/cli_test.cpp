@@ -393,6 +393,10 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   // --force builds it afresh: the saved layout is gone.
   ASSERT_EQ(Host("init --force").code, 0);
   EXPECT_NE(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
+  // The shared public schema is never dropped.
+  const Outcome pub = Host("init --force --schema public");
+  EXPECT_EQ(pub.code, 7) << pub.err;
+  EXPECT_NE(pub.err.find("public schema"), std::string::npos) << pub.err;
 
   const Outcome other = Host("bar --user 31 --schema " + schema_ + "_absent");
   EXPECT_EQ(other.code, 3) << other.err;
