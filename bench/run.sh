@@ -3,12 +3,12 @@
 # figures: each operation beside its floor, and the growth from the seeded catalogue to the
 # ten times larger one.
 #   bench/run.sh [repetitions] [extra benchmark arguments...]
-# Environment: BUILD_DIR (default /work/build-bench-release), JSON (default BUILD_DIR/bench.json).
+# Environment: BUILD_DIR (default build/bench under the project), JSON (default BUILD_DIR/bench.json).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
-build="${BUILD_DIR:-/work/build-bench-release}"
+build="${BUILD_DIR:-$root/build/bench}"
 json="${JSON:-$build/bench.json}"
 repetitions="${1:-5}"
 shift || true
