@@ -26,7 +26,7 @@ void OpenCatalogue(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs,
 
 }  // namespace
 
-bool SaveValsStartupToSvr() {
+bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
   component::SharedState& state = component::State();
   columns::ButtonIdTables& tables = columns::ButtonIds();
   std::shared_ptr<ado::Recordset> rs;
@@ -55,7 +55,8 @@ bool SaveValsStartupToSvr() {
       tables.Lists->Add(state.ListInfo);
     }
     return false;
-  } catch (const automation::AutomationError&) {
+  } catch (const automation::AutomationError& error) {
+    failure.emplace(error.Number(), kSource, error.Description());
     return true;
   }
 }

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
+#include "platform/automation/error.h"
 #include "src/storage/datacenter.h"
 
 namespace prefdesk::dialog {
@@ -37,8 +39,9 @@ bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
 bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecordsets& out);
 
 // Fills the title and list id look-up collections from the server catalogue through the
-// shared data service. True on failure, silently.
-bool SaveValsStartupToSvr();
+// shared data service. True on failure, silently; failure receives the error, with this
+// routine as its source.
+bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure);
 
 // Writes the primary flags of one title's lists (IsTitle false) or of the user's titles
 // (IsTitle true). True on failure: the open transaction is rolled back and the error shown.

@@ -1,5 +1,7 @@
 #include "src/dialog/startup_tab.h"
 
+#include <optional>
+
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
@@ -169,7 +171,13 @@ void StartupTab::cboDefaultStartup_Click() {
 }
 
 bool StartupTab::SaveStartupStep(storage::DataCenter& dc) {
-  if (SaveValsStartupToSvr()) return true;
+  // Without the id tables the writes below would carry unknown ids: the save stops there,
+  // and the person learns why (a catalogue that cannot be read, or an id beyond 16 bits).
+  std::optional<automation::AutomationError> not_loaded;
+  if (SaveValsStartupToSvr(not_loaded)) {
+    storage::ShowErr(*not_loaded);
+    return true;
+  }
   const std::string chosen = controls_.cboStartup->Text();
   std::string new_primary_title;
   for (int32_t i = 1; i <= edited_->Count(); ++i) {

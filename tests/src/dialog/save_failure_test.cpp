@@ -1,5 +1,5 @@
-// A fault at any call of the save: the host hears E_OptionFail, no success message appears,
-// both windows close and the server keeps what it had.
+// A fault at any call of the save, or a catalogue it cannot use: the host hears E_OptionFail,
+// no success message appears, both windows close and the server keeps what it had.
 #include <string>
 #include <vector>
 
@@ -59,14 +59,10 @@ class SaveFailureTest : public OptionDialogTest {
       EXPECT_TRUE(recorder_->CallsOf("CommitTrans").empty());
       EXPECT_FALSE(recorder_->Inner()->InTransaction());
       EXPECT_EQ(ServerLayout(), before);
-      // A failing writer shows the service's error; the silent id-table load shows nothing.
+      // A failing writer, and the id-table load that stops the save, show the service's error.
       const std::vector<std::string> shown = ErrorWindows();
-      if (failing_call == "OpenRecordsetByString") {
-        EXPECT_EQ(shown.size(), errors);
-      } else {
-        ASSERT_EQ(shown.size(), errors + 1);
-        EXPECT_NE(shown.back().find(injected), std::string::npos) << shown.back();
-      }
+      ASSERT_EQ(shown.size(), errors + 1);
+      EXPECT_NE(shown.back().find(injected), std::string::npos) << shown.back();
       EXPECT_EQ(component::State().OutcomeFlag, 0);
     }
     EXPECT_GT(failures, 3);
@@ -92,6 +88,25 @@ TEST_F(SaveFailureTest, StartupAndQueryWritesFailingAnywhereLeaveTheSavedLayout)
   FaultAtEveryCall(ServerLayout());
   EXPECT_EQ(db_.ServerRows("SELECT F_DEFQUERYID FROM T_PVBUTTON WHERE F_UID=7 AND F_VBUTTONID=2"),
             (test_support::Rows{{"Q7"}}));
+}
+
+TEST_F(SaveFailureTest, ACatalogueIdBeyondSixteenBitsStopsTheSaveWithTheReasonShown) {
+  db_.SeedServerLayout(kUser);
+  const test_support::Rows before = ServerLayout();
+  db_.ExecServer("INSERT INTO SYSTBLHBUTTON (F_HBUTTONID, F_HBUTTONNAME, F_HBUTTONLABEL, "
+                 "F_SEQUENCENO) VALUES (40000, 'Archive', 'Archive', 99)");
+  const size_t errors = ErrorWindows().size();
+  const auto events = ShowOption([&](FrmOption& form) {
+    Pick(form.Get<ui::ComboBox>("cboStartup"), "Sales");
+    EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+  });
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionFail}));
+  const std::vector<std::string> shown = ErrorWindows();
+  ASSERT_EQ(shown.size(), errors + 1);
+  EXPECT_NE(shown.back().find("SaveValsStartupToSvr"), std::string::npos) << shown.back();
+  EXPECT_NE(shown.back().find("Overflow"), std::string::npos) << shown.back();
+  EXPECT_EQ(ServerLayout(), before);
+  EXPECT_FALSE(recorder_->Inner()->InTransaction());
 }
 
 }  // namespace
