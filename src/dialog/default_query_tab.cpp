@@ -1,5 +1,8 @@
 #include "src/dialog/default_query_tab.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
@@ -21,6 +24,10 @@ std::string ScreenCaption(const ado::Recordset& screens, bool chinese) {
     return TextOrEmpty(screens["TitleLabel_C"]) + " " + TextOrEmpty(screens["ListLabel_C"]);
   }
   return TextOrEmpty(screens["TitleLabel_E"]) + " - " + TextOrEmpty(screens["ListLabel_E"]);
+}
+
+int64_t ScreenKey(int32_t title_id, int32_t list_id) {
+  return (static_cast<int64_t>(title_id) << 32) | static_cast<uint32_t>(list_id);
 }
 
 std::string TitleFilter(int32_t title_id) { return "TitleID=" + storage::SqlInt(title_id); }
@@ -48,22 +55,22 @@ bool DefaultQueryTab::LoadDefaultQueryValue() {
     ui::ComboBox& screens_list = *controls_.cboQueryScreen;
     screens_list.Clear();
     ado::Recordset& screens = *sets_.screens;
+    // The first screen of each title and list pair: the one a saved default query belongs to.
+    std::unordered_map<int64_t, columns::clsMainOptionQuerys::RecordRef> first_screen;
     for (screens.MoveFirst(); !screens.IsEOF(); screens.MoveNext()) {
+      const int32_t title_id = LongOf(screens["TitleID"]);
       const int32_t list_id = LongOf(screens["ListID"]);
       screens_list.AddItem(ScreenCaption(screens, chinese));
       screens_list.SetItemData(screens_list.NewIndex(), list_id);
-      loaded_->Add(LongOf(screens["TitleID"]), list_id, "", "");
+      first_screen.try_emplace(ScreenKey(title_id, list_id), loaded_->Add(title_id, list_id, "", ""));
     }
     ado::Recordset& defaults = *sets_.defaults;
     for (; !defaults.IsEOF(); defaults.MoveNext()) {
-      const int32_t title_id = LongOf(defaults["TitleID"]);
-      const int32_t list_id = LongOf(defaults["ListID"]);
-      for (const auto& record : *loaded_) {
-        if (record->TitleID != title_id || record->ListID != list_id) continue;
-        record->DefaultQueryID = TextOrEmpty(defaults["DefaultQueryID"]);
-        record->DefaultQueryName = TextOrEmpty(defaults["DefaultQueryName"]);
-        break;
-      }
+      const auto found =
+          first_screen.find(ScreenKey(LongOf(defaults["TitleID"]), LongOf(defaults["ListID"])));
+      if (found == first_screen.end()) continue;
+      found->second->DefaultQueryID = TextOrEmpty(defaults["DefaultQueryID"]);
+      found->second->DefaultQueryName = TextOrEmpty(defaults["DefaultQueryName"]);
     }
     edited_ = std::make_unique<columns::clsMainOptionQuerys>();
     for (const auto& record : *loaded_) {
