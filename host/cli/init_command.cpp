@@ -7,12 +7,12 @@
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
 #include "host/datacenter/database_files.h"
-#include "src/storage/sql_literal.h"
 #include "platform/automation/error.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
 #include "host/datacenter/postgres_schema.h"
 #include "platform/ado/recordset.h"
+#include "src/storage/sql_literal.h"
 #endif
 
 namespace fs = std::filesystem;
