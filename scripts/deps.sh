@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing when all are there.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libsqlite3-dev sqlite3 libpq-dev postgresql
+packages=(cmake g++ make pkg-config libsqlite3-dev sqlite3 libpq-dev postgresql nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev xvfb xauth fonts-noto-cjk)
 if [ "${PREFDESK_NO_QT:-0}" = 1 ]; then

@@ -27,5 +27,11 @@ int RunSettings(const Words& words);
 int RunDefaultColumn(const Words& words);
 int RunInvoke(const Words& words);
 int RunReset(const Words& words);
+int RunGet(const Words& words);
+int RunSet(const Words& words);
+int RunExport(const Words& words);
+int RunImport(const Words& words);
+int RunCopyUser(const Words& words);
+int RunListUsers(const Words& words);
 
 }  // namespace prefdesk::cli

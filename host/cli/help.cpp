@@ -41,9 +41,51 @@ const std::string kBarHelp = std::string(
     kDatabaseOptions;
 
 const std::string kSettingsHelp = std::string(
-    "usage: prefdesk-host settings --user N [--json]\n"
+    "usage: prefdesk-host settings --user N [--show-origin] [--json]\n"
     "Prints every single setting as the GetVal readers give it: the user's row on the server,\n"
-    "else the local default.\n") + kDatabaseOptions;
+    "else the local default or a fixed value. --show-origin says which: server, local default\n"
+    "or fixed.\n") + kDatabaseOptions;
+
+const std::string kGetHelp = std::string(
+    "usage: prefdesk-host get --user N KEY [--show-origin] [--json]\n"
+    "Prints one setting as the readers give it. KEY is a name that `settings` prints.\n") + kDatabaseOptions;
+
+const std::string kSetHelp = std::string(
+    "usage: prefdesk-host set --user N KEY VALUE\n"
+    "Stores one setting in the user's row on the server. A value the reader would reject is\n"
+    "refused (exit 2, nothing written):\n"
+    "  MaxHistoryRecords          5, 10, 15, 20, 30 or 50\n"
+    "  ProductComparisonRecords   0, 5, 10, 20, 30, 40 or 50\n"
+    "  MonthLength, QuarterLength, YearLength   3, 6, 9 or 12\n"
+    "  AppointmentDuration, AppointmentStartDayTime, AppointmentEndDayTime,\n"
+    "  AppointmentAlarmBeforeTime HH:MM, minutes a multiple of 5; the day starts before it ends\n"
+    "  AppointTimeSlotInterval    15, 30, 60, 120, 180 or 240\n"
+    "  ExpenseChargeNumber        a text of 1 to 50 characters\n"
+    "  ExpenseCashAdvance         an amount above 0, at most 4 decimals\n"
+    "The calendar values and the two expense values are read as a set, so setting one stores\n"
+    "the others of its set as the user gets them now.\n") + kDatabaseOptions;
+
+const std::string kExportHelp = std::string(
+    "usage: prefdesk-host export --user N [--file F]\n"
+    "Writes the user's stored preferences as one JSON document to F (default: stdout): the\n"
+    "settings row, the layout (titles and lists with positions, visibility, primary flags and\n"
+    "default queries) and the appearance schemes.\n") + kDatabaseOptions;
+
+const std::string kImportHelp = std::string(
+    "usage: prefdesk-host import --user N [--file F]\n"
+    "Replaces the user's stored preferences with those of an exported document (F, default:\n"
+    "stdin). The whole document is checked first (exit 2 naming the first fault); then it is\n"
+    "written in one transaction: all or nothing.\n") + kDatabaseOptions;
+
+const std::string kCopyUserHelp = std::string(
+    "usage: prefdesk-host copy-user --from A --to B [--yes]\n"
+    "Gives user B the stored preferences of user A (settings, layout, schemes), replacing B's.\n"
+    "Default queries are not copied: a saved query belongs to its user. Asks first when B\n"
+    "has something stored; --yes skips the question.\n") + kDatabaseOptions;
+
+const std::string kListUsersHelp = std::string(
+    "usage: prefdesk-host list-users [--json]\n"
+    "Lists the users that have stored preferences, with what each has stored.\n") + kDatabaseOptions;
 
 const std::string kDefaultColumnHelp = std::string(
     "usage: prefdesk-host default-column --user N [--json]\n"
@@ -59,9 +101,11 @@ const std::string kInvokeHelp = std::string(
     "  prefdesk-host invoke --user 3 ReadColumnsBar @ConnectionString @DataCenter\n") + kDatabaseOptions;
 
 const std::string kResetHelp = std::string(
-    "usage: prefdesk-host reset --user N [--yes]\n"
-    "Removes the user's saved layout of titles and lists, so that the factory layout applies\n"
-    "again. Asks first; --yes skips the question.\n") + kDatabaseOptions;
+    "usage: prefdesk-host reset --user N [--layout|--settings|--schemes|--all] [--yes]\n"
+    "Removes what the user has stored, so that the defaults apply again: the layout of titles\n"
+    "and lists (--layout, the default), the settings row (--settings), the appearance schemes\n"
+    "(--schemes) or all three (--all), in one transaction. Asks first; --yes skips the question.\n") +
+    kDatabaseOptions;
 
 }  // namespace
 
@@ -71,9 +115,15 @@ const std::vector<Command>& Commands() {
       {"options", "open the options dialog (Qt, or headless with a script)", kOptionsHelp.c_str(), RunOptions},
       {"bar", "print the user's navigation column bar", kBarHelp.c_str(), RunBar},
       {"settings", "print the user's single settings", kSettingsHelp.c_str(), RunSettings},
+      {"get", "print one setting", kGetHelp.c_str(), RunGet},
+      {"set", "store one setting, checked as the reader checks it", kSetHelp.c_str(), RunSet},
       {"default-column", "print the user's primary title", kDefaultColumnHelp.c_str(), RunDefaultColumn},
       {"invoke", "call a member of ClsPrefdesk by name", kInvokeHelp.c_str(), RunInvoke},
-      {"reset", "remove the user's saved layout", kResetHelp.c_str(), RunReset},
+      {"reset", "remove the user's stored layout, settings or schemes", kResetHelp.c_str(), RunReset},
+      {"export", "write the user's preferences as a JSON document", kExportHelp.c_str(), RunExport},
+      {"import", "replace the user's preferences with a document's", kImportHelp.c_str(), RunImport},
+      {"copy-user", "give a user another user's preferences", kCopyUserHelp.c_str(), RunCopyUser},
+      {"list-users", "list the users with stored preferences", kListUsersHelp.c_str(), RunListUsers},
   };
   return commands;
 }
@@ -87,16 +137,17 @@ std::string ProgramHelp() {
     help += "  " + std::string(command.name) + std::string(16 - std::string(command.name).size(), ' ') +
             command.summary + "\n";
   }
-  help += std::string("\nCommon options:\n") + kDatabaseOptions +
+  help += std::string("\nCommon options (before or after the command):\n") + kDatabaseOptions +
           "\nExit codes:\n"
           "  0  done\n"
-          "  1  the component reported a failure (its message is printed)\n"
-          "  2  usage: unknown command or option, missing or malformed value\n"
+          "  1  the component or the server reported a failure (its message is printed)\n"
+          "  2  usage: unknown command or option, missing or malformed value, a value or\n"
+          "     document that would be refused\n"
           "  3  a database file is missing, unreadable or not of this program\n"
           "  4  unknown user: a user id is a whole number from 1 to 32767\n"
           "  5  a line of the script is wrong or cannot be carried out (FILE:LINE: message)\n"
           "  6  the server cannot be reached\n"
-          "  7  refused: init would replace a file or schema, reset was not confirmed\n"
+          "  7  refused: init would replace a file or schema, reset or copy-user was not confirmed\n"
           "Errors are one line on stderr; nothing is written then.\n";
   return help;
 }

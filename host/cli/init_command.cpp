@@ -21,20 +21,38 @@ namespace prefdesk::cli {
 
 namespace {
 
-// Builds the database beside its target and moves it into place, so that a failure leaves
-// an existing file as it was.
-void Build(const fs::path& data, std::string_view kind, const fs::path& target) {
-  if (!target.parent_path().empty()) fs::create_directories(target.parent_path());
-  const fs::path building = target.string() + ".building-" + std::to_string(getpid());
-  try {
-    datacenter::BuildDatabase(data, kind, building);
-  } catch (const std::exception& error) {
+// The databases are built beside their targets and moved into place only when all are built,
+// so that a failure leaves no half-made file and the existing files as they were.
+class Building {
+ public:
+  ~Building() {
     std::error_code ignored;
-    fs::remove(building, ignored);
-    throw CliError(kExitDatabase, "cannot create " + target.string() + ": " + error.what());
+    for (const auto& [building, target] : files_) fs::remove(building, ignored);
   }
-  fs::rename(building, target);
-}
+  void Build(const fs::path& data, std::string_view kind, const fs::path& target) {
+    std::error_code error;
+    if (fs::is_directory(target, error)) throw CliError(kExitDatabase, target.string() + " is a folder; nothing written");
+    if (!target.parent_path().empty()) fs::create_directories(target.parent_path(), error);
+    const fs::path building = target.string() + ".building-" + std::to_string(getpid());
+    files_.emplace_back(building, target);
+    try {
+      datacenter::BuildDatabase(data, kind, building);
+    } catch (const std::exception& failure) {
+      throw CliError(kExitDatabase, "cannot create " + target.string() + ": " + failure.what() + "; nothing written");
+    }
+  }
+  void MoveIntoPlace() {
+    for (const auto& [building, target] : files_) {
+      std::error_code error;
+      fs::rename(building, target, error);
+      if (error) throw CliError(kExitDatabase, "cannot create " + target.string() + ": " + error.message());
+    }
+    files_.clear();
+  }
+
+ private:
+  std::vector<std::pair<fs::path, fs::path>> files_;  // building, target
+};
 
 #ifdef PREFDESK_HAVE_POSTGRESQL
 bool SchemaExists(const ServerLocation& server) {
@@ -100,19 +118,16 @@ int RunInit(const Words& words) {
     throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
   }
 #endif
+  Building files;
+  files.Build(data, datacenter::kLocalDatabase, local);
+  if (server.kind == ServerLocation::Kind::kSqlite) files.Build(data, datacenter::kServerDatabase, server.path);
 #ifdef PREFDESK_HAVE_POSTGRESQL
-  // The schema first: it is the likelier to fail (rights on the server), and then no file
-  // has been written yet.
   if (server.kind == ServerLocation::Kind::kPostgres) BuildSchema(data, server, schema_exists);
 #endif
-  Build(data, datacenter::kLocalDatabase, local);
+  files.MoveIntoPlace();
   std::cout << "local defaults database: " << local.string() << "\n";
-  if (server.kind == ServerLocation::Kind::kSqlite) {
-    Build(data, datacenter::kServerDatabase, server.path);
-    std::cout << "server database: " << server.path.string() << "\n";
-  } else {
-    std::cout << "server database: " << server.Describe() << "\n";
-  }
+  std::cout << "server database: " << (server.kind == ServerLocation::Kind::kSqlite ? server.path.string() : server.Describe())
+            << "\n";
   return kExitOk;
 }
 

@@ -1,4 +1,5 @@
-// invoke: calls any member of ClsPrefdesk by name, as a scripting host does.
+// invoke: calls members of ClsPrefdesk by name, as a scripting host does, several in one
+// process: a property put is seen by the calls after it.
 #include <charconv>
 #include <iostream>
 
@@ -10,12 +11,20 @@
 #include "platform/automation/dispatch.h"
 #include "platform/automation/error.h"
 #include "platform/columnsbar/columns_bar.h"
+#include "src/component/enumerations.h"
 
 namespace prefdesk::cli {
 
 namespace {
 
+using automation::MemberKind;
 using automation::Variant;
+
+struct Call {
+  MemberKind kind = MemberKind::Method;
+  std::string member;
+  std::vector<std::string> words;  // the arguments as written
+};
 
 // A word of the command line as an argument: @DataCenter, @BaseConn and @ConnectionString
 // stand for the session's objects; whole numbers become Long, other numbers Double, true and
@@ -62,27 +71,61 @@ std::string Signature(const automation::MemberInfo& info) {
   return text + ")";
 }
 
-}  // namespace
-
-int RunInvoke(const Words& words) {
-  std::vector<OptionSpec> accepted = DatabaseOptions();
-  accepted.push_back({"user", true});
-  accepted.push_back({"put", false});
-  const CommandLine line = CommandLine::Parse("invoke", words, accepted, true);
-  if (line.Positional().empty()) throw CliError(kExitUsage, "invoke needs a MEMBER (see: prefdesk-host invoke --help)");
-  const std::string& member = line.Positional()[0];
-  const automation::MemberKind kind =
-      line.Has("put") ? automation::MemberKind::PropertyPut : automation::MemberKind::Method;
-  Session session(line, line.Value("user") ? UserOption(line) : 1);
-  auto& prefdesk = session.Prefdesk();
-  const automation::MemberInfo* info = prefdesk.Members().Find(member, kind);
-  if (info == nullptr && kind == automation::MemberKind::Method) {
-    info = prefdesk.Members().Find(member, automation::MemberKind::PropertyGet);
+// Splits the words into options (given to CommandLine) and calls, in their order:
+// MEMBER [ARG...] | --call MEMBER [ARG...] | --put NAME VALUE | --get NAME. The arguments of a
+// method run to the next word that begins with "--"; after "--" every word is an argument.
+std::vector<Call> SplitCalls(const Words& words, Words& options) {
+  std::vector<Call> calls;
+  bool open = false;  // a method call takes the following plain words
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    const auto need = [&](size_t count, const std::string& usage) {
+      if (i + count >= words.size()) throw CliError(kExitUsage, word + " needs " + usage + " (see: prefdesk-host invoke --help)");
+    };
+    if (word == "--") {
+      if (!open) throw CliError(kExitUsage, "'--' must follow a MEMBER (see: prefdesk-host invoke --help)");
+      calls.back().words.insert(calls.back().words.end(), words.begin() + static_cast<long>(i) + 1, words.end());
+      break;
+    }
+    if (word == "--put") {
+      need(2, "NAME VALUE");
+      calls.push_back({MemberKind::PropertyPut, words[i + 1], {words[i + 2]}});
+      i += 2;
+      open = false;
+    } else if (word == "--get") {
+      need(1, "NAME");
+      calls.push_back({MemberKind::PropertyGet, words[i + 1], {}});
+      i += 1;
+      open = false;
+    } else if (word == "--call") {
+      need(1, "MEMBER");
+      calls.push_back({MemberKind::Method, words[++i], {}});
+      open = true;
+    } else if (word.rfind("--", 0) == 0 && word.size() > 2) {
+      options.push_back(word);
+      if (word.find('=') == std::string::npos && word != "--json" && i + 1 < words.size()) options.push_back(words[++i]);
+      open = false;
+    } else if (open) {
+      calls.back().words.push_back(word);
+    } else {
+      calls.push_back({MemberKind::Method, word, {}});
+      open = true;
+    }
   }
-  if (info == nullptr) throw CliError(kExitUsage, "ClsPrefdesk has no member '" + member + "'");
+  return calls;
+}
 
+// Runs one call and prints its result and output parameters; false when the member's own
+// Boolean result says it failed.
+bool Run(const Call& call, Session& session) {
+  auto& prefdesk = session.Prefdesk();
+  const automation::MemberInfo* info = prefdesk.Members().Find(call.member, call.kind);
+  if (info == nullptr && call.kind == MemberKind::Method) info = prefdesk.Members().Find(call.member, MemberKind::PropertyGet);
+  if (info == nullptr && call.kind == MemberKind::PropertyPut) info = prefdesk.Members().Find(call.member, MemberKind::PropertyPutRef);
+  if (info == nullptr) throw CliError(kExitUsage, "ClsPrefdesk has no member '" + call.member + "'" +
+                                                      (call.kind == MemberKind::PropertyPut ? " to put" : ""));
   automation::Arguments args;
-  for (size_t i = 1; i < line.Positional().size(); ++i) args.push_back(Argument(line.Positional()[i], session));
+  for (const std::string& word : call.words) args.push_back(Argument(word, session));
   // Output parameters left off are passed as Empty, so a reader needs only its inputs.
   while (args.size() < info->params.size() && info->params[args.size()].direction == automation::ParamDirection::InOut) {
     args.emplace_back();
@@ -91,20 +134,50 @@ int RunInvoke(const Words& words) {
   try {
     result = prefdesk.Invoke(info->name, info->kind, args);
   } catch (const automation::AutomationError& error) {
-    std::string message = member + " raised error " + std::to_string(error.Number()) + ": " + error.Description();
+    std::string message = call.member + " raised error " + std::to_string(error.Number()) + ": " + error.Description();
     if (error.Number() == automation::kErrTypeMismatch || error.Number() == automation::kErrWrongArgumentCount) {
       message += "; it takes " + Signature(*info);
     }
     throw CliError(kExitFailed, message);
   }
   for (const std::string& message : session.TakeMessages()) std::cerr << "message: " << message << "\n";
+  if (info->kind == MemberKind::PropertyPut || info->kind == MemberKind::PropertyPutRef) {
+    std::cout << info->name << " := " << Show(args.empty() ? Variant() : args[0]) << "\n";
+    return true;
+  }
   if (!info->result_type.empty()) std::cout << info->name << " = " << Show(result) << "\n";
   for (size_t i = 0; i < info->params.size() && i < args.size(); ++i) {
     if (info->params[i].direction == automation::ParamDirection::InOut) {
       std::cout << info->params[i].name << " = " << Show(args[i]) << "\n";
     }
   }
-  return kExitOk;
+  // A method's Boolean result is its error flag: True means it failed.
+  return !(info->kind == MemberKind::Method && info->result_type == "Boolean" && result.Get<bool>() != nullptr && *result.Get<bool>());
+}
+
+}  // namespace
+
+int RunInvoke(const Words& words) {
+  Words option_words;
+  const std::vector<Call> calls = SplitCalls(words, option_words);
+  std::vector<OptionSpec> accepted = DatabaseOptions();
+  accepted.push_back({"user", true});
+  const CommandLine line = CommandLine::Parse("invoke", option_words, accepted);
+  if (calls.empty()) throw CliError(kExitUsage, "invoke needs a MEMBER (see: prefdesk-host invoke --help)");
+  Session session(line, line.Value("user") ? UserOption(line) : 1);
+  bool failed_save = false;
+  session.Prefdesk().Advise([&](int32_t, const automation::Arguments& args) {
+    const int32_t outcome = args.empty() ? -1 : automation::CLng(args[0]);
+    std::cout << "event OptionSuccess = " << OutcomeName(outcome) << " (" << outcome << ")\n";
+    failed_save = failed_save || outcome == component::E_OptionFail;
+  });
+  bool ok = true;
+  for (const Call& call : calls) ok = Run(call, session) && ok;
+  if (calls.back().kind == MemberKind::PropertyPut) {
+    std::cerr << "note: a property put lives in this process only; nothing was stored "
+                 "(follow it with --get or a call, or store a setting with: prefdesk-host set)\n";
+  }
+  return ok && !failed_save ? kExitOk : kExitFailed;
 }
 
 }  // namespace prefdesk::cli

@@ -1,10 +1,12 @@
 // prefdesk-host: runs the component for one user from the command line.
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "host/cli/cli_error.h"
+#include "host/cli/command_line.h"
 #include "host/cli/commands.h"
 #include "platform/automation/error.h"
 
@@ -24,10 +26,36 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
+// Common options given before the command move after it, so that
+// "prefdesk-host --lang zh bar --user 7" is "prefdesk-host bar --user 7 --lang zh".
+std::vector<std::string> CommandFirst(const std::vector<std::string>& args) {
+  std::vector<std::string> leading;
+  size_t i = 0;
+  while (i < args.size() && args[i].size() > 2 && args[i].rfind("--", 0) == 0 && args[i] != "--help") {
+    const std::string name = args[i].substr(2, args[i].find('=') - 2);
+    if (name == "json") {
+      leading.push_back(args[i++]);
+      continue;
+    }
+    const auto common = DatabaseOptions();
+    if (name != "user" &&
+        std::none_of(common.begin(), common.end(), [&](const OptionSpec& o) { return o.name == name; })) {
+      break;
+    }
+    leading.push_back(args[i++]);
+    if (leading.back().find('=') == std::string::npos && i < args.size()) leading.push_back(args[i++]);
+  }
+  if (i >= args.size()) return args;
+  std::vector<std::string> ordered = {args[i]};
+  ordered.insert(ordered.end(), leading.begin(), leading.end());
+  ordered.insert(ordered.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+  return ordered;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     std::cout << ProgramHelp();
     return args.empty() ? kExitUsage : kExitOk;
@@ -55,6 +83,7 @@ int main(int argc, char** argv) {
       return kExitFailed;
     }
   }
-  std::cerr << "prefdesk-host: unknown command '" << args[0] << "' (see: prefdesk-host --help)\n";
+  std::cerr << "prefdesk-host: " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
+            << "' (see: prefdesk-host --help)\n";
   return kExitUsage;
 }

@@ -5,10 +5,10 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/json_output.h"
 #include "host/cli/session.h"
 #include "host/cli/user_script.h"
 #include "platform/automation/conversions.h"
-#include "platform/automation/json_text.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/enumerations.h"
@@ -21,15 +21,6 @@
 namespace prefdesk::cli {
 
 namespace {
-
-const char* OutcomeName(int32_t outcome) {
-  switch (outcome) {
-    case component::E_OptionSuccess: return "E_OptionSuccess";
-    case component::E_OptionFail: return "E_OptionFail";
-    case component::E_OptionCancel: return "E_OptionCancel";
-    default: return "unknown";
-  }
-}
 
 bool HasDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -61,6 +52,7 @@ int RunOptions(const Words& words) {
   std::vector<OptionSpec> accepted = DatabaseOptions();
   for (const char* name : {"user", "ui", "script"}) accepted.push_back({name, true});
   accepted.push_back({"json", false});
+  accepted.push_back({"appearance-tab", false});
   const CommandLine line = CommandLine::Parse("options", words, accepted);
   const std::string ui = line.ValueOr("ui", line.Value("script") || !HasDisplay() ? "headless" : "qt");
   if (ui != "headless" && ui != "qt") throw CliError(kExitUsage, "--ui '" + ui + "': use qt or headless");
@@ -74,6 +66,7 @@ int RunOptions(const Words& words) {
   if (const auto file = line.Value("script")) script = std::make_unique<UserScript>(UserScript::Load(*file));
 
   Session session(line, user);
+  if (line.Has("appearance-tab")) session.Prefdesk().SetEnableAppearanceTab(true);
   std::vector<int32_t> outcomes;
   session.Prefdesk().Advise([&](int32_t, const automation::Arguments& args) {
     outcomes.push_back(args.empty() ? -1 : automation::CLng(args[0]));
@@ -86,27 +79,21 @@ int RunOptions(const Words& words) {
     failed = ShowInQt(session);
   }
   if (script && !script->Error().empty()) throw CliError(kExitScript, script->Error() + "; nothing saved");
-  if (failed) session.Failed("opening the options dialog");
+  if (failed && !line.Has("json")) session.Failed("opening the options dialog");
 
   const std::vector<std::string> messages = session.TakeMessages();
   const int32_t outcome = outcomes.empty() ? -1 : outcomes.back();
   if (line.Has("json")) {
-    automation::detail::JsonWriter json;
-    json.BeginObject();
-    json.Key("event");
-    json.String("OptionSuccess");
-    json.Key("outcome");
-    json.String(OutcomeName(outcome));
-    json.Key("value");
-    json.Number(outcome);
-    json.Key("messages");
-    json.BeginArray();
-    for (const std::string& message : messages) json.String(message);
-    json.EndArray();
-    json.EndObject();
-    std::cout << json.Take();
+    // A dialog that could not be loaded raises no event: the JSON says so, with the messages.
+    Json out = failed ? Json{{"event", nullptr}, {"outcome", "LoadFailed"}, {"value", nullptr}}
+                      : Json{{"event", "OptionSuccess"}, {"outcome", OutcomeName(outcome)}, {"value", outcome}};
+    out["messages"] = messages;
+    PrintJson(out);
+    if (failed) return kExitFailed;
   } else {
-    for (const std::string& message : messages) std::cout << "message: " << message << "\n";
+    // A failed save is an error: its messages go where errors go.
+    std::ostream& shown = outcome == component::E_OptionFail ? std::cerr : std::cout;
+    for (const std::string& message : messages) shown << "message: " << message << "\n";
     std::cout << "OptionSuccess: " << OutcomeName(outcome) << " (" << outcome << ")\n";
   }
   return outcome == component::E_OptionFail ? kExitFailed : kExitOk;

@@ -7,6 +7,7 @@
 #include "platform/automation/error.h"
 #include "platform/ado/recordset.h"
 #include "platform/ui/toolkit.h"
+#include "src/component/enumerations.h"
 #include "src/dialog/create_prefdesk.h"
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
@@ -79,6 +80,20 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
 }
 
 }  // namespace
+
+const char* OutcomeName(int32_t outcome) {
+  switch (outcome) {
+    case component::E_OptionSuccess: return "E_OptionSuccess";
+    case component::E_OptionFail: return "E_OptionFail";
+    case component::E_OptionCancel: return "E_OptionCancel";
+    default: return "unknown";
+  }
+}
+
+storage::DataCenterRef OpenServerOnly(const CommandLine& line) {
+  SetLanguage(line);
+  return OpenServer(ServerOption(line), 0);
+}
 
 Session::Session(const CommandLine& line, int16_t user)
     : driver_(std::make_shared<ui::HeadlessDriver>()), user_(user) {

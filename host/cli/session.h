@@ -16,6 +16,12 @@
 
 namespace prefdesk::cli {
 
+// "E_OptionSuccess", "E_OptionFail", "E_OptionCancel" or "unknown": an OptionSuccess outcome.
+const char* OutcomeName(int32_t outcome);
+
+// Opens --server alone (the commands that read and write the server tables directly).
+storage::DataCenterRef OpenServerOnly(const CommandLine& line);
+
 class Session {
  public:
   // Sets the interface language from --lang, opens --defaults and --server for the user.

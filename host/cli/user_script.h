@@ -32,6 +32,9 @@ struct ScriptAction {
 
 class UserScript {
  public:
+  static constexpr size_t kMaxScriptBytes = 1 << 20;
+  static constexpr size_t kMaxLineBytes = 4096;
+
   // Reads and checks every line; raises CliError(kExitScript) with "FILE:LINE: message".
   static UserScript Load(const std::filesystem::path& file);
   static UserScript Parse(const std::string& text, const std::string& file_name);

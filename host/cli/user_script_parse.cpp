@@ -96,11 +96,19 @@ std::string Check(const ScriptAction& action) {
 }  // namespace
 
 UserScript UserScript::Load(const std::filesystem::path& file) {
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) throw CliError(kExitScript, file.string() + ": a folder, not a script");
   std::ifstream in(file, std::ios::binary);
   if (!in) throw CliError(kExitScript, file.string() + ": cannot read the script");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return Parse(text.str(), file.string());
+  // Read at most one byte more than a script may have, so that an endless input such as
+  // /dev/zero stops at the bound.
+  std::string text(kMaxScriptBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
+  if (text.size() > kMaxScriptBytes) {
+    throw CliError(kExitScript, file.string() + ": larger than " + std::to_string(kMaxScriptBytes >> 10) + " KB; not a script");
+  }
+  return Parse(text, file.string());
 }
 
 UserScript UserScript::Parse(const std::string& text, const std::string& file_name) {
@@ -112,11 +120,14 @@ UserScript UserScript::Parse(const std::string& text, const std::string& file_na
   bool closed = false;
   while (std::getline(lines, line)) {
     ++number;
-    std::string problem;
-    std::vector<std::string> words = Words(line, problem);
     const auto fail = [&](const std::string& message) {
       throw CliError(kExitScript, file_name + ":" + std::to_string(number) + ": " + message);
     };
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) fail("begins with a byte-order mark; save the script as UTF-8 without one");
+    if (line.find('\0') != std::string::npos) fail("holds a NUL byte; a script is text");
+    if (line.size() > kMaxLineBytes) fail("longer than " + std::to_string(kMaxLineBytes) + " bytes");
+    std::string problem;
+    std::vector<std::string> words = Words(line, problem);
     if (!problem.empty()) fail(problem);
     if (words.empty()) continue;
     if (closed) fail("nothing can follow ok or cancel: the window is closed");

@@ -9,14 +9,13 @@
 #include "platform/ui/combo_box.h"
 #include "src/component/shared_state.h"
 #include "src/resources/strings.h"
+#include "src/settings/accepted_values.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::dialog {
 namespace {
 
 using automation::Date;
-
-constexpr std::array<int32_t, 6> kIntervals{15, 30, 60, 120, 180, 240};
 
 Date TimeOf(const ui::ComboBox& hour, const ui::ComboBox& minute) {
   return automation::CDate(automation::Variant(hour.Text() + ":" + minute.Text()));
@@ -35,7 +34,7 @@ void ShowHour(ui::ComboBox& list, Date value) {
 
 void ShowMinute(ui::ComboBox& list, Date value) {
   const int minute = automation::Minute(value);
-  list.SetText(std::to_string(minute >= 0 && minute <= 55 && minute % 5 == 0 ? minute : 0));
+  list.SetText(std::to_string(minute >= 0 && minute <= 55 && minute % settings::kMinuteStep == 0 ? minute : 0));
 }
 
 void ShowTime(ui::ComboBox& hour, ui::ComboBox& minute, Date value) {
@@ -82,8 +81,8 @@ bool CalendarTab::LoadCalendarValue() {
     GetCalendarValue();
     const CalendarTabControls& c = controls_;
     c.cboTimeInterval->Clear();
-    for (int32_t interval : kIntervals) c.cboTimeInterval->AddItem(std::to_string(interval));
-    const bool offered = std::find(kIntervals.begin(), kIntervals.end(), interval_) != kIntervals.end();
+    for (int32_t interval : settings::kTimeSlotIntervals) c.cboTimeInterval->AddItem(std::to_string(interval));
+    const bool offered = settings::IsOneOf(settings::kTimeSlotIntervals, interval_);
     c.cboTimeInterval->SetText(std::to_string(offered ? interval_ : 15));
 
     const std::array<ui::ComboBox*, 4> hours{c.cboAptDutHour, c.cboStartHour, c.cboEndHour,
@@ -97,7 +96,7 @@ bool CalendarTab::LoadCalendarValue() {
     }
     for (size_t i = 0; i < hours.size(); ++i) ShowHour(*hours[i], values[i]);
     for (ui::ComboBox* list : minutes) list->Clear();
-    for (int minute = 0; minute <= 55; minute += 5) {
+    for (int minute = 0; minute <= 55; minute += settings::kMinuteStep) {
       for (ui::ComboBox* list : minutes) list->AddItem(std::to_string(minute));
     }
     for (size_t i = 0; i < minutes.size(); ++i) ShowMinute(*minutes[i], values[i]);

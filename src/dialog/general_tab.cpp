@@ -1,13 +1,13 @@
 #include "src/dialog/general_tab.h"
 
-#include <algorithm>
-#include <initializer_list>
+#include <array>
 #include <string>
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
 #include "src/component/shared_state.h"
+#include "src/settings/accepted_values.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::dialog {
@@ -15,11 +15,12 @@ namespace {
 
 // Refills the list with the values and selects the stored one, or the default when the
 // stored value is not among them.
-void FillAndSelect(ui::ComboBox& list, std::initializer_list<int32_t> values,
-                   int32_t default_value, int32_t stored) {
+template <size_t N>
+void FillAndSelect(ui::ComboBox& list, const std::array<int32_t, N>& values, int32_t default_value,
+                   int32_t stored) {
   list.Clear();
   for (int32_t value : values) list.AddItem(std::to_string(value));
-  const bool offered = std::find(values.begin(), values.end(), stored) != values.end();
+  const bool offered = settings::IsOneOf(values, stored);
   list.SetText(std::to_string(offered ? stored : default_value));
 }
 
@@ -41,12 +42,12 @@ void GeneralTab::GetGeneralValue() {
 bool GeneralTab::LoadGeneralValue() {
   try {
     GetGeneralValue();
-    FillAndSelect(*controls_.cboHisRecords, {5, 10, 15, 20, 30, 50}, 5, history_records_);
-    FillAndSelect(*controls_.cboProductComparisonRecords, {0, 5, 10, 20, 30, 40, 50}, 5,
+    FillAndSelect(*controls_.cboHisRecords, settings::kHistoryLengths, 5, history_records_);
+    FillAndSelect(*controls_.cboProductComparisonRecords, settings::kProductComparisonCounts, 5,
                   product_comparison_records_);
-    FillAndSelect(*controls_.cboFMonth, {3, 6, 9, 12}, 6, month_length_);
-    FillAndSelect(*controls_.cboFQuarter, {3, 6, 9, 12}, 6, quarter_length_);
-    FillAndSelect(*controls_.cboFYear, {3, 6, 9, 12}, 6, year_length_);
+    FillAndSelect(*controls_.cboFMonth, settings::kForecastLengths, 6, month_length_);
+    FillAndSelect(*controls_.cboFQuarter, settings::kForecastLengths, 6, quarter_length_);
+    FillAndSelect(*controls_.cboFYear, settings::kForecastLengths, 6, year_length_);
     return false;
   } catch (const automation::AutomationError& error) {
     storage::ShowErr(error);

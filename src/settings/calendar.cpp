@@ -1,11 +1,11 @@
 #include "src/settings/calendar.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/settings/accepted_values.h"
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
@@ -14,9 +14,6 @@
 namespace prefdesk::settings {
 
 namespace {
-
-constexpr std::array<int32_t, 6> kIntervals = {15, 30, 60, 120, 180, 240};
-constexpr int kMinuteStep = 5;
 
 // Column names of the five values, in the order duration, day start, day end, alarm, interval.
 using CalendarColumns = std::array<const char*, 5>;
@@ -39,11 +36,11 @@ bool ReadValidRow(const ado::Recordset& rs, const CalendarColumns& columns, Cale
   CalendarValues values;
   for (size_t i = 0; i < values.times.size(); ++i) {
     values.times[i] = automation::CDate(rs[columns[i]]);
-    if (automation::Minute(values.times[i]) % kMinuteStep != 0) return false;
+    if (!IsOnMinuteStep(values.times[i])) return false;
   }
   values.interval = automation::CLng(rs[columns[4]]);
-  if (std::ranges::find(kIntervals, values.interval) == kIntervals.end()) return false;
-  if (!(values.times[1].serial < values.times[2].serial)) return false;
+  if (!IsOneOf(kTimeSlotIntervals, values.interval)) return false;
+  if (!StartsBeforeEnd(values.times[1], values.times[2])) return false;
   out = values;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/settings/accepted_values.h"
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
@@ -27,7 +28,7 @@ bool GetSvrValExpenseReport(const storage::DataCenterRef& dc,
       if (!charge.IsEmptyOrNull() && !cash.IsEmptyOrNull()) {
         charge_number = automation::CStr(charge);
         cash_advance = automation::CCur(cash);
-        valid = cash_advance.scaled > 0;
+        valid = IsValidCashAdvance(cash_advance);
       }
     }
     storage::CloseIfOpen(rs);
@@ -51,7 +52,7 @@ bool GetDefValExpenseReport(const std::shared_ptr<ado::Connection>& cn,
     rs = cn->Execute("Select ExpenseChargeNumber,ExpenseCashAdvance From DefaultOtherStyle");
     if (rs->IsEOF()) RaiseRecordNotFound(kSource);
     automation::Currency cash_advance = automation::CCur((*rs)["ExpenseCashAdvance"]);
-    if (cash_advance.scaled <= 0) RaiseInvalidValue(kSource);
+    if (!IsValidCashAdvance(cash_advance)) RaiseInvalidValue(kSource);
     expense_charge_number = automation::CStr((*rs)["ExpenseChargeNumber"]);
     expense_cash_advance = cash_advance;
     return false;

@@ -1,10 +1,8 @@
 #include "src/settings/history.h"
 
-#include <algorithm>
-#include <array>
-
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/settings/accepted_values.h"
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
@@ -14,11 +12,9 @@ namespace prefdesk::settings {
 
 namespace {
 
-constexpr std::array<int32_t, 6> kAccepted = {5, 10, 15, 20, 30, 50};
-
 bool IsAccepted(const automation::Variant& value) {
   return !value.IsEmptyOrNull() &&
-         std::ranges::find(kAccepted, automation::CLng(value)) != kAccepted.end();
+         IsOneOf(kHistoryLengths, automation::CLng(value));
 }
 
 // The server value, or false when there is none usable or the server failed.

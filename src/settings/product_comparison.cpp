@@ -1,20 +1,12 @@
 #include "src/settings/product_comparison.h"
 
-#include <algorithm>
-#include <array>
-
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/settings/accepted_values.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
 
 namespace prefdesk::settings {
-
-namespace {
-
-constexpr std::array<int32_t, 7> kAccepted = {0, 5, 10, 20, 30, 40, 50};
-
-}  // namespace
 
 bool GetSvrValProductComparisonRecords(const storage::DataCenterRef& dc,
                                        int32_t& product_comparison_records) {
@@ -25,7 +17,7 @@ bool GetSvrValProductComparisonRecords(const storage::DataCenterRef& dc,
     if (OpenServerRow(dc, rs, "Select F_PRDACMPMAX From T_PMISC Where F_UID= " + UserIdText())) {
       const automation::Variant& value = (*rs)["F_PRDACMPMAX"];
       if (!value.IsEmptyOrNull() &&
-          std::ranges::find(kAccepted, automation::CLng(value)) != kAccepted.end()) {
+          IsOneOf(kProductComparisonCounts, automation::CLng(value))) {
         records = automation::CLng(value);
       }
     }

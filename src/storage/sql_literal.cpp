@@ -1,8 +1,16 @@
 #include "src/storage/sql_literal.h"
 
+#include <charconv>
+
 namespace prefdesk::storage {
 
 std::string SqlInt(int64_t value) { return std::to_string(value); }
+
+std::string SqlNumber(double value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, written.ptr);
+}
 
 std::string SqlFlag(bool value) { return value ? "1" : "0"; }
 

@@ -9,6 +9,8 @@ namespace prefdesk::storage {
 
 // Decimal digits, a leading minus when negative: "F_UID=" + SqlInt(uid).
 std::string SqlInt(int64_t value);
+// The shortest decimal text that reads back as the same double: "9.75", "500".
+std::string SqlNumber(double value);
 // Server flags: 1 or 0.
 std::string SqlFlag(bool value);
 // A text between single quotes, each single quote inside doubled: 'O''Brien'.

@@ -1,0 +1,75 @@
+#include "host/cli/server_access.h"
+
+#include "host/cli/cli_error.h"
+#include "src/storage/local_query.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::cli {
+
+namespace {
+
+bool SameError(const storage::ErrInfo& a, const storage::ErrInfo& b) {
+  return a.Number == b.Number && a.Source == b.Source && a.Description == b.Description;
+}
+
+// A lock held by another program is said as such, whatever words the engine used.
+[[noreturn]] void Raise(const storage::DataCenter& dc, const std::string& what) {
+  const std::string description = dc.GetErrInfo().Description;
+  if (description.find("database is locked") != std::string::npos ||
+      description.find("database is busy") != std::string::npos) {
+    throw CliError(kExitFailed, what + ": the server database is busy: another program holds a lock on it; nothing written");
+  }
+  throw CliError(kExitFailed, what + ": " + description);
+}
+
+}  // namespace
+
+void ForEachRow(storage::DataCenter& dc, const std::string& sql,
+                const std::function<void(const ado::Recordset&)>& visit) {
+  std::shared_ptr<ado::Recordset> rs;
+  if (dc.OpenRecordsetByString(rs, sql) < 0 || !rs) Raise(dc, "reading the server failed");
+  storage::RecordsetCloser closer(rs);
+  for (; !rs->IsEOF(); rs->MoveNext()) visit(*rs);
+}
+
+void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,
+               const std::string& values) {
+  if (dc.Insert(table, columns, values) < 0) Raise(dc, "writing " + table + " failed");
+}
+
+void UpdateRows(storage::DataCenter& dc, const std::string& table, const std::string& assignments,
+                const std::string& condition) {
+  if (dc.Update(table, assignments, "", condition) < 0) Raise(dc, "writing " + table + " failed");
+}
+
+void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::string& condition) {
+  if (dc.Delete(table, condition) < 0) Raise(dc, "removing from " + table + " failed");
+}
+
+std::string UserCondition(int16_t user) { return "F_UID=" + storage::SqlInt(user); }
+
+ServerTransaction::ServerTransaction(storage::DataCenter& dc) : dc_(dc) {
+  const storage::ErrInfo before = dc_.GetErrInfo();
+  dc_.BeginTrans();
+  if (!dc_.InTransaction() || !SameError(before, dc_.GetErrInfo())) {
+    open_ = false;
+    dc_.RollbackTrans();
+    Raise(dc_, "starting a transaction failed");
+  }
+}
+
+ServerTransaction::~ServerTransaction() {
+  if (open_) dc_.RollbackTrans();
+}
+
+void ServerTransaction::Commit() {
+  const storage::ErrInfo before = dc_.GetErrInfo();
+  dc_.CommitTrans();
+  open_ = false;
+  if (dc_.InTransaction() || !SameError(before, dc_.GetErrInfo())) {
+    if (dc_.InTransaction()) dc_.RollbackTrans();
+    Raise(dc_, "the server did not confirm the commit, nothing written");
+  }
+}
+
+}  // namespace prefdesk::cli

@@ -1,0 +1,40 @@
+// Reading and writing the server tables for the administrator's commands, through the data
+// service and the one SQL literal writer. A failure raises CliError(kExitFailed) with the data
+// service's description; a transaction that was not committed is rolled back.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ado/recordset.h"
+#include "src/storage/datacenter.h"
+
+namespace prefdesk::cli {
+
+// Calls visit for each row of the query; the record set is closed on every path.
+void ForEachRow(storage::DataCenter& dc, const std::string& sql,
+                const std::function<void(const ado::Recordset&)>& visit);
+void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,
+               const std::string& values);
+void UpdateRows(storage::DataCenter& dc, const std::string& table, const std::string& assignments,
+                const std::string& condition);
+void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::string& condition);
+// "F_UID=N", the condition of every per-user statement.
+std::string UserCondition(int16_t user);
+
+// BEGIN in the constructor; the destructor rolls back unless Commit succeeded.
+class ServerTransaction {
+ public:
+  explicit ServerTransaction(storage::DataCenter& dc);
+  ~ServerTransaction();
+  ServerTransaction(const ServerTransaction&) = delete;
+  ServerTransaction& operator=(const ServerTransaction&) = delete;
+  // Raises unless the server confirmed the commit.
+  void Commit();
+
+ private:
+  storage::DataCenter& dc_;
+  bool open_ = true;
+};
+
+}  // namespace prefdesk::cli
