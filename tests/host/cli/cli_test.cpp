@@ -9,19 +9,20 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "host/cli/json_reader.h"
+#include <nlohmann/json.hpp>
+
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_schema.h"
 #endif
 
 namespace {
 
-using prefdesk::cli_test::Json;
-using prefdesk::cli_test::JsonReader;
+using Json = nlohmann::json;
 
 namespace fs = std::filesystem;
 
@@ -94,9 +95,9 @@ TEST_F(CliTest, ScriptedDialogChangesTheBarAndStartupTitle) {
 
   const Outcome bar = Host("bar --user 9 --json");
   ASSERT_EQ(bar.code, 0) << bar.err;
-  EXPECT_EQ(bar.out.find("{\"titles\":[{\"name\":\"Reports\""), 0u) << bar.out.substr(0, 80);
+  EXPECT_EQ(bar.out.find("{\"user\":9,\"saved_layout\":true,\"titles\":[{\"name\":\"Reports\""), 0u) << bar.out.substr(0, 80);
   EXPECT_NE(bar.out.find("\"name\":\"Marketing\",\"caption\":\"Marketing\",\"visible\":false"), std::string::npos);
-  EXPECT_NE(Host("default-column --user 9 --json").out.find("\"name\": \"Contacts\""), std::string::npos);
+  EXPECT_EQ(Host("default-column --user 9 --json").out, "{\"name\":\"Contacts\",\"caption\":\"Contacts\"}\n");
   // Another user is untouched, and reset brings the factory layout back.
   EXPECT_NE(Host("bar --user 10").out.find("no saved layout"), std::string::npos);
   EXPECT_EQ(Host("reset --user 9").code, 7);  // not confirmed: stdin is empty
@@ -140,6 +141,11 @@ TEST_F(CliTest, InputsAPersonGetsWrongGiveOneLineAndTheirCode) {
       {"options --user 1 --script " + (folder_ / "absent.script").string(), 5, "cannot read the script"},
       {"bar --user 1 --server postgresql://nobody@127.0.0.1:1/none", 6, "cannot reach the server"},
       {"invoke --user 1 NoSuchMember", 2, "has no member 'NoSuchMember'"},
+      {"options --user 1 --script /dev/zero", 5, "larger than 1024 KB"},
+      {"options --user 1 --script " + folder_.string(), 5, "a folder, not a script"},
+      {"options --user 1 --script " + Write("nul.script", std::string("tab Column\n\0ok\n", 15)).string(), 5,
+       ":2: holds a NUL byte"},
+      {"options --user 1 --script " + Write("bom.script", "\xEF\xBB\xBFok\n").string(), 5, ":1: begins with a byte-order mark"},
   };
   for (const Case& c : cases) {
     const Outcome run = Host(c.args);
@@ -157,6 +163,12 @@ TEST_F(CliTest, InvokeCallsMembersByName) {
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_NE(run.out.find("GetValMaxHistoryRecords = False"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("MaxHistoryRecords = 10"), std::string::npos) << run.out;
+  // Several calls in one process: a put is seen by the calls after it; options may follow.
+  const Outcome put = Host("invoke --user 4 --put MaxHistoricalRecords 50 --get MaxHistoricalRecords --lang zh");
+  EXPECT_EQ(put.code, 0) << put.err;
+  EXPECT_EQ(put.out, "MaxHistoricalRecords := 50\nMaxHistoricalRecords = 50\n");
+  const Outcome alone = Host("invoke --user 4 --put MaxHistoricalRecords 50");
+  EXPECT_NE(alone.err.find("lives in this process only"), std::string::npos) << alone.err;
 }
 
 // Every command's code on success, and the usage and database faults each one meets first.
@@ -167,7 +179,8 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
   ASSERT_EQ(Host("init").code, 0);
   for (const std::string ok : {"bar --user 2", "bar --user 2 --json", "settings --user 2", "settings --user 2 --json",
                                "default-column --user 2", "invoke --user 2 GetValMaxHistoryRecords @DataCenter @BaseConn",
-                               "reset --user 2 --yes"}) {
+                               "reset --user 2 --yes", "get --user 2 YearLength", "export --user 2",
+                               "list-users", "set --user 2 YearLength 12"}) {
     const Outcome run = Host(ok);
     EXPECT_EQ(run.code, 0) << ok << "\n" << run.err;
     EXPECT_EQ(run.err, "") << ok;
@@ -191,7 +204,14 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
       {"settings --user 12x", 4, "unknown user '12x'"},
       {"bar --user -3", 4, "unknown user '-3'"},
       {"bar --user 40000", 4, "unknown user '40000'"},
-      {"reset --user 1 --yes --defaults " + (folder_ / "gone.db").string(), 3, "does not exist"},
+      {"reset --user 1 --yes --server sqlite:" + (folder_ / "gone.db").string(), 3, "does not exist"},
+      {"get --user 1", 2, "get needs one KEY"},
+      {"get --user 1 Colour", 2, "unknown setting 'Colour'"},
+      {"set --user 1 MaxHistoryRecords", 2, "set needs KEY VALUE"},
+      {"copy-user --from 3", 2, "needs --to N"},
+      {"copy-user --from 3 --to 3", 2, "the same user"},
+      {"import --user 1 --file " + folder_.string(), 2, "is a folder"},
+      {"import --user 1 --file " + Write("junk.json", "{\"format\":").string(), 2, "is not a JSON document"},
       {"default-column --user 1 --server sqlite:" + (folder_ / "gone.db").string(), 3, "does not exist"},
   };
   for (const Case& c : cases) {
@@ -208,7 +228,8 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
   const Outcome help = Host("--help", false);
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("Exit codes:"), std::string::npos);
-  for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset"}) {
+  for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset", "get",
+                                    "set", "export", "import", "copy-user", "list-users"}) {
     const Outcome own = Host(command + " --help", false);
     EXPECT_EQ(own.code, 0) << command;
     EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
@@ -228,9 +249,26 @@ TEST_F(CliTest, HomeFolderHoldsBothDatabasesByDefault) {
   EXPECT_NE(elsewhere.err.find((folder_ / "empty" / "local.db").string()), std::string::npos) << elsewhere.err;
 }
 
+// A failed init leaves no database and no partial file behind.
+TEST_F(CliTest, FailedInitLeavesNothingBehind) {
+  const fs::path data = folder_ / "data";
+  fs::copy(PREFDESK_SOURCE_DATA_DIR, data);
+  std::ofstream(data / "server_schema.sql", std::ios::app) << "\nCREATE TABLE broken (;\n";
+  const Outcome broken = Host("init --data " + data.string());
+  EXPECT_EQ(broken.code, 3) << broken.err;
+  fs::create_directory(Local());
+  const Outcome folder = Host("init --force");
+  EXPECT_EQ(folder.code, 3) << folder.err;
+  EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(folder_)) left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"data", "err", "local.db"})) << "only the folder in the way stays";
+}
+
 const Json* TitleNamed(const Json& bar, const std::string& name) {
-  for (const Json& title : bar["titles"].items) {
-    if (title["name"].text == name) return &title;
+  for (const Json& title : bar["titles"]) {
+    if (title["name"] == name) return &title;
   }
   return nullptr;
 }
@@ -241,15 +279,15 @@ class CliJsonTest : public CliTest {
   void SaveAndReadBack(int user) {
     const std::string as = " --user " + std::to_string(user);
     // Before any save the bar is empty; OK on the untouched dialog saves the factory layout.
-    EXPECT_EQ(Host("bar" + as + " --json").out, "{\"titles\":[]}");
+    EXPECT_EQ(Host("bar" + as + " --json").out, "{\"user\":" + std::to_string(user) + ",\"saved_layout\":false,\"titles\":[]}\n");
     ASSERT_EQ(Host("options" + as + " --script " + Write("ok.script", "ok\n").string()).code, 0);
     const Outcome factory = Host("bar" + as + " --json");
     ASSERT_EQ(factory.code, 0) << factory.err;
-    const Json factory_bar = JsonReader::Parse(factory.out);
-    ASSERT_GT(factory_bar["titles"].items.size(), 3u);
+    const Json factory_bar = Json::parse(factory.out);
+    ASSERT_GT(factory_bar["titles"].size(), 3u);
     ASSERT_NE(TitleNamed(factory_bar, "Reports"), nullptr);
-    EXPECT_NE(factory_bar["titles"][0]["name"].text, "Reports");
-    EXPECT_TRUE((*TitleNamed(factory_bar, "Marketing"))["visible"].boolean);
+    EXPECT_NE(factory_bar["titles"][0]["name"], "Reports");
+    EXPECT_TRUE((*TitleNamed(factory_bar, "Marketing"))["visible"] == true);
 
     const Outcome before = Host("settings" + as + " --json");
     ASSERT_EQ(before.code, 0) << before.err;
@@ -258,35 +296,34 @@ class CliJsonTest : public CliTest {
                                   "tab Column\ncheck lstGrandFather Marketing off\nmove lstGrandFather Reports top\nok\n");
     const Outcome options = Host("options" + as + " --json --script " + script.string());
     ASSERT_EQ(options.code, 0) << options.err;
-    const Json outcome = JsonReader::Parse(options.out);
-    EXPECT_EQ(outcome["event"].text, "OptionSuccess") << options.out;
-    EXPECT_EQ(outcome["outcome"].text, "E_OptionSuccess") << options.out;
-    EXPECT_EQ(outcome["value"].number, 0) << options.out;
+    const Json outcome = Json::parse(options.out);
+    EXPECT_EQ(outcome["event"], "OptionSuccess") << options.out;
+    EXPECT_EQ(outcome["outcome"], "E_OptionSuccess") << options.out;
+    EXPECT_EQ(outcome["value"], 0) << options.out;
 
     // The single settings are the local defaults, typed: numbers as numbers, times as text.
     const Outcome settings = Host("settings" + as + " --json");
     ASSERT_EQ(settings.code, 0) << settings.err;
     EXPECT_EQ(settings.out, before.out);
-    const Json values = JsonReader::Parse(settings.out);
-    EXPECT_EQ(values.fields.size(), 12u);
-    EXPECT_EQ(values["MaxHistoryRecords"].kind, Json::Kind::kNumber);
-    EXPECT_EQ(values["MaxHistoryRecords"].number, 10);
-    EXPECT_EQ(values["AppointTimeSlotInterval"].number, 30);
-    EXPECT_EQ(values["AppointmentDuration"].text, "00:30:00");
-    EXPECT_EQ(values["AppointmentStartDayTime"].text, "08:30:00");
-    EXPECT_EQ(values["ExpenseChargeNumber"].text, "EXP-0001");
-    EXPECT_EQ(values["ExpenseCashAdvance"].text, "500");
+    const Json values = Json::parse(settings.out);
+    EXPECT_EQ(values.size(), 12u);
+    EXPECT_EQ(values["MaxHistoryRecords"], 10);
+    EXPECT_EQ(values["AppointTimeSlotInterval"], 30);
+    EXPECT_EQ(values["AppointmentDuration"], "00:30:00");
+    EXPECT_EQ(values["AppointmentStartDayTime"], "08:30:00");
+    EXPECT_EQ(values["ExpenseChargeNumber"], "EXP-0001");
+    EXPECT_EQ(values["ExpenseCashAdvance"], 500);
 
     const Outcome saved = Host("bar" + as + " --json");
     ASSERT_EQ(saved.code, 0) << saved.err;
-    const Json bar = JsonReader::Parse(saved.out);
-    EXPECT_EQ(bar["titles"].items.size(), factory_bar["titles"].items.size());
-    EXPECT_EQ(bar["titles"][0]["name"].text, "Reports");
+    const Json bar = Json::parse(saved.out);
+    EXPECT_EQ(bar["titles"].size(), factory_bar["titles"].size());
+    EXPECT_EQ(bar["titles"][0]["name"], "Reports");
     ASSERT_NE(TitleNamed(bar, "Marketing"), nullptr);
-    EXPECT_FALSE((*TitleNamed(bar, "Marketing"))["visible"].boolean);
-    EXPECT_TRUE((*TitleNamed(bar, "Reports"))["visible"].boolean);
+    EXPECT_FALSE((*TitleNamed(bar, "Marketing"))["visible"] == true);
+    EXPECT_TRUE((*TitleNamed(bar, "Reports"))["visible"] == true);
     const Outcome column = Host("default-column" + as + " --json");
-    EXPECT_EQ(JsonReader::Parse(column.out)["name"].text, "Contacts") << column.out;
+    EXPECT_EQ(Json::parse(column.out)["name"], "Contacts") << column.out;
 
     // reset takes back the layout, not the single settings.
     const Outcome reset = Host("reset" + as + " --yes");
@@ -297,6 +334,109 @@ class CliJsonTest : public CliTest {
     EXPECT_EQ(Host("settings" + as + " --json").out, before.out);
   }
 };
+
+// The administrator's commands on one user, then on a colleague: set and get with their
+// refusals, export/reset/import, broken documents, copy-user and reset by kind.
+class CliAdminTest : public CliJsonTest {
+ protected:
+  // What the commands see of the server: who stored what, and the user's whole document.
+  std::string Dump(int user) {
+    return Host("list-users --json").out + Host("export --user " + std::to_string(user)).out;
+  }
+  void ExpectRefused(const std::string& args, int code, const std::string& message) {
+    const Outcome run = Host(args);
+    EXPECT_EQ(run.code, code) << args << "\n" << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << args << "\n" << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << "\n" << run.err;
+  }
+
+  void Administer(int user) {
+    const std::string as = " --user " + std::to_string(user);
+    ASSERT_EQ(Host("set" + as + " MaxHistoryRecords 30").code, 0);
+    ASSERT_EQ(Host("set" + as + " AppointmentStartDayTime 09:15").code, 0);
+    const Json origins = Json::parse(Host("settings" + as + " --show-origin --json").out);
+    EXPECT_EQ(origins["MaxHistoryRecords"], (Json{{"value", 30}, {"origin", "server"}}));
+    EXPECT_EQ(origins["AppointmentStartDayTime"]["value"], "09:15:00");
+    EXPECT_EQ(origins["AppointmentEndDayTime"], (Json{{"value", "17:30:00"}, {"origin", "server"}}));
+    EXPECT_EQ(origins["ProductComparisonRecords"]["origin"], "fixed");
+    EXPECT_EQ(origins["ExpenseCashAdvance"], (Json{{"value", 500}, {"origin", "local default"}}));
+    EXPECT_EQ(Host("get" + as + " maxhistoryrecords").out, "30\n");
+
+    const std::string before = Dump(user);
+    const std::pair<std::string, std::string> refused[] = {
+        {"MaxHistoryRecords 25", "use 5, 10, 15, 20, 30 or 50"},
+        {"ProductComparisonRecords 15", "use 0, 5, 10, 20, 30, 40 or 50"},
+        {"MonthLength 7", "use 3, 6, 9 or 12"},
+        {"AppointTimeSlotInterval 45", "use 15, 30, 60, 120, 180 or 240"},
+        {"AppointmentDuration 00:33", "minutes a multiple of 5"},
+        {"AppointmentStartDayTime 25:00", "from 00:00 to 23:55"},
+        {"AppointmentEndDayTime 09:15", "the day must start before it ends"},
+        {"ExpenseCashAdvance 0", "above 0"},
+        {"ExpenseCashAdvance 1.23456", "at most 4 decimals"},
+        {"ExpenseChargeNumber ''", "1 to 50 characters"},
+    };
+    for (const auto& [args, message] : refused) ExpectRefused("set" + as + " " + args, 2, message);
+    EXPECT_EQ(Dump(user), before);
+
+    // Export, reset everything, import: the same document, byte for byte.
+    ASSERT_EQ(Host("options" + as + " --script " + Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n").string()).code, 0);
+    const fs::path file = folder_ / "saved.json";
+    ASSERT_EQ(Host("export" + as + " --file " + file.string()).code, 0);
+    std::ifstream in(file);
+    const std::string saved((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_EQ(Host("reset" + as + " --all --yes").code, 0);
+    EXPECT_NE(Host("bar" + as).out.find("no saved layout"), std::string::npos);
+    EXPECT_EQ(Json::parse(Host("get" + as + " MaxHistoryRecords --show-origin --json").out)["MaxHistoryRecords"]["origin"],
+              "local default");
+    const Outcome imported = Host("import" + as + " --file " + file.string());
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(Host("export" + as).out, saved);
+
+    // A broken document writes nothing; the fault of each is one line.
+    const Json good = Json::parse(saved);
+    ASSERT_GT(good["layout"]["lists"].size(), 10u);
+    const std::pair<std::function<void(Json&)>, std::string> broken[] = {
+        {[](Json& d) { d["version"] = 2; }, "version: 2 is not supported"},
+        {[](Json& d) { d["layout"]["titles"][0]["name"] = "Nowhere"; }, "unknown title 'Nowhere'"},
+        {[](Json& d) { d["layout"]["lists"].back()["name"] = "Nowhere"; }, "unknown list 'Nowhere'"},
+        {[](Json& d) { d["layout"]["lists"].back()["visible"] = "yes"; }, "true, false or null is expected"},
+        {[](Json& d) { d["settings"]["MaxHistoryRecords"] = 25; }, "'25' is not accepted"},
+        {[](Json& d) { d["settings"].erase("AppointmentDuration"); }, "give all or none"},
+        {[](Json& d) { d["schemes"] = {{{"name", "Mine"}, {"values", {{"Colour", 1}}}}}; }, "unknown appearance value 'Colour'"},
+    };
+    const std::string kept = Dump(user);
+    for (const auto& [breaking, message] : broken) {
+      Json document = good;
+      breaking(document);
+      ExpectRefused("import" + as + " --file " + Write("broken.json", document.dump()).string(), 2, message);
+    }
+    EXPECT_EQ(Dump(user), kept);
+
+    // A colleague gets the layout and settings; asked first once he has his own.
+    const std::string colleague = " --user " + std::to_string(user + 1);
+    ASSERT_EQ(Host("copy-user --from " + std::to_string(user) + " --to " + std::to_string(user + 1)).code, 0);
+    Json copy = Json::parse(Host("export" + colleague).out);
+    copy["user"] = user;
+    EXPECT_EQ(copy, good);
+    ExpectRefused("copy-user --from " + std::to_string(user) + " --to " + std::to_string(user + 1), 7, "not confirmed");
+    const Json users = Json::parse(Host("list-users --json").out);
+    ASSERT_EQ(users.size(), 2u);
+    EXPECT_EQ(users[1]["user"], user + 1);
+    EXPECT_EQ(users[1]["lists"], good["layout"]["lists"].size());
+
+    // reset by kind: the settings row alone, then the layout alone.
+    ASSERT_EQ(Host("reset" + colleague + " --settings --yes").code, 0);
+    EXPECT_EQ(Json::parse(Host("export" + colleague).out)["settings"], nullptr);
+    EXPECT_EQ(Host("bar" + colleague).out, Host("bar" + as).out);
+    ASSERT_EQ(Host("reset" + colleague + " --yes").code, 0);
+    EXPECT_EQ(Json::parse(Host("list-users --json").out).size(), 1u);
+  }
+};
+
+TEST_F(CliAdminTest, SetExportImportCopyAndResetOnSqlite) {
+  ASSERT_EQ(Host("init").code, 0);
+  Administer(41);
+}
 
 TEST_F(CliJsonTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
   ASSERT_EQ(Host("init").code, 0);
@@ -311,18 +451,18 @@ TEST_F(CliTest, ChineseCaptionsWithLangZh) {
   const fs::path script = Write("zh.script", "tab 启动\nchoose cboStartup 联系人\ntab 栏目\ncheck lstGrandFather 市场营销 off\nok\n");
   const Outcome options = Host("options --user 5 --lang zh --script " + script.string());
   ASSERT_EQ(options.code, 0) << options.err;
-  const Json zh = JsonReader::Parse(Host("bar --user 5 --json --lang zh").out);
+  const Json zh = Json::parse(Host("bar --user 5 --json --lang zh").out);
   ASSERT_NE(TitleNamed(zh, "Reports"), nullptr);
-  EXPECT_EQ((*TitleNamed(zh, "Reports"))["caption"].text, "报表");
-  EXPECT_EQ((*TitleNamed(zh, "Marketing"))["caption"].text, "市场营销");
-  EXPECT_FALSE((*TitleNamed(zh, "Marketing"))["visible"].boolean);
-  const Json en = JsonReader::Parse(Host("bar --user 5 --json").out);
-  EXPECT_EQ((*TitleNamed(en, "Reports"))["caption"].text, "Reports");
-  EXPECT_EQ(zh["titles"].items.size(), en["titles"].items.size());
+  EXPECT_EQ((*TitleNamed(zh, "Reports"))["caption"], "报表");
+  EXPECT_EQ((*TitleNamed(zh, "Marketing"))["caption"], "市场营销");
+  EXPECT_FALSE((*TitleNamed(zh, "Marketing"))["visible"] == true);
+  const Json en = Json::parse(Host("bar --user 5 --json").out);
+  EXPECT_EQ((*TitleNamed(en, "Reports"))["caption"], "Reports");
+  EXPECT_EQ(zh["titles"].size(), en["titles"].size());
   EXPECT_NE(Host("bar --user 5").out.find("Reports [Reports]"), std::string::npos);
   const Outcome column = Host("default-column --user 5 --lang zh --json");
-  EXPECT_EQ(JsonReader::Parse(column.out)["caption"].text, "联系人") << column.out;
-  const Outcome text = Host("bar --user 5 --lang zh");
+  EXPECT_EQ(Json::parse(column.out)["caption"], "联系人") << column.out;
+  const Outcome text = Host("--lang zh --defaults " + Local().string() + " --server " + server_ + " bar --user 5", false);
   EXPECT_NE(text.out.find("报表 [Reports]"), std::string::npos) << text.out;
 }
 
@@ -342,15 +482,15 @@ TEST_F(CliTest, InvokeWithWrongArgumentsSaysSoInOneLine) {
     EXPECT_NE(run.err.find("; it takes GetVal"), std::string::npos) << call << "\n" << run.err;
     EXPECT_EQ(run.out, "") << call;
   }
-  // A reader that fails leaves its output object unset; that prints, it does not raise.
+  // A reader that fails leaves its output object unset and says so by its result: exit 1.
   const Outcome bar = Host("invoke --user 4 ReadColumnsBar " + (folder_ / "none.db").string() + " @DataCenter");
-  EXPECT_EQ(bar.code, 0) << bar.err;
+  EXPECT_EQ(bar.code, 1) << bar.err;
   EXPECT_NE(bar.out.find("t_ColumnsBar = Nothing\n"), std::string::npos) << bar.out;
 }
 
 // A server database on PostgreSQL, in a schema of this test's own so that test runs in
 // parallel on one server do not meet.
-class CliPostgresTest : public CliJsonTest {
+class CliPostgresTest : public CliAdminTest {
  protected:
   void SetUp() override {
     const char* url = std::getenv("PREFDESK_PG_URL");
@@ -402,6 +542,11 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   EXPECT_EQ(other.code, 3) << other.err;
   EXPECT_NE(other.err.find(schema_ + "_absent"), std::string::npos) << other.err;
   EXPECT_EQ(std::count(other.err.begin(), other.err.end(), '\n'), 1) << other.err;
+}
+
+TEST_F(CliPostgresTest, SetExportImportCopyAndResetOnPostgres) {
+  ASSERT_EQ(Host("init").code, 0);
+  Administer(51);
 }
 
 }  // namespace
