@@ -21,6 +21,14 @@ if(TARGET prefdesk-host)
   install(TARGETS prefdesk-host RUNTIME DESTINATION bin)
 endif()
 
+# The same for pkg-config; paths relative to the file, so a moved tree still resolves.
+if(PostgreSQL_FOUND)
+  set(PREFDESK_PC_REQUIRES libpq)
+  set(PREFDESK_PC_CFLAGS -DPREFDESK_HAVE_POSTGRESQL=1)
+endif()
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/prefdesk.pc.in ${CMAKE_CURRENT_BINARY_DIR}/prefdesk.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/prefdesk.pc DESTINATION lib/pkgconfig)
+
 configure_package_config_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/PrefdeskConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/PrefdeskConfig.cmake
   INSTALL_DESTINATION ${PREFDESK_INSTALL_CMAKE}

@@ -125,6 +125,7 @@ int RunInit(const Words& words) {
   if (server.kind == ServerLocation::Kind::kPostgres) BuildSchema(data, server, schema_exists);
 #endif
   files.MoveIntoPlace();
+  std::cout << "made from: " << data.string() << "\n";
   std::cout << "local defaults database: " << local.string() << "\n";
   std::cout << "server database: " << (server.kind == ServerLocation::Kind::kSqlite ? server.path.string() : server.Describe())
             << "\n";

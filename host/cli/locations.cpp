@@ -73,7 +73,13 @@ ServerLocation ServerOption(const CommandLine& line) {
 fs::path DataFolder(const CommandLine& line) {
   if (const auto folder = line.Value("data")) return *folder;
   if (const std::string folder = Environment("PREFDESK_DATA_DIR"); !folder.empty()) return folder;
-  if (HasSchema(PREFDESK_INSTALLED_DATA_DIR)) return PREFDESK_INSTALLED_DATA_DIR;
+  // Found from where the program is, so that an installed tree works wherever it is moved.
+  std::error_code error;
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    const fs::path installed = (program.parent_path() / PREFDESK_DATA_BESIDE_PROGRAM).lexically_normal();
+    if (HasSchema(installed)) return installed;
+  }
   return PREFDESK_SOURCE_DATA_DIR;
 }
 

@@ -28,8 +28,9 @@ std::filesystem::path DefaultsPath(const CommandLine& line);
 // so that several server databases can share one PostgreSQL database.
 inline constexpr const char* kDefaultPgSchema = "prefdesk";
 ServerLocation ServerOption(const CommandLine& line);
-// The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy, else
-// the source tree the program was built from.
+// The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy beside
+// the program (PREFIX/share/prefdesk/data for PREFIX/bin/prefdesk-host), else the source tree
+// the program was built from.
 std::filesystem::path DataFolder(const CommandLine& line);
 
 }  // namespace prefdesk::cli

@@ -12,17 +12,19 @@ bool SameError(const storage::ErrInfo& a, const storage::ErrInfo& b) {
   return a.Number == b.Number && a.Source == b.Source && a.Description == b.Description;
 }
 
-// A lock held by another program is said as such, whatever words the engine used.
 [[noreturn]] void Raise(const storage::DataCenter& dc, const std::string& what) {
-  const std::string description = dc.GetErrInfo().Description;
-  if (description.find("database is locked") != std::string::npos ||
-      description.find("database is busy") != std::string::npos) {
-    throw CliError(kExitFailed, what + ": the server database is busy: another program holds a lock on it; nothing written");
-  }
-  throw CliError(kExitFailed, what + ": " + description);
+  throw CliError(kExitFailed, what + ": " + FailureText(dc));
 }
 
 }  // namespace
+
+std::string FailureText(const storage::DataCenter& dc) {
+  const std::string description = dc.GetErrInfo().Description;
+  if (description.find("database is locked") != std::string::npos) {
+    return "the server database is busy: another program holds a lock on it";
+  }
+  return description;
+}
 
 void ForEachRow(storage::DataCenter& dc, const std::string& sql,
                 const std::function<void(const ado::Recordset&)>& visit) {

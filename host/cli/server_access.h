@@ -11,6 +11,10 @@
 
 namespace prefdesk::cli {
 
+// The data service's last error for a message; a lock held by another program is said as
+// such, whatever words the engine used.
+std::string FailureText(const storage::DataCenter& dc);
+
 // Calls visit for each row of the query; the record set is closed on every path.
 void ForEachRow(storage::DataCenter& dc, const std::string& sql,
                 const std::function<void(const ado::Recordset&)>& visit);

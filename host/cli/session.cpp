@@ -3,6 +3,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/database_checks.h"
 #include "host/cli/locations.h"
+#include "host/cli/server_access.h"
 #include "host/datacenter/sqlite_datacenter.h"
 #include "platform/automation/error.h"
 #include "platform/ado/recordset.h"
@@ -48,7 +49,7 @@ std::shared_ptr<ado::Connection> OpenLocal(const std::filesystem::path& path, st
 void ProbeServer(storage::DataCenter& server, const ServerLocation& where, ExitCode failure) {
   std::shared_ptr<ado::Recordset> rs;
   if (server.OpenRecordsetByString(rs, "SELECT F_UID FROM T_PHBUTTON WHERE F_UID=0") < 0) {
-    throw CliError(failure, "server " + where.Describe() + ": " + server.GetErrInfo().Description);
+    throw CliError(failure, "server " + where.Describe() + ": " + FailureText(server));
   }
   rs->Close();
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/automation/json_text.h"
+#include <nlohmann/json.hpp>
 
 namespace prefdesk::automation {
 namespace {
@@ -26,43 +26,25 @@ std::vector<const char*> InterfaceFlags(const InterfaceRecord& i) {
   return flags;
 }
 
-void WriteFlags(detail::JsonWriter& json, const std::vector<const char*>& flags) {
-  json.Key("flags");
-  json.BeginArray();
-  for (const char* flag : flags) json.String(flag);
-  json.EndArray();
-}
+using Json = nlohmann::ordered_json;
 
-void WriteMember(detail::JsonWriter& json, const MemberInfo& member, int slot) {
-  json.BeginObject();
-  if (slot >= 0) {
-    json.Key("slot");
-    json.Number(slot);
-  }
-  json.Key("name");
-  json.String(member.name);
-  json.Key("dispid");
-  json.String(DispidText(member.dispid));
-  json.Key("kind");
-  json.String(MemberKindText(member.kind));
-  json.Key("params");
-  json.BeginArray();
+Json Text(const std::string& value) { return value.empty() ? Json() : Json(value); }
+
+Json Member(const MemberInfo& member, int slot) {
+  Json json = Json::object();
+  if (slot >= 0) json["slot"] = slot;
+  json["name"] = member.name;
+  json["dispid"] = DispidText(member.dispid);
+  json["kind"] = MemberKindText(member.kind);
+  json["params"] = Json::array();
   for (const ParamInfo& p : member.params) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(p.name);
-    json.Key("type");
-    json.String(p.type);
-    json.Key("direction");
-    json.String(p.direction == ParamDirection::InOut ? "inout" : "in");
-    json.Key("optional");
-    json.Bool(p.optional);
-    json.EndObject();
+    json["params"].push_back({{"name", p.name},
+                              {"type", p.type},
+                              {"direction", p.direction == ParamDirection::InOut ? "inout" : "in"},
+                              {"optional", p.optional}});
   }
-  json.EndArray();
-  json.Key("result");
-  json.StringOrNull(member.result_type);
-  json.EndObject();
+  json["result"] = Text(member.result_type);
+  return json;
 }
 
 }  // namespace
@@ -84,79 +66,34 @@ const char* MemberKindText(MemberKind kind) {
 }
 
 std::string WriteTypeLibraryJson(const TypeLibrary& library) {
-  detail::JsonWriter json;
-  json.BeginObject();
-  json.Key("name");
-  json.String(library.name);
-  json.Key("guid");
-  json.String(library.guid);
-  json.Key("version");
-  json.String(std::to_string(library.version_major) + "." + std::to_string(library.version_minor));
-  json.Key("locale");
-  json.Number(library.locale);
-
-  json.Key("classes");
-  json.BeginArray();
+  Json json = {{"name", library.name},
+               {"guid", library.guid},
+               {"version", std::to_string(library.version_major) + "." + std::to_string(library.version_minor)},
+               {"locale", library.locale}};
+  json["classes"] = Json::array();
   for (const ClassRecord& c : library.classes) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(c.name);
-    json.Key("guid");
-    json.String(c.guid);
-    WriteFlags(json, ClassFlags(c));
-    json.Key("progId");
-    json.StringOrNull(c.prog_id);
-    json.Key("defaultInterface");
-    json.StringOrNull(c.default_interface);
-    json.Key("eventInterface");
-    json.StringOrNull(c.event_interface);
-    json.EndObject();
+    json["classes"].push_back({{"name", c.name},
+                               {"guid", c.guid},
+                               {"flags", ClassFlags(c)},
+                               {"progId", Text(c.prog_id)},
+                               {"defaultInterface", Text(c.default_interface)},
+                               {"eventInterface", Text(c.event_interface)}});
   }
-  json.EndArray();
-
-  json.Key("interfaces");
-  json.BeginArray();
+  json["interfaces"] = Json::array();
   for (const InterfaceRecord& i : library.interfaces) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(i.name);
-    json.Key("guid");
-    json.String(i.guid);
-    WriteFlags(json, InterfaceFlags(i));
-    json.Key("members");
-    json.BeginArray();
+    Json members = Json::array();
     for (size_t k = 0; k < i.members.size(); ++k) {
-      WriteMember(json, i.members[k], i.dual ? kDispatchSlots + static_cast<int>(k) : -1);
+      members.push_back(Member(i.members[k], i.dual ? kDispatchSlots + static_cast<int>(k) : -1));
     }
-    json.EndArray();
-    json.EndObject();
+    json["interfaces"].push_back({{"name", i.name}, {"guid", i.guid}, {"flags", InterfaceFlags(i)}, {"members", members}});
   }
-  json.EndArray();
-
-  json.Key("enumerations");
-  json.BeginArray();
+  json["enumerations"] = Json::array();
   for (const EnumRecord& e : library.enumerations) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(e.name);
-    json.Key("guid");
-    json.String(e.guid);
-    json.Key("constants");
-    json.BeginArray();
-    for (const EnumConstant& constant : e.constants) {
-      json.BeginObject();
-      json.Key("name");
-      json.String(constant.name);
-      json.Key("value");
-      json.Number(constant.value);
-      json.EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
+    Json constants = Json::array();
+    for (const EnumConstant& constant : e.constants) constants.push_back({{"name", constant.name}, {"value", constant.value}});
+    json["enumerations"].push_back({{"name", e.name}, {"guid", e.guid}, {"constants", constants}});
   }
-  json.EndArray();
-  json.EndObject();
-  return json.Take();
+  return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace prefdesk::automation

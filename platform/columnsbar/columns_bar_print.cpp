@@ -1,6 +1,7 @@
 // The two printed forms of the bar: an indented text tree and JSON.
-#include <cstdio>
 #include <string_view>
+
+#include <nlohmann/json.hpp>
 
 #include "platform/columnsbar/columns_bar.h"
 
@@ -25,56 +26,16 @@ void AppendTextLine(std::string& out, int depth, const std::string& caption,
   out += caption + " [" + name + "]";
 }
 
-void AppendJsonText(std::string& out, std::string_view text) {
-  out += '"';
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      default:
-        if (c < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  out += '"';
-}
+using Json = nlohmann::ordered_json;
 
-void AppendJsonMember(std::string& out, std::string_view key, std::string_view text) {
-  AppendJsonText(out, key);
-  out += ':';
-  AppendJsonText(out, text);
-}
-
-void AppendJsonMember(std::string& out, std::string_view key, bool value) {
-  AppendJsonText(out, key);
-  out += value ? ":true" : ":false";
-}
-
-void AppendJsonList(std::string& out, const ColumnsBarList& list) {
-  out += '{';
-  AppendJsonMember(out, "name", list.Name());
-  out += ',';
-  AppendJsonMember(out, "caption", list.Caption());
-  out += ',';
-  AppendJsonMember(out, "visible", list.Visible());
-  out += ',';
-  AppendJsonMember(out, "default_visible", list.DefaultVisible());
-  out += ",\"lists\":[";
-  for (size_t i = 0; i < list.Lists().size(); ++i) {
-    if (i > 0) out += ',';
-    AppendJsonList(out, *list.Lists()[i]);
-  }
-  out += "]}";
+Json ListJson(const ColumnsBarList& list) {
+  Json lists = Json::array();
+  for (const auto& son : list.Lists()) lists.push_back(ListJson(*son));
+  return {{"name", list.Name()},
+          {"caption", list.Caption()},
+          {"visible", list.Visible()},
+          {"default_visible", list.DefaultVisible()},
+          {"lists", lists}};
 }
 
 }  // namespace
@@ -101,33 +62,18 @@ std::string ColumnsBar::ToText() const {
 }
 
 std::string ColumnsBar::ToJson() const {
-  std::string out = "{\"titles\":[";
-  for (size_t i = 0; i < titles_.size(); ++i) {
-    const ColumnsBarTitle& title = *titles_[i];
-    if (i > 0) out += ',';
-    out += '{';
-    AppendJsonMember(out, "name", title.Name());
-    out += ',';
-    AppendJsonMember(out, "caption", title.Caption());
-    out += ',';
-    AppendJsonMember(out, "visible", title.Visible());
-    out += ',';
-    AppendJsonMember(out, "tag", title.Tag());
-    out += ",\"default_list\":";
-    if (title.DefaultList().empty()) {
-      out += "null";
-    } else {
-      AppendJsonText(out, title.DefaultList());
-    }
-    out += ",\"lists\":[";
-    for (size_t j = 0; j < title.Lists().size(); ++j) {
-      if (j > 0) out += ',';
-      AppendJsonList(out, *title.Lists()[j]);
-    }
-    out += "]}";
+  Json titles = Json::array();
+  for (const auto& title : titles_) {
+    Json lists = Json::array();
+    for (const auto& list : title->Lists()) lists.push_back(ListJson(*list));
+    titles.push_back({{"name", title->Name()},
+                      {"caption", title->Caption()},
+                      {"visible", title->Visible()},
+                      {"tag", title->Tag()},
+                      {"default_list", title->DefaultList().empty() ? Json() : Json(title->DefaultList())},
+                      {"lists", lists}});
   }
-  out += "]}";
-  return out;
+  return Json{{"titles", titles}}.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace prefdesk::columnsbar

@@ -1,5 +1,6 @@
-# Installs the built tree into a fresh prefix, builds examples/host against the installed
-# package alone and runs the example.
+# Installs the built tree into a fresh prefix and moves it elsewhere; then builds
+# examples/host against the moved package (CMake, and pkg-config with the compiler alone),
+# runs both, and checks that the moved prefdesk-host finds its data beside itself.
 set(work ${BUILD_DIR}/package-example)
 file(REMOVE_RECURSE ${work})
 function(step)
@@ -10,10 +11,32 @@ function(step)
   set(step_output "${out}" PARENT_SCOPE)
 endfunction()
 step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${work}/prefix)
-step(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${work}/build -DCMAKE_PREFIX_PATH=${work}/prefix)
+file(RENAME ${work}/prefix ${work}/moved)
+set(prefix ${work}/moved)
+step(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${work}/build -DCMAKE_PREFIX_PATH=${prefix})
 step(${CMAKE_COMMAND} --build ${work}/build -j2)
 step(${work}/build/prefdesk-example-host ${work}/data)
 if(NOT step_output MATCHES "OptionSuccess 0")
   message(FATAL_ERROR "the example host did not save:\n${step_output}")
+endif()
+
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+step(pkg-config --cflags --libs prefdesk)
+string(STRIP "${step_output}" flags)
+separate_arguments(flags UNIX_COMMAND "${flags}")
+step(pkg-config --variable=datadir prefdesk)
+string(STRIP "${step_output}" datadir)
+step(c++ -std=c++20 ${SOURCE_DIR}/examples/host/main.cpp "-DPREFDESK_DATA=\"${datadir}\"" ${flags}
+     -o ${work}/example-pkg-config)
+step(${work}/example-pkg-config ${work}/data-pkg-config)
+if(NOT step_output MATCHES "OptionSuccess 0")
+  message(FATAL_ERROR "the example host built with pkg-config did not save:\n${step_output}")
+endif()
+
+set(ENV{PREFDESK_HOME} ${work}/home)
+unset(ENV{PREFDESK_DATA_DIR})
+step(${prefix}/bin/prefdesk-host init)
+if(NOT step_output MATCHES "made from: ${prefix}/share/prefdesk/data")
+  message(FATAL_ERROR "the moved prefdesk-host did not take its own data:\n${step_output}")
 endif()
 message(STATUS "${step_output}")

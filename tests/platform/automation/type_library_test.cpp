@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/automation/json_text.h"
 
 namespace prefdesk::automation {
 namespace {
@@ -27,20 +26,6 @@ TypeLibrary ExampleLibrary() {
   library.enumerations.push_back(
       {"Enum_State", "{00000000-0000-0000-0000-00000000000E}", {{"E_On", 0}, {"E_Off", -1}}});
   return library;
-}
-
-TEST(JsonQuote, EscapesWhatJsonRequires) {
-  EXPECT_EQ(detail::JsonQuote("plain"), "\"plain\"");
-  EXPECT_EQ(detail::JsonQuote("a\"b\\c/d"), "\"a\\\"b\\\\c/d\"");
-  EXPECT_EQ(detail::JsonQuote("\n\t\r\b\f"), "\"\\n\\t\\r\\b\\f\"");
-  EXPECT_EQ(detail::JsonQuote(std::string("\x01\x1f", 2)), "\"\\u0001\\u001f\"");
-  EXPECT_EQ(detail::JsonQuote(std::string("a\0b", 3)), "\"a\\u0000b\"");
-  EXPECT_EQ(detail::JsonQuote("栏目 😀"), "\"栏目 😀\"");
-  // Invalid UTF-8: a lone continuation byte, a truncated sequence, an overlong form, a surrogate.
-  EXPECT_EQ(detail::JsonQuote("\x80x"), "\"\\ufffdx\"");
-  EXPECT_EQ(detail::JsonQuote("\xe6\xa0"), "\"\\ufffd\\ufffd\"");
-  EXPECT_EQ(detail::JsonQuote("\xc0\xaf"), "\"\\ufffd\\ufffd\"");
-  EXPECT_EQ(detail::JsonQuote("\xed\xa0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");
 }
 
 TEST(TypeLibraryJson, WritesTheRecordInAFixedReadableForm) {
