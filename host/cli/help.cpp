@@ -22,8 +22,11 @@ const std::string kInitHelp = std::string(
     "is given.\n") + kDatabaseOptions;
 
 const std::string kOptionsHelp = std::string(
-    "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--json]\n"
-    "Opens the options dialog for user N and prints the OptionSuccess outcome.\n"
+    "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--appearance-tab]\n"
+    "                             [--json]\n"
+    "Opens the options dialog for user N and prints the OptionSuccess outcome (exit 1 when the\n"
+    "save failed or the dialog could not be loaded; --json says which).\n"
+    "  --appearance-tab  switch the Appearance tab on (off by default)\n"
     "  --ui qt        real windows (default when DISPLAY or WAYLAND_DISPLAY is set)\n"
     "  --ui headless  no windows: FILE says what the person does (implied by --script)\n"
     "Script lines (one action a line, '#' comments, \"quotes\" keep blanks; ITEM is a\n"
@@ -33,7 +36,7 @@ const std::string kOptionsHelp = std::string(
     "  type TEXTBOX TEXT            press BUTTON\n"
     "  answer msgbox yes|no|ok|cancel|abort|retry|ignore    answer input TEXT\n"
     "  ok | cancel                  (the last line)\n"
-    "Example: examples/demo.script\n") + kDatabaseOptions;
+    "A script is text of at most 1 MB, lines of at most 4096 bytes. Example: examples/demo.script\n") + kDatabaseOptions;
 
 const std::string kBarHelp = std::string(
     "usage: prefdesk-host bar --user N [--json]\n"
@@ -92,12 +95,18 @@ const std::string kDefaultColumnHelp = std::string(
     "Prints the name and caption of the user's primary title (GetDefaultColumn).\n") + kDatabaseOptions;
 
 const std::string kInvokeHelp = std::string(
-    "usage: prefdesk-host invoke [--user N] [--put] MEMBER [ARG...]\n"
-    "Calls a member of ClsPrefdesk by name, as a scripting host does, and prints its result\n"
-    "and its output parameters. --put puts a property. ARG: @DataCenter, @BaseConn,\n"
-    "@ConnectionString (the opened databases), a number, true, false, - (omitted) or text.\n"
-    "Output parameters left off at the end are passed empty. Examples:\n"
+    "usage: prefdesk-host invoke [--user N] CALL...\n"
+    "Calls members of ClsPrefdesk by name, as a scripting host does, one after the other in\n"
+    "one process, and prints each result and output parameter. A CALL is\n"
+    "  MEMBER [ARG...] or --call MEMBER [ARG...]   a method; its ARGs run to the next --word\n"
+    "  --put NAME VALUE                            put a property (seen by the calls after it)\n"
+    "  --get NAME                                  read a property\n"
+    "ARG: @DataCenter, @BaseConn, @ConnectionString (the opened databases), a number, true,\n"
+    "false, - (omitted) or text; after -- every word is an ARG. Output parameters left off at\n"
+    "the end are passed empty. Exits 1 when a method's Boolean result says it failed or a save\n"
+    "reports E_OptionFail. A put lives in this process only: `set` stores a setting. Examples:\n"
     "  prefdesk-host invoke --user 3 GetValMaxHistoryRecords @DataCenter @BaseConn\n"
+    "  prefdesk-host invoke --user 3 --put MaxHistoricalRecords 50 --get MaxHistoricalRecords\n"
     "  prefdesk-host invoke --user 3 ReadColumnsBar @ConnectionString @DataCenter\n") + kDatabaseOptions;
 
 const std::string kResetHelp = std::string(

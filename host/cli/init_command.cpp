@@ -68,10 +68,17 @@ bool SchemaExists(const ServerLocation& server) {
   return exists;
 }
 
-// The scripts run in one transaction, so a failure leaves no half-built schema behind.
+// The scripts run in one transaction, so a failure leaves no half-built schema behind. Before
+// an existing schema is dropped the scripts are tried in a schema of their own, so that
+// scripts that fail leave the existing one as it was.
 void BuildSchema(const fs::path& data, const ServerLocation& server, bool replace) {
   try {
-    if (replace) datacenter::DropPostgresSchema(server.connection_string, server.schema);
+    if (replace) {
+      const std::string trial = server.schema + "_trial_" + std::to_string(getpid());
+      datacenter::BuildPostgresSchema(data, server.connection_string, trial);
+      datacenter::DropPostgresSchema(server.connection_string, trial);
+      datacenter::DropPostgresSchema(server.connection_string, server.schema);
+    }
     datacenter::BuildPostgresSchema(data, server.connection_string, server.schema);
   } catch (const automation::AutomationError& error) {
     throw CliError(kExitDatabase, "cannot create " + server.Describe() + ": " + error.Description());

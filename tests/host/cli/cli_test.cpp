@@ -16,6 +16,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/ado/connection.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_schema.h"
 #endif
@@ -486,6 +487,21 @@ TEST_F(CliTest, InvokeWithWrongArgumentsSaysSoInOneLine) {
   const Outcome bar = Host("invoke --user 4 ReadColumnsBar " + (folder_ / "none.db").string() + " @DataCenter");
   EXPECT_EQ(bar.code, 1) << bar.err;
   EXPECT_NE(bar.out.find("t_ColumnsBar = Nothing\n"), std::string::npos) << bar.out;
+}
+
+// A dialog that cannot load says so in its JSON too, and exits 1.
+TEST_F(CliTest, OptionsJsonReportsADialogThatCannotLoad) {
+  ASSERT_EQ(Host("init").code, 0);
+  auto local = prefdesk::ado::Connection::Create();
+  local->Open("Data Source=" + Local().string() + ";");
+  local->Execute("DELETE FROM BarTitle");
+  local->Close();
+  const Outcome run = Host("options --user 3 --json --script " + Write("ok.script", "ok\n").string());
+  EXPECT_EQ(run.code, 1) << run.err;
+  const Json out = Json::parse(run.out);
+  EXPECT_EQ(out["outcome"], "LoadFailed") << run.out;
+  ASSERT_FALSE(out["messages"].empty()) << run.out;
+  EXPECT_NE(out["messages"][0].get<std::string>().find("GetDefValStartup"), std::string::npos) << run.out;
 }
 
 // A server database on PostgreSQL, in a schema of this test's own so that test runs in

@@ -41,6 +41,7 @@ TEST(UserScriptTest, RejectsBadLinesWithTheirNumber) {
   EXPECT_EQ(ErrorOf("type txtCash \"12.5\n"), "s.txt:1: unterminated quote");
   EXPECT_EQ(ErrorOf("cancel\n# fine\nok\n"), "s.txt:3: nothing can follow ok or cancel: the window is closed");
   EXPECT_EQ(ErrorOf("ok now\n"), "s.txt:1: expected: ok");
+  EXPECT_EQ(ErrorOf("tab Column\ntype txtCharge " + std::string(5000, 'x') + "\n"), "s.txt:2: longer than 4096 bytes");
   EXPECT_EQ(ErrorOf("answer input \"\"\nanswer msgbox yes\nok\n"), "");
 }
 
