@@ -381,6 +381,16 @@ class CliAdminTest : public CliJsonTest {
 
     // Export, reset everything, import: the same document, byte for byte.
     ASSERT_EQ(Host("options" + as + " --script " + Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n").string()).code, 0);
+    Json with_scheme = Json::parse(Host("export" + as).out);
+    with_scheme["schemes"] = {{{"name", "Ann's"},
+                               {"values", {{"ColorFormBack", 16777215}, {"FontSizeGrid", 9.75}, {"FontNameGrid", "宋体"},
+                                           {"FontBoldCaption", true}}}}};
+    ASSERT_EQ(Host("import" + as + " --file " + Write("scheme.json", with_scheme.dump()).string()).code, 0);
+    const Json scheme = Json::parse(Host("export" + as).out)["schemes"][0];
+    EXPECT_EQ(scheme["name"], "Ann's");
+    EXPECT_EQ(scheme["values"].size(), 46u);
+    for (const auto& [key, value] : with_scheme["schemes"][0]["values"].items()) EXPECT_EQ(scheme["values"][key], value) << key;
+    EXPECT_EQ(scheme["values"]["ColorCaption"], nullptr);
     const fs::path file = folder_ / "saved.json";
     ASSERT_EQ(Host("export" + as + " --file " + file.string()).code, 0);
     std::ifstream in(file);
@@ -430,7 +440,9 @@ class CliAdminTest : public CliJsonTest {
     EXPECT_EQ(Json::parse(Host("export" + colleague).out)["settings"], nullptr);
     EXPECT_EQ(Host("bar" + colleague).out, Host("bar" + as).out);
     ASSERT_EQ(Host("reset" + colleague + " --yes").code, 0);
-    EXPECT_EQ(Json::parse(Host("list-users --json").out).size(), 1u);
+    const Json left = Json::parse(Host("list-users --json").out)[1];
+    EXPECT_EQ(left, (Json{{"user", user + 1}, {"settings", false}, {"titles", 0}, {"lists", 0}, {"default_queries", 0},
+                          {"schemes", 1}}));
   }
 };
 
