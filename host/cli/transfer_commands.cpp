@@ -98,7 +98,7 @@ int RunExport(const Words& words) {
   const std::string text = IndentedJson(ExportPreferences(*server, user));
   if (const auto file = line.Value("file")) {
     WriteFile(*file, text);
-    std::cerr << "exported user " << user << " to " << *file << "\n";
+    std::cout << "exported user " << user << " to " << *file << "\n";
   } else {
     std::cout << text;
   }
