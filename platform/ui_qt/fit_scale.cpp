@@ -21,27 +21,24 @@ namespace prefdesk::ui_qt {
 namespace {
 
 // What a widget's content needs; 0 where it sets no bound.
-QSize Needed(const QWidget& widget) {
+QSize Needed(const QWidget& widget, TextWidths& widths) {
   const QFontMetrics metrics(widget.font());
   if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
     return label->text().isEmpty() ? QSize() : label->sizeHint();
   }
   if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
     if (button->text().isEmpty()) return {};
-    return {metrics.horizontalAdvance(button->text().remove(u'&')) + 16, metrics.height() + 6};
+    return {widths.Of(button->font(), button->text().remove(u'&')) + 16, metrics.height() + 6};
   }
   if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
-    return frame->title().isEmpty() ? QSize() : QSize(metrics.horizontalAdvance(frame->title()) + 24, 0);
+    return frame->title().isEmpty() ? QSize() : QSize(widths.Of(frame->font(), frame->title()) + 24, 0);
   }
   if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
-    return {ComboContentWidth(*combo), combo->sizeHint().height()};
+    return {ComboContentWidth(*combo, widths), combo->sizeHint().height()};
   }
   if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) return {0, line->sizeHint().height()};
   if (const auto* list = qobject_cast<const CheckListWidget*>(&widget)) {
-    int widest = 0;
-    for (int row = 0; row < list->count(); ++row) {
-      widest = std::max(widest, metrics.horizontalAdvance(list->item(row)->text()));
-    }
+    const int widest = widths.Widest(list->font(), list->count(), [list](int row) { return list->item(row)->text(); });
     if (widest == 0) return {};
     const int indicator = list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list);
     const int scroll_bar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
@@ -71,23 +68,22 @@ double Ratio(int needed, int available) {
 
 }  // namespace
 
-int ComboContentWidth(const QComboBox& combo) {
+int ComboContentWidth(const QComboBox& combo, TextWidths& widths) {
   const QFontMetrics metrics(combo.font());
-  int widest = 0;
-  for (int i = 0; i < combo.count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(combo.itemText(i)));
+  const int widest = widths.Widest(combo.font(), combo.count(), [&combo](int i) { return combo.itemText(i); });
   QStyleOptionComboBox option;
   option.initFrom(&combo);
   option.editable = combo.isEditable();
   return combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &combo).width();
 }
 
-Scale FitScale(const std::vector<Member>& members) {
+Scale FitScale(const std::vector<Member>& members, TextWidths& widths) {
   std::map<const ui::Control*, const QWidget*> widget_of;
   for (const Member& m : members) widget_of[m.control] = m.widget;
   Scale scale;
   for (const Member& m : members) {
     const ui::Rect box = m.control->Bounds();
-    const QSize needed = Needed(*m.widget);
+    const QSize needed = Needed(*m.widget, widths);
     scale.x = std::max(scale.x, Ratio(needed.width(), box.width));
     scale.y = std::max(scale.y, Ratio(needed.height(), box.height));
     const auto container = widget_of.find(m.control->Where().parent);

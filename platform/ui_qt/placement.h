@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui_qt/text_widths.h"
 
 class QComboBox;
 
@@ -32,7 +33,7 @@ struct Scale {
 // its control; `members` are all controls of the window with widgets that show their
 // current texts and fonts.
 inline constexpr double kMaxScale = 2.0;
-Scale FitScale(const std::vector<Member>& members);
+Scale FitScale(const std::vector<Member>& members, TextWidths& widths);
 
 // The box scaled; neighbouring boxes stay neighbours.
 QRect Scaled(const ui::Rect& box, Scale scale);
@@ -42,7 +43,7 @@ QRect Scaled(const ui::Rect& box, Scale scale);
 QSize ClientSize(const std::vector<QRect>& boxes);
 
 // The width a combo box needs to show its widest item with its arrow.
-int ComboContentWidth(const QComboBox& combo);
+int ComboContentWidth(const QComboBox& combo, TextWidths& widths);
 
 // Lays out the members of one container (their widgets are children of `container`).
 // `window_level` collects the command buttons into a row at the bottom right.

@@ -42,6 +42,11 @@ QWidget* QtFrontEnd::WidgetOf(const ui::Window& window) const {
   return view == nullptr ? nullptr : &view->Widget();
 }
 
+WindowView::Passes QtFrontEnd::PassCount(const ui::Window& window) const {
+  const WindowView* view = ViewOf(&window);
+  return view == nullptr ? WindowView::Passes{} : view->PassCount();
+}
+
 QWidget* QtFrontEnd::WidgetOf(const ui::Control& control) const {
   const WindowView* view = ViewOf(control.Owner());
   return view == nullptr ? nullptr : view->WidgetOf(control);
@@ -72,7 +77,15 @@ void QtFrontEnd::RunModal(ui::Window& window) {
 
 void QtFrontEnd::Beep() { QApplication::beep(); }
 
-void QtFrontEnd::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtFrontEnd::DoEvents() {
+  FlushAll();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtFrontEnd::FlushAll() {
+  // A flush runs no model code, so the views stay as they are meanwhile.
+  for (const auto& [window, view] : views_) view->Flush();
+}
 
 int QtFrontEnd::LockWindowUpdate(ui::WindowHandle handle) {
   if (handle == 0) {
@@ -97,6 +110,7 @@ int QtFrontEnd::LockWindowUpdate(ui::WindowHandle handle) {
 void QtFrontEnd::WindowLoaded(ui::Window& window) { EnsureView(window); }
 
 void QtFrontEnd::WindowShown(ui::Window& window, bool modal) {
+  FlushAll();
   WindowView& view = EnsureView(window);
   std::erase(shown_order_, &window);
   shown_order_.push_back(&window);
@@ -130,6 +144,7 @@ void QtFrontEnd::ItemsChanged(ui::Control& control) {
 }
 
 int QtFrontEnd::ExecWithHook(QDialog& dialog) {
+  FlushAll();
   if (shown_hook_) {
     QTimer::singleShot(0, &dialog, [this, &dialog] {
       if (shown_hook_ && dialog.isVisible()) shown_hook_(dialog, nullptr);

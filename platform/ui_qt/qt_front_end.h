@@ -39,6 +39,8 @@ class QtFrontEnd : public ui::FrontEnd {
   // The dialog of a loaded window, or a control's widget; nullptr when there is none.
   QWidget* WidgetOf(const ui::Window& window) const;
   QWidget* WidgetOf(const ui::Control& control) const;
+  // The passes of a loaded window's view; all zero when it has none.
+  WindowView::Passes PassCount(const ui::Window& window) const;
 
   // FrontEnd
   void RunModal(ui::Window& window) override;
@@ -63,6 +65,8 @@ class QtFrontEnd : public ui::FrontEnd {
   QWidget* Topmost(const ui::Window* besides) const;
   // Runs a Qt dialog's own loop with the shown hook.
   int ExecWithHook(QDialog& dialog);
+  // Ends the batch of changes of every window, before something new shows or paints.
+  void FlushAll();
 
   PlacementPolicy policy_;
   std::map<const ui::Window*, std::shared_ptr<WindowView>> views_;

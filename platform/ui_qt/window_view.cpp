@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace prefdesk::ui_qt {
 
@@ -57,19 +58,51 @@ void WindowView::AddControl(ui::Control& control) {
   ArrangeLater(true);
 }
 
-void WindowView::WindowChanged(std::string_view property) { SyncWindow(property); }
+void WindowView::WindowChanged(std::string_view property) {
+  SyncWindow(property);
+  if (property == ui::prop::kBounds) ArrangeLater(false);
+}
 
 void WindowView::ControlChanged(ui::Control& control, std::string_view property) {
   if (property == "MultiLine") {
     ReplaceWidget(control);
     return;
   }
+  if (property == ui::prop::kBounds) ArrangeLater(false);
+  // A list whose items wait for the end of the batch is mirrored whole then.
+  if (std::find(items_pending_.begin(), items_pending_.end(), &control) != items_pending_.end()) return;
   SyncControl(control, property);
 }
 
-void WindowView::ItemsChanged(ui::Control& control) { SyncItems(control); }
+void WindowView::ItemsChanged(ui::Control& control) {
+  if (std::find(items_pending_.begin(), items_pending_.end(), &control) == items_pending_.end()) {
+    items_pending_.push_back(&control);
+  }
+  FlushLater();
+}
+
+void WindowView::FlushLater() {
+  if (flush_queued_ || !dialog_ || !dialog_->isVisible()) return;
+  flush_queued_ = true;
+  QMetaObject::invokeMethod(
+      dialog_.data(),
+      [weak = weak_from_this()] {
+        if (const auto view = weak.lock()) view->Flush();
+      },
+      Qt::QueuedConnection);
+}
+
+void WindowView::Flush() {
+  flush_queued_ = false;
+  if (!dialog_) return;
+  std::vector<ui::Control*> pending;
+  pending.swap(items_pending_);
+  for (ui::Control* control : pending) SyncAll(*control);
+  if (arrange_pending_) Arrange();
+}
 
 void WindowView::Show(bool modal, const QWidget* over) {
+  Flush();
   Arrange();
   dialog_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   QRect area;

@@ -54,23 +54,20 @@ std::vector<Member> WindowView::MembersOf(const ui::Control* parent, int tab) co
 void WindowView::Arrange() {
   arrange_pending_ = false;
   if (!dialog_) return;
+  ++passes_.arranges;
   if (UsesModelBoxes()) {
     PlaceByModelBoxes();
   } else {
     LayOut();
   }
+  arranged_ = true;
 }
 
 void WindowView::ArrangeLater(bool structural) {
-  if (arrange_pending_ || !dialog_ || !dialog_->isVisible()) return;
-  if (!structural && !UsesModelBoxes()) return;
+  // Until the first Arrange, the showing places everything.
+  if (!arranged_ || (!structural && !UsesModelBoxes())) return;
   arrange_pending_ = true;
-  QMetaObject::invokeMethod(
-      dialog_.data(),
-      [weak = weak_from_this()] {
-        if (const auto view = weak.lock()) view->Arrange();
-      },
-      Qt::QueuedConnection);
+  FlushLater();
 }
 
 void WindowView::AssignBuddies(const std::vector<Member>& members) {
@@ -89,24 +86,19 @@ void WindowView::AssignBuddies(const std::vector<Member>& members) {
 void WindowView::PlaceByModelBoxes() {
   const std::vector<Member> members = AllMembers();
   AssignBuddies(members);
-  Scale scale = FitScale(members);
-  if (dialog_->isVisible()) {
-    // A window on screen only grows, so it does not jump about while its texts change.
-    scale.x = std::max(scale.x, scale_.x);
-    scale.y = std::max(scale.y, scale_.y);
-  }
-  scale_ = scale;
+  // Later texts do not change the scale: the window keeps its size under the pointer.
+  if (!arranged_) scale_ = FitScale(members, widths_);
   boxes_.clear();
   std::vector<QRect> window_level;
   for (const Member& m : members) {
-    const QRect box = Scaled(m.control->Bounds(), scale);
+    const QRect box = Scaled(m.control->Bounds(), scale_);
     boxes_[m.control] = box;
     const ui::Control* parent = m.control->Where().parent;
     if (parent == nullptr) window_level.push_back(box);
     if (parent == nullptr || parent->Kind() != ui::ControlKind::TabControl) m.widget->setGeometry(box);
   }
   QSize client = ClientSize(window_level);
-  if (client.isEmpty()) client = Scaled(window_.Bounds(), scale).size();
+  if (client.isEmpty()) client = Scaled(window_.Bounds(), scale_).size();
   dialog_->setFixedSize(client);
   for (const Member& m : members) {
     if (m.control->Kind() == ui::ControlKind::TabControl) PlaceTabPages(*m.control);
@@ -145,11 +137,18 @@ void WindowView::LayOut() {
   }
   for (const Member& m : members) {
     if (m.control->Kind() == ui::ControlKind::Label) SyncControl(*m.control, ui::prop::kCaption);
-    if (auto* combo = qobject_cast<QComboBox*>(m.widget)) combo->setMinimumWidth(ComboContentWidth(*combo));
   }
-  dialog_->setMinimumSize(0, 0);
-  dialog_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  dialog_->adjustSize();
+  if (!arranged_) {
+    // What the boxes hold at the showing decides the size; later contents live within it, so
+    // the window stays put under the pointer.
+    for (const Member& m : members) {
+      if (auto* combo = qobject_cast<QComboBox*>(m.widget)) combo->setMinimumWidth(ComboContentWidth(*combo, widths_));
+    }
+    dialog_->setMinimumSize(0, 0);
+    dialog_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    dialog_->adjustSize();
+  }
+  dialog_->setFixedSize(dialog_->size());
 }
 
 }  // namespace prefdesk::ui_qt

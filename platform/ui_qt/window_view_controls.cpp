@@ -37,7 +37,10 @@ void WindowView::Act(const std::weak_ptr<WindowView>& weak, ui::Control& control
   }
   // No hold on the view while the model runs: the action may unload the window.
   action();
-  if (const auto view = weak.lock()) view->SyncAll(control);
+  if (const auto view = weak.lock()) {
+    view->Flush();
+    view->SyncControl(control, {});
+  }
 }
 
 QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
@@ -66,8 +69,10 @@ QWidget* WindowView::CreateWidget(ui::Control& control, QWidget* parent) {
       break;
     case ui::ControlKind::ComboBox: {
       // The width comes from the placement (see ComboContentWidth), never from the combo box
-      // resizing itself after a refill.
-      widget = new QComboBox(parent);
+      // resizing itself after a refill, nor from Qt measuring every item for its size hint.
+      auto* combo = new QComboBox(parent);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      widget = combo;
       WireComboBox(control, widget);
       break;
     }

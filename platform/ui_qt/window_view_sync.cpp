@@ -90,15 +90,19 @@ void SyncPicture(QLabel& label, const ui::PictureBox& model) {
   label.setPixmap(pixmap);
 }
 
+// Items the widget already shows from the first on are kept: a list filled item by item grows
+// by its new items only.
 void SyncComboItems(QComboBox& combo, const ui::ComboBox& model) {
-  bool same = combo.count() == model.ListCount();
-  for (int i = 0; same && i < model.ListCount(); ++i) {
-    same = combo.itemText(i) == QString::fromStdString(model.List(i));
+  int same = 0;
+  while (same < combo.count() && same < model.ListCount() &&
+         combo.itemText(same) == QString::fromStdString(model.List(same))) {
+    ++same;
   }
-  if (!same) {
-    combo.clear();
-    for (int i = 0; i < model.ListCount(); ++i) combo.addItem(QString::fromStdString(model.List(i)));
-  }
+  while (combo.count() > same) combo.removeItem(combo.count() - 1);
+  QStringList added;
+  added.reserve(model.ListCount() - same);
+  for (int i = same; i < model.ListCount(); ++i) added << QString::fromStdString(model.List(i));
+  combo.addItems(added);
   combo.setCurrentIndex(model.ListIndex());
 }
 
@@ -143,7 +147,6 @@ void WindowView::SyncWindow(std::string_view property) {
     }
   }
   if (property == prop::kVisible && !window_.Visible()) dialog_->hide();
-  if (property == prop::kBounds) ArrangeLater(false);
 }
 
 void WindowView::SyncControl(ui::Control& control, std::string_view property) {
@@ -175,9 +178,6 @@ void WindowView::SyncControl(ui::Control& control, std::string_view property) {
   } else if (auto* preview = dynamic_cast<appearancelib::Appearance*>(&control)) {
     static_cast<SchemePreview*>(widget)->ShowScheme(*preview);
   }
-  const bool content = all || property == prop::kCaption || property == prop::kText || property == prop::kFont ||
-                       property == prop::kBounds || property == prop::kVisible;
-  if (content) ArrangeLater(false);
 }
 
 void WindowView::SyncItems(ui::Control& control) {
@@ -185,10 +185,7 @@ void WindowView::SyncItems(ui::Control& control) {
   if (widget == nullptr) return;
   MirrorScope scope(syncing_);
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) {
-    auto& box = *static_cast<QComboBox*>(widget);
-    SyncComboItems(box, *combo);
-    // In a layout the box grows with its items; placed by the model's boxes it keeps its box.
-    if (!UsesModelBoxes()) box.setMinimumWidth(ComboContentWidth(box));
+    SyncComboItems(*static_cast<QComboBox*>(widget), *combo);
   } else if (auto* list = dynamic_cast<ui::CheckListBox*>(&control)) {
     SyncCheckListItems(*static_cast<CheckListWidget*>(widget), *list);
   } else if (dynamic_cast<ui::TabControl*>(&control) != nullptr) {
@@ -198,7 +195,7 @@ void WindowView::SyncItems(ui::Control& control) {
   } else {
     return;
   }
-  ArrangeLater(false);
+  ++passes_.item_syncs;
 }
 
 void WindowView::SyncAll(ui::Control& control) {
