@@ -16,6 +16,7 @@ enum ExitCode : int {
   kExitScript = 5,        // a line of the user script is wrong or cannot be carried out
   kExitUnreachable = 6,   // the server cannot be reached
   kExitRefused = 7,       // refused: init would overwrite, reset was not confirmed
+  kExitNoDisplay = 8,     // the Qt dialog cannot open a window: no display
 };
 
 class CliError : public std::runtime_error {

@@ -157,6 +157,7 @@ std::string ProgramHelp() {
           "  5  a line of the script is wrong or cannot be carried out (FILE:LINE: message)\n"
           "  6  the server cannot be reached\n"
           "  7  refused: init would replace a file or schema, reset or copy-user was not confirmed\n"
+          "  8  no display: the dialog in real windows (--ui qt) cannot open a window\n"
           "Errors are one line on stderr; nothing is written then.\n";
   return help;
 }

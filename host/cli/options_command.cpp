@@ -12,9 +12,9 @@
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/enumerations.h"
+#include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_QT
-#include <QApplication>
-
+#include "platform/ui_qt/application.h"
 #include "platform/ui_qt/qt_front_end.h"
 #endif
 
@@ -30,19 +30,38 @@ bool HasDisplay() {
   return false;
 }
 
+// The Qt application of real windows. It opens before any database does, so that without a
+// display the command ends at once (kExitNoDisplay, one line) having touched nothing.
+struct RealWindows {
+#ifdef PREFDESK_HAVE_QT
+  RealWindows() {
+    app = ui_qt::OpenApplication(
+        argc, argv,
+        [](const std::string& reason) {
+          return "prefdesk-host: cannot open a window (" + reason + "); run the dialog headless with --script FILE";
+        },
+        kExitNoDisplay);
+  }
+  int argc = 1;
+  char name[14] = "prefdesk-host";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+#else
+  RealWindows() { throw CliError(kExitUsage, "this prefdesk-host was built without Qt; use --ui headless --script FILE"); }
+#endif
+};
+
 // Shows the dialog in real windows; returns when the person closed it.
 bool ShowInQt(Session& session) {
 #ifdef PREFDESK_HAVE_QT
-  int argc = 1;
-  char name[] = "prefdesk-host";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-  auto previous = ui::Toolkit::Current().SetFrontEnd(std::make_shared<ui_qt::QtFrontEnd>());
+  auto front_end = std::make_shared<ui_qt::QtFrontEnd>();
+  front_end->SetLanguage(resources::InterfaceLanguage);
+  auto previous = ui::Toolkit::Current().SetFrontEnd(front_end);
   const bool failed = session.Prefdesk().ShowOption();
   ui::Toolkit::Current().SetFrontEnd(previous);
   return failed;
 #else
-  throw CliError(kExitUsage, "this prefdesk-host was built without Qt; use --ui headless --script FILE");
+  return true;
 #endif
 }
 
@@ -64,6 +83,7 @@ int RunOptions(const Words& words) {
   // The script is checked in full before the databases are touched.
   std::unique_ptr<UserScript> script;
   if (const auto file = line.Value("script")) script = std::make_unique<UserScript>(UserScript::Load(*file));
+  const std::unique_ptr<RealWindows> windows = script ? nullptr : std::make_unique<RealWindows>();
 
   Session session(line, user);
   if (line.Has("appearance-tab")) session.Prefdesk().SetEnableAppearanceTab(true);

@@ -1,6 +1,7 @@
 // MsgBox and InputBox of the Qt front end: the style's icon and buttons, the platform's
-// result values.
+// result values, button captions in the user's language.
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -17,22 +18,42 @@ constexpr int vbAbort = 3;
 constexpr int vbRetry = 4;
 constexpr int vbIgnore = 5;
 
+constexpr int kChinese = 2052;
+
 struct Button {
   QMessageBox::StandardButton qt;
   int result;
+  const char* english;
+  const char* chinese;  // UTF-8
 };
+
+constexpr Button kOk{QMessageBox::Ok, ui::vbOK, "OK", "确定"};
+constexpr Button kCancel{QMessageBox::Cancel, ui::vbCancel, "Cancel", "取消"};
+constexpr Button kAbort{QMessageBox::Abort, vbAbort, "&Abort", "中止(&A)"};
+constexpr Button kRetry{QMessageBox::Retry, vbRetry, "&Retry", "重试(&R)"};
+constexpr Button kIgnore{QMessageBox::Ignore, vbIgnore, "&Ignore", "忽略(&I)"};
+constexpr Button kYes{QMessageBox::Yes, ui::vbYes, "&Yes", "是(&Y)"};
+constexpr Button kNo{QMessageBox::No, ui::vbNo, "&No", "否(&N)"};
 
 // The buttons of a style (its lowest three bits), in the order the platform shows them.
 std::vector<Button> ButtonsOf(int style) {
-  using B = QMessageBox;
   switch (style & 7) {
-    case 1: return {{B::Ok, ui::vbOK}, {B::Cancel, ui::vbCancel}};
-    case 2: return {{B::Abort, vbAbort}, {B::Retry, vbRetry}, {B::Ignore, vbIgnore}};
-    case 3: return {{B::Yes, ui::vbYes}, {B::No, ui::vbNo}, {B::Cancel, ui::vbCancel}};
-    case 4: return {{B::Yes, ui::vbYes}, {B::No, ui::vbNo}};
-    case 5: return {{B::Retry, vbRetry}, {B::Cancel, ui::vbCancel}};
-    default: return {{B::Ok, ui::vbOK}};
+    case 1: return {kOk, kCancel};
+    case 2: return {kAbort, kRetry, kIgnore};
+    case 3: return {kYes, kNo, kCancel};
+    case 4: return {kYes, kNo};
+    case 5: return {kRetry, kCancel};
+    default: return {kOk};
   }
+}
+
+bool InChinese(const QtFrontEnd::LanguageSource& language) {
+  if (language) return language() == kChinese;
+  return QLocale::system().language() == QLocale::Chinese;
+}
+
+QString Caption(const Button& button, bool chinese) {
+  return QString::fromUtf8(chinese ? button.chinese : button.english);
 }
 
 QMessageBox::Icon IconOf(int style) {
@@ -54,7 +75,8 @@ int QtFrontEnd::MsgBox(const std::string& prompt, int style, const std::string& 
   QPointer<QMessageBox> box = new QMessageBox(IconOf(style), QString::fromStdString(title),
                                               QString::fromStdString(prompt), QMessageBox::NoButton, Topmost(nullptr));
   box->setObjectName(QStringLiteral("MsgBox"));
-  for (const Button& b : buttons) box->addButton(b.qt);
+  const bool chinese = InChinese(language_);
+  for (const Button& b : buttons) box->addButton(b.qt)->setText(Caption(b, chinese));
   box->setDefaultButton(buttons[chosen].qt);
   // Escape and the close box give Cancel where there is one, and OK on a box with OK alone.
   for (const Button& b : buttons) {
@@ -78,6 +100,9 @@ std::string QtFrontEnd::InputBox(const std::string& prompt, const std::string& t
   dialog->setWindowTitle(QString::fromStdString(title));
   dialog->setLabelText(QString::fromStdString(prompt));
   dialog->setTextValue(QString::fromStdString(default_text));
+  const bool chinese = InChinese(language_);
+  dialog->setOkButtonText(Caption(kOk, chinese));
+  dialog->setCancelButtonText(Caption(kCancel, chinese));
   const bool accepted = ExecWithHook(*dialog) == QDialog::Accepted;
   if (!dialog) return {};
   const std::string entered = accepted ? dialog->textValue().toStdString() : std::string();

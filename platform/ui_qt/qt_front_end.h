@@ -36,6 +36,12 @@ class QtFrontEnd : public ui::FrontEnd {
   using ShownHook = std::function<void(QWidget& widget, ui::Window* window)>;
   void SetShownHook(ShownHook hook) { shown_hook_ = std::move(hook); }
 
+  // The language of the buttons of message and input boxes, asked at each box: 2052 gives
+  // Simplified Chinese, anything else English. By default the system locale's; a host hands
+  // over its user's interface language.
+  using LanguageSource = std::function<int()>;
+  void SetLanguage(LanguageSource source) { language_ = std::move(source); }
+
   // The dialog of a loaded window, or a control's widget; nullptr when there is none.
   QWidget* WidgetOf(const ui::Window& window) const;
   QWidget* WidgetOf(const ui::Control& control) const;
@@ -75,6 +81,7 @@ class QtFrontEnd : public ui::FrontEnd {
   ui::WindowHandle locked_handle_ = 0;
   QPointer<QWidget> locked_widget_;
   ShownHook shown_hook_;
+  LanguageSource language_;
 };
 
 }  // namespace prefdesk::ui_qt

@@ -158,6 +158,20 @@ TEST_F(CliTest, InputsAPersonGetsWrongGiveOneLineAndTheirCode) {
   EXPECT_EQ(Host("frobnicate", false).code, 2);
 }
 
+#ifdef PREFDESK_HAVE_QT
+// Real windows asked for where no display answers: one line and its own code, nothing touched.
+TEST_F(CliTest, DialogInRealWindowsWithoutADisplaySaysSoInOneLine) {
+  ASSERT_EQ(Host("init").code, 0);
+  const auto stamp = fs::last_write_time(Server());
+  const Outcome run = Host("options --user 1 --ui qt", true, "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:9473");
+  EXPECT_EQ(run.code, 8) << run.err;
+  EXPECT_NE(run.err.find("cannot open a window (could not connect to display :9473)"), std::string::npos) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(fs::last_write_time(Server()), stamp);
+}
+#endif
+
 TEST_F(CliTest, InvokeCallsMembersByName) {
   ASSERT_EQ(Host("init").code, 0);
   const Outcome run = Host("invoke --user 4 GetValMaxHistoryRecords @DataCenter @BaseConn");

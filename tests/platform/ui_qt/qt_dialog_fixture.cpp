@@ -60,6 +60,7 @@ QtDialogTest::QtDialogTest()
     : recorder_(std::make_shared<datacenter::StatementRecorder>(db_.Server())),
       front_end_(std::make_shared<QtFrontEnd>()) {
   ui::Toolkit::Current().SetFrontEnd(front_end_);
+  front_end_->SetLanguage(resources::InterfaceLanguage);
   resources::SetInterfaceLanguage(resources::kLangEnglish);
   component::State() = component::SharedState{};
   dialog::RegisterOptionDialog();
