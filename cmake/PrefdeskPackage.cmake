@@ -1,5 +1,5 @@
-# Installs the libraries, headers, SQL and registration record as the CMake package
-# find_package(Prefdesk), and the host program.
+# Installs the libraries (the Qt front end too, where it is built), headers, SQL and
+# registration record as the CMake package find_package(Prefdesk), and the host program.
 include(CMakePackageConfigHelpers)
 set(PREFDESK_INSTALL_SHARE share/prefdesk)
 set(PREFDESK_INSTALL_DATA share/prefdesk/data)
@@ -15,6 +15,15 @@ foreach(dir src platform/automation platform/ado platform/ui platform/columnsbar
           FILES_MATCHING PATTERN "*.h")
 endforeach()
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/host/prefdesk.h DESTINATION include/prefdesk/host)
+# The Qt front end (Prefdesk::prefdesk_ui_qt), where Qt 6 Widgets was found: hosts open the
+# real window with it.
+set(PREFDESK_WITH_QT OFF)
+if(TARGET prefdesk_ui_qt)
+  set(PREFDESK_WITH_QT ON)
+  install(TARGETS prefdesk_ui_qt EXPORT PrefdeskTargets ARCHIVE DESTINATION lib)
+  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/platform/ui_qt/ DESTINATION include/prefdesk/platform/ui_qt
+          FILES_MATCHING PATTERN "*.h")
+endif()
 install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/data/ DESTINATION ${PREFDESK_INSTALL_DATA}
         FILES_MATCHING PATTERN "*.sql")
 if(TARGET prefdesk-host)

@@ -1,18 +1,67 @@
-// prefdesk-example-host FOLDER: creates the two databases in FOLDER, lets user 5 press OK in
-// the options dialog (headless), then prints the navigation bar the user now has.
+// prefdesk-example-host FOLDER [--window [--press-ok]]: creates the two databases in FOLDER,
+// shows user 5 the options dialog, then prints the navigation bar the user now has.
+// Without --window the dialog runs headless and OK is pressed at once. With --window it opens
+// in a real window (where the package has the Qt front end) for a person to use; --press-ok
+// presses OK and the OK of the message after it once they are up, as on a display nobody
+// watches (QT_QPA_PLATFORM=offscreen).
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "host/prefdesk.h"
+#ifdef PREFDESK_EXAMPLE_WINDOW
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/ui_qt/application.h"
+#include "platform/ui_qt/qt_front_end.h"
+#endif
 
 using namespace prefdesk;
 
+namespace {
+
+#ifdef PREFDESK_EXAMPLE_WINDOW
+// Makes the real window the dialog's front end for as long as it lives.
+struct RealWindow {
+  explicit RealWindow(bool press_ok)
+      : app(ui_qt::OpenApplication(
+            argc, argv, [](const std::string& reason) { return "prefdesk-example-host: no window: " + reason; }, 3)),
+        front_end(std::make_shared<ui_qt::QtFrontEnd>()) {
+    front_end->SetLanguage(resources::InterfaceLanguage);
+    if (press_ok) {
+      front_end->SetShownHook([](QWidget& widget, ui::Window* window) {
+        if (auto* box = qobject_cast<QMessageBox*>(&widget)) box->defaultButton()->click();
+        if (window != nullptr && window->Name() == "frmOption") widget.findChild<QPushButton*>("CmdOk")->click();
+      });
+    }
+    ui::Toolkit::Current().SetFrontEnd(front_end);
+  }
+  ~RealWindow() { ui::Toolkit::Current().SetFrontEnd(nullptr); }
+  int argc = 1;
+  char name[24] = "prefdesk-example-host";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+  std::shared_ptr<ui_qt::QtFrontEnd> front_end;
+};
+#endif
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: prefdesk-example-host FOLDER\n";
+  std::filesystem::path folder;
+  bool real_window = false, press_ok = false, usage = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "--window") real_window = true;
+    else if (word == "--press-ok") press_ok = true;
+    else if (folder.empty() && !word.starts_with("-")) folder = word;
+    else usage = true;
+  }
+  if (usage || folder.empty() || (press_ok && !real_window)) {
+    std::cerr << "usage: prefdesk-example-host FOLDER [--window [--press-ok]]\n";
     return 2;
   }
-  const std::filesystem::path folder = argv[1];
   std::filesystem::create_directories(folder);
   datacenter::BuildDatabase(PREFDESK_DATA, datacenter::kLocalDatabase, folder / "local.db");
   datacenter::BuildDatabase(PREFDESK_DATA, datacenter::kServerDatabase, folder / "server.db");
@@ -22,8 +71,18 @@ int main(int argc, char** argv) {
   auto server = std::make_shared<datacenter::SqliteDataCenter>((folder / "server.db").string(), 5);
 
   resources::SetInterfaceLanguage(resources::kLangEnglish);
-  ui::HeadlessDriver& driver = ui::Toolkit::Current().UseHeadless();
-  driver.SetScript("frmOption", ui::HeadlessDriver::PressDefaultOrClose);
+#ifdef PREFDESK_EXAMPLE_WINDOW
+  const auto window = real_window ? std::make_unique<RealWindow>(press_ok) : nullptr;
+#else
+  if (real_window) {
+    std::cerr << "prefdesk-example-host: this package has no Qt front end; run without --window\n";
+    return 2;
+  }
+#endif
+  if (!real_window) {
+    ui::HeadlessDriver& driver = ui::Toolkit::Current().UseHeadless();
+    driver.SetScript("frmOption", ui::HeadlessDriver::PressDefaultOrClose);
+  }
 
   auto options = dialog::CreatePrefdesk();
   options->SetDataCenter(server);

@@ -1,6 +1,7 @@
 # Installs the built tree into a fresh prefix and moves it elsewhere; then builds
 # examples/host against the moved package (CMake, and pkg-config with the compiler alone),
-# runs both, and checks that the moved prefdesk-host finds its data beside itself.
+# runs both (the CMake one also in the real window, offscreen, where the package has the Qt
+# front end), and checks that the moved prefdesk-host finds its data beside itself.
 set(work ${BUILD_DIR}/package-example)
 file(REMOVE_RECURSE ${work})
 function(step)
@@ -18,6 +19,14 @@ step(${CMAKE_COMMAND} --build ${work}/build -j2)
 step(${work}/build/prefdesk-example-host ${work}/data)
 if(NOT step_output MATCHES "OptionSuccess 0")
   message(FATAL_ERROR "the example host did not save:\n${step_output}")
+endif()
+if(EXISTS ${prefix}/include/prefdesk/platform/ui_qt/qt_front_end.h)
+  step(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+       ${work}/build/prefdesk-example-host ${work}/window-data --window --press-ok)
+  if(NOT step_output MATCHES "OptionSuccess 0")
+    message(FATAL_ERROR "the example host did not save through the real window:\n${step_output}")
+  endif()
+  message(STATUS "real window: ${step_output}")
 endif()
 
 set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
