@@ -1,9 +1,10 @@
 // prefdesk-screenshots [FOLDER]: opens the options dialog offscreen on freshly built databases
-// and photographs it, in English and in Chinese: the Appearance, Startup, Default Query and Column tabs,
-// the progress window of the save, the message after it, the error window and the column bar
-// the host shows afterwards; then the Column tab once more with the controls laid out by Qt
-// layouts instead of their boxes. Writes the PNGs into FOLDER (default: a new temporary
-// folder) and prints their paths.
+// and photographs it, in English and in Chinese, as a host gets it by default: the Startup,
+// Default Query and Column tabs, the progress window of the save, the message after it, the
+// error window and the column bar the host shows afterwards; then the Appearance tab, which a
+// host switches on, in shots named *-appearance-tab; then the same with the controls laid out
+// by Qt layouts instead of their boxes (*-layouts-*). Writes the PNGs into FOLDER (default: a
+// new temporary folder) and prints their paths.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <span>
+#include <string>
 
 #include "host/datacenter/database_files.h"
 #include "host/datacenter/sqlite_datacenter.h"
@@ -76,9 +79,22 @@ void PressMessageBoxOk(QWidget& widget) {
   if (auto* box = qobject_cast<QMessageBox*>(&widget)) box->button(QMessageBox::Ok)->click();
 }
 
-// One showing of the options dialog: photographs the three tabs, then OK (saving) or Cancel.
+constexpr const char* kUsage =
+    "usage: prefdesk-screenshots [FOLDER]\n"
+    "Photographs the options dialog offscreen in English and Chinese and writes the PNGs into\n"
+    "FOLDER (default: a new temporary folder); prints their paths.\n";
+
+struct Shot {
+  int tab;
+  const char* name;
+};
+// The dialog as a host gets it: the Appearance tab is off.
+constexpr Shot kDefaultShots[] = {{kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
+constexpr Shot kAppearanceShots[] = {{kAppearanceTab, "appearance-tab"}};
+
+// One showing of the options dialog: photographs the tabs, then OK (saving) or Cancel.
 void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk& prefdesk, const QString& prefix,
-                      bool save) {
+                      std::span<const Shot> shots, bool save) {
   camera.SetShownHook([&](QWidget& widget, ui::Window* window) {
     if (window == nullptr) {
       camera.Save(widget, prefix + "-saved-message");
@@ -87,8 +103,6 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     }
     if (window->Name() != "frmOption") return;
     auto* tabs = widget.findChild<QTabWidget*>("SSTab1");
-    const std::pair<int, const char*> shots[] = {
-        {kAppearanceTab, "appearance"}, {kStartupTab, "startup"}, {kDefaultQueryTab, "default-query"}, {kColumnTab, "column"}};
     // A person's first pick of a screen on the Startup and Default Query tabs fills the list
     // beside it; a default query is picked too.
     for (const char* screen : {"cboStartupScreen", "cboQueryScreen", "cboDefaultQuery"}) {
@@ -100,9 +114,9 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     if (auto* schemes = widget.findChild<QListWidget*>("AppearanceValueSet1"); schemes != nullptr && schemes->count() > 1) {
       schemes->setCurrentRow(1);
     }
-    for (const auto& [tab, name] : shots) {
-      tabs->setCurrentIndex(tab);
-      camera.Save(widget, prefix + "-" + name);
+    for (const Shot& shot : shots) {
+      tabs->setCurrentIndex(shot.tab);
+      camera.Save(widget, prefix + "-" + shot.name);
     }
     Press(widget, save ? "CmdOk" : "cmdCancel");
   });
@@ -137,9 +151,37 @@ void PhotographColumnsBar(screenshots::Photographer& camera, component::ClsPrefd
   camera.Save(view, prefix + "-columns-bar");
 }
 
+// Photographs one language's dialog: the default configuration with a save, then the
+// Appearance tab switched on.
+using Camera = std::shared_ptr<screenshots::Photographer>;
+void PhotographLanguage(const Camera& camera, const Camera& laid_out, component::ClsPrefdesk& prefdesk,
+                        const Databases& db, const QString& prefix) {
+  ui::Toolkit::Current().SetFrontEnd(camera);
+  // The first save writes the layout taken from the local defaults; the column bar then has
+  // the user's own layout to show.
+  PhotographDialog(*camera, prefdesk, prefix, kDefaultShots, true);
+  PhotographError(*camera, prefix);
+  PhotographColumnsBar(*camera, prefdesk, db, prefix);
+  prefdesk.SetEnableAppearanceTab(true);
+  PhotographDialog(*camera, prefdesk, prefix, kAppearanceShots, false);
+  ui::Toolkit::Current().SetFrontEnd(laid_out);
+  PhotographDialog(*laid_out, prefdesk, prefix + "-layouts", kAppearanceShots, false);
+  prefdesk.SetEnableAppearanceTab(false);
+  PhotographDialog(*laid_out, prefdesk, prefix + "-layouts", kDefaultShots, false);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (first == "--help" || first == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argc > 2 || first.starts_with("-")) {
+    std::cerr << kUsage;
+    return 2;
+  }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   try {
@@ -151,21 +193,14 @@ int main(int argc, char** argv) {
     prefdesk->SetDataCenter(db.server);
     prefdesk->SetBaseConn(db.local);
     prefdesk->SetUserID(kUser);
-    prefdesk->SetEnableAppearanceTab(true);
 
-    auto camera = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Automatic);
-    auto laid_out = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Layouts);
+    const auto camera = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Automatic);
+    const auto laid_out = std::make_shared<screenshots::Photographer>(folder, ui_qt::PlacementPolicy::Layouts);
+    for (const Camera& photographer : {camera, laid_out}) photographer->SetLanguage(resources::InterfaceLanguage);
     for (const auto& [language, prefix] : {std::pair{resources::kLangEnglish, QStringLiteral("en")},
                                            std::pair{resources::kLangChinese, QStringLiteral("zh")}}) {
       resources::SetInterfaceLanguage(language);
-      ui::Toolkit::Current().SetFrontEnd(camera);
-      // The first save writes the layout taken from the local defaults; the column bar
-      // then has the user's own layout to show.
-      PhotographDialog(*camera, *prefdesk, prefix, true);
-      PhotographError(*camera, prefix);
-      PhotographColumnsBar(*camera, *prefdesk, db, prefix);
-      ui::Toolkit::Current().SetFrontEnd(laid_out);
-      PhotographDialog(*laid_out, *prefdesk, prefix + "-layouts", false);
+      PhotographLanguage(camera, laid_out, *prefdesk, db, prefix);
     }
     ui::Toolkit::Current().SetFrontEnd(nullptr);
     for (const QString& path : camera->Saved() + laid_out->Saved()) std::cout << path.toStdString() << "\n";
