@@ -60,6 +60,8 @@ double Headless(component::ClsPrefdesk& prefdesk) {
 }
 
 void TimeToWindow(benchmark::State& state) {
+  resources::SetInterfaceLanguage(resources::kLangEnglish);
+  dialog::RegisterOptionDialog();
   BenchEnv& env = BenchEnv::Get(static_cast<int>(state.range(0)));
   component::ClsPrefdesk& prefdesk = env.Use(kSavedUser);
   ui_qt::QtFrontEnd qt;
@@ -99,8 +101,6 @@ BENCHMARK(TimeToWindow)->Arg(1)->Arg(10)->UseManualTime()->Unit(benchmark::kMill
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  prefdesk::resources::SetInterfaceLanguage(prefdesk::resources::kLangEnglish);
-  prefdesk::dialog::RegisterOptionDialog();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
