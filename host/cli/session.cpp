@@ -1,9 +1,12 @@
 #include "host/cli/session.h"
 
+#include <iostream>
+
 #include "host/cli/cli_error.h"
 #include "host/cli/database_checks.h"
 #include "host/cli/locations.h"
 #include "host/cli/server_access.h"
+#include "host/cli/store_size_warning.h"
 #include "host/datacenter/sqlite_datacenter.h"
 #include "platform/automation/error.h"
 #include "platform/ado/recordset.h"
@@ -59,6 +62,7 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
     CheckDatabaseFile(where.path, "server database");
     auto server = std::make_shared<datacenter::SqliteDataCenter>(where.path.string(), user);
     ProbeServer(*server, where, kExitDatabase);
+    WarnWhenSqliteStoreOutgrown(*server, std::cerr);
     return server;
   }
 #ifdef PREFDESK_HAVE_POSTGRESQL

@@ -16,6 +16,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/cli/json_reader.h"
+#include "host/cli/store_size_warning.h"
 #include "platform/ado/connection.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_schema.h"
@@ -249,6 +251,31 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
     EXPECT_EQ(own.code, 0) << command;
     EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
   }
+}
+
+// Past its user limit a SQLite store makes a command warn once, in one line naming
+// PostgreSQL, and the command still does its work; at the limit nothing is said. Users are
+// counted once however many titles they saved.
+TEST_F(CliTest, SqliteStoreBeyondItsUserLimitWarnsInOneLine) {
+  ASSERT_EQ(Host("init").code, 0);
+  const auto server = prefdesk::ado::Connection::Create();
+  server->Open(Server().string());
+  const auto with_users = [&](int users) {
+    server->Execute("DELETE FROM T_PHBUTTON");
+    server->Execute("INSERT INTO T_PHBUTTON (F_UID, F_HBUTTONID) WITH RECURSIVE u(n) AS (SELECT 1 "
+                    "UNION ALL SELECT n + 1 FROM u WHERE n < " + std::to_string(users) +
+                    ") SELECT n, t.id FROM u, (SELECT 1 AS id UNION ALL SELECT 2) t");
+    return Host("settings --user 1");
+  };
+  const Outcome at_limit = with_users(prefdesk::cli::kSqliteUserLimit);
+  EXPECT_EQ(at_limit.code, 0) << at_limit.err;
+  EXPECT_EQ(at_limit.err, "");
+  const Outcome beyond = with_users(prefdesk::cli::kSqliteUserLimit + 1);
+  EXPECT_EQ(beyond.code, 0) << beyond.err;
+  EXPECT_FALSE(beyond.out.empty());
+  EXPECT_EQ(std::count(beyond.err.begin(), beyond.err.end(), '\n'), 1) << beyond.err;
+  EXPECT_NE(beyond.err.find("warning"), std::string::npos) << beyond.err;
+  EXPECT_NE(beyond.err.find("PostgreSQL"), std::string::npos) << beyond.err;
 }
 
 // Without --defaults and --server both databases live in $PREFDESK_HOME.

@@ -1,0 +1,99 @@
+#include "bench/scale/scale_operations.h"
+
+#include "platform/columnsbar/columns_bar.h"
+#include "src/component/cls_prefdesk.h"
+#include "src/component/shared_state.h"
+#include "src/dialog/frm_option.h"
+#include "src/dialog/frm_save_progress.h"
+
+namespace prefdesk::bench {
+namespace {
+
+component::ClsPrefdesk& Use(const ScaleStore& store, int16_t user) {
+  static const std::shared_ptr<component::ClsPrefdesk> instance = component::ClsPrefdesk::Create();
+  instance->SetDataCenter(store.server);
+  instance->SetBaseConn(store.local);
+  instance->SetUserID(user);
+  return *instance;
+}
+
+// The options window of the dialog operations; a new one unloads the last.
+std::shared_ptr<dialog::FrmOption>& Window() {
+  static std::shared_ptr<dialog::FrmOption> window;
+  return window;
+}
+
+dialog::FrmOption& OpenWindow() {
+  auto& window = Window();
+  if (window && window->IsLoaded()) window->Unload();
+  window = std::make_shared<dialog::FrmOption>();
+  window->Load();
+  return *window;
+}
+
+ScaleOperation LoadMe(std::string name, int16_t user) {
+  return {std::move(name),
+          [user](const ScaleStore& store) {
+            Use(store, user);
+            OpenWindow();
+          },
+          [](const ScaleStore&) { return Window()->LoadMe(); }};
+}
+
+template <typename Reader>
+ScaleOperation SavedUserCall(std::string name, Reader reader) {
+  return {std::move(name), {}, [reader](const ScaleStore& store) {
+            return reader(Use(store, kScaleSavedUser), store);
+          }};
+}
+
+}  // namespace
+
+const std::vector<ScaleOperation>& ScaleOperations() {
+  static const std::vector<ScaleOperation> operations = {
+      SavedUserCall("GetValsCalendar", [](auto& p, const ScaleStore& s) {
+        automation::Date duration, start, end, alarm;
+        int32_t interval = 0;
+        return p.GetValsCalendar(s.server, s.local, duration, start, end, alarm, interval);
+      }),
+      SavedUserCall("GetValMaxHistoryRecords", [](auto& p, const ScaleStore& s) {
+        int32_t value = 0;
+        return p.GetValMaxHistoryRecords(s.server, s.local, value);
+      }),
+      SavedUserCall("GetValForecast", [](auto& p, const ScaleStore& s) {
+        int32_t month = 0, quarter = 0, year = 0;
+        return p.GetValForecast(s.server, month, quarter, year);
+      }),
+      SavedUserCall("GetValExpenseReport", [](auto& p, const ScaleStore& s) {
+        std::string charge;
+        automation::Currency advance;
+        return p.GetValExpenseReport(s.server, s.local, charge, advance);
+      }),
+      SavedUserCall("GetValProductComparisonRecords", [](auto& p, const ScaleStore& s) {
+        int32_t value = 0;
+        return p.GetValProductComparisonRecords(s.server, value);
+      }),
+      SavedUserCall("GetDefaultColumn", [](auto& p, const ScaleStore& s) {
+        std::string name, caption;
+        return p.GetDefaultColumn(s.local, s.server, name, caption) || name.empty();
+      }),
+      SavedUserCall("ReadColumnsBar", [](auto& p, const ScaleStore& s) {
+        std::shared_ptr<columnsbar::ColumnsBar> bar;
+        return p.ReadColumnsBar(s.local_connection_string, s.server, bar);
+      }),
+      LoadMe("LoadMeSavedUser", kScaleSavedUser),
+      LoadMe("LoadMeNewUser", kScaleNewUser),
+      // The whole layout written, as after a layout taken from the local defaults.
+      {"SaveFullLayout",
+       [](const ScaleStore& store) {
+         Use(store, kScaleSaveUser);
+         OpenWindow().LoadMe();
+         component::State().ColumnsFromLocalDefaults = true;
+         dialog::FrmSaveProgress::Instance()->Load();
+       },
+       [](const ScaleStore&) { return Window()->Save(); }},
+  };
+  return operations;
+}
+
+}  // namespace prefdesk::bench
