@@ -1,10 +1,14 @@
 #include "bench/scale/scale_operations.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "platform/columnsbar/columns_bar.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/frm_option.h"
 #include "src/dialog/frm_save_progress.h"
+#include "src/storage/sql_literal.h"
 
 namespace prefdesk::bench {
 namespace {
@@ -81,17 +85,25 @@ const std::vector<ScaleOperation>& ScaleOperations() {
         std::shared_ptr<columnsbar::ColumnsBar> bar;
         return p.ReadColumnsBar(s.local_connection_string, s.server, bar);
       }),
-      LoadMe("LoadMeSavedUser", kScaleSavedUser),
       LoadMe("LoadMeNewUser", kScaleNewUser),
-      // The whole layout written, as after a layout taken from the local defaults.
+      // A user's first save: the whole layout written after LoadMe took the local defaults.
+      // The user's saved rows are removed first, which also keeps LoadMe from reading the
+      // other users' lists on SQLite before every save.
       {"SaveFullLayout",
        [](const ScaleStore& store) {
+         const std::string user = "F_UID=" + storage::SqlInt(kScaleSaveUser);
+         if (store.server->Delete("T_PVBUTTON", user) < 0 || store.server->Delete("T_PHBUTTON", user) < 0) {
+           throw std::runtime_error("cannot remove the saved layout of user 3");
+         }
          Use(store, kScaleSaveUser);
-         OpenWindow().LoadMe();
+         if (OpenWindow().LoadMe()) throw std::runtime_error("LoadMe before the save failed");
          component::State().ColumnsFromLocalDefaults = true;
          dialog::FrmSaveProgress::Instance()->Load();
        },
        [](const ScaleStore&) { return Window()->Save(); }},
+      // Last: on SQLite it reads every user's lists, which leaves the page cache cold for
+      // whatever comes next.
+      LoadMe("LoadMeSavedUser", kScaleSavedUser),
   };
   return operations;
 }

@@ -15,7 +15,8 @@
 namespace prefdesk::bench {
 
 // The users of a generated store: user 1 has the saved factory layout and a settings row,
-// user 2 has nothing saved, user 3 is one of the generated copies of user 1.
+// user 2 has nothing saved, user 3 is one of the generated copies of user 1 (the save removes
+// its rows and writes them again).
 inline constexpr int16_t kScaleSavedUser = 1;
 inline constexpr int16_t kScaleNewUser = 2;
 inline constexpr int16_t kScaleSaveUser = 3;
