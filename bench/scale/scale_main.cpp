@@ -129,14 +129,15 @@ int Run(const Arguments& a) {
       operations.size(), std::vector<std::vector<double>>(a.stores.size()));
   // A sample of a fast operation is the mean of several runs, about 20 ms of them (the count
   // is taken in the warm-up round); the stores take turns run by run, so that a disturbance
-  // of the machine falls on all of them alike.
+  // of the machine falls on all of them alike, and each takes each place in the turn.
   std::vector<int> runs(operations.size(), 1);
   for (int round = 0; round <= a.repetitions; ++round) {
     for (size_t o = 0; o < operations.size(); ++o) {
       const ScaleOperation& op = operations[o];
       std::vector<std::chrono::duration<double>> took(a.stores.size());
       for (int r = 0; r < runs[o]; ++r) {
-        for (size_t s = 0; s < a.stores.size(); ++s) {
+        for (size_t turn = 0; turn < a.stores.size(); ++turn) {
+          const size_t s = (turn + round + r) % a.stores.size();
           if (op.prepare) op.prepare(a.stores[s].store);
           const auto start = std::chrono::steady_clock::now();
           const bool failed = op.run(a.stores[s].store);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/bench_env.h"
 #include "platform/columnsbar/columns_bar.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/component/shared_state.h"
@@ -47,7 +48,7 @@ ScaleOperation LoadMe(std::string name, int16_t user) {
 template <typename Reader>
 ScaleOperation SavedUserCall(std::string name, Reader reader) {
   return {std::move(name), {}, [reader](const ScaleStore& store) {
-            return reader(Use(store, kScaleSavedUser), store);
+            return reader(Use(store, kSavedUser), store);
           }};
 }
 
@@ -85,17 +86,17 @@ const std::vector<ScaleOperation>& ScaleOperations() {
         std::shared_ptr<columnsbar::ColumnsBar> bar;
         return p.ReadColumnsBar(s.local_connection_string, s.server, bar);
       }),
-      LoadMe("LoadMeNewUser", kScaleNewUser),
+      LoadMe("LoadMeNewUser", kNewUser),
       // A user's first save: the whole layout written after LoadMe took the local defaults.
       // The user's saved rows are removed first, which also keeps LoadMe from reading the
       // other users' lists on SQLite before every save.
       {"SaveFullLayout",
        [](const ScaleStore& store) {
-         const std::string user = "F_UID=" + storage::SqlInt(kScaleSaveUser);
+         const std::string user = "F_UID=" + storage::SqlInt(kSaveUser);
          if (store.server->Delete("T_PVBUTTON", user) < 0 || store.server->Delete("T_PHBUTTON", user) < 0) {
            throw std::runtime_error("cannot remove the saved layout of user 3");
          }
-         Use(store, kScaleSaveUser);
+         Use(store, kSaveUser);
          if (OpenWindow().LoadMe()) throw std::runtime_error("LoadMe before the save failed");
          component::State().ColumnsFromLocalDefaults = true;
          dialog::FrmSaveProgress::Instance()->Load();
@@ -103,7 +104,7 @@ const std::vector<ScaleOperation>& ScaleOperations() {
        [](const ScaleStore&) { return Window()->Save(); }},
       // Last: on SQLite it reads every user's lists, which leaves the page cache cold for
       // whatever comes next.
-      LoadMe("LoadMeSavedUser", kScaleSavedUser),
+      LoadMe("LoadMeSavedUser", kSavedUser),
   };
   return operations;
 }

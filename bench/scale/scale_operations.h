@@ -1,9 +1,10 @@
 // The component's operations for one user, each a call that the scale benchmark times: the
 // single-setting readers, GetDefaultColumn, ReadColumnsBar, LoadMe of the options window for
-// a saved and for a new user, and the save of the whole layout.
+// a saved and for a new user, and the save of the whole layout. The users are those of
+// bench_env.h: 1 saved (with a settings row), 2 new, 3 the one whose layout is saved (its rows
+// are removed and written again).
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,13 +14,6 @@
 #include "src/storage/datacenter.h"
 
 namespace prefdesk::bench {
-
-// The users of a generated store: user 1 has the saved factory layout and a settings row,
-// user 2 has nothing saved, user 3 is one of the generated copies of user 1 (the save removes
-// its rows and writes them again).
-inline constexpr int16_t kScaleSavedUser = 1;
-inline constexpr int16_t kScaleNewUser = 2;
-inline constexpr int16_t kScaleSaveUser = 3;
 
 struct ScaleStore {
   storage::DataCenterRef server;

@@ -16,7 +16,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/cli/json_reader.h"
 #include "host/cli/store_size_warning.h"
 #include "platform/ado/connection.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
