@@ -33,7 +33,7 @@ void ClearButtonIdTables();
 // ListName is not empty, VButtonID to the id of the last list of that title id named ListName.
 // Ids without a match keep their values. True when the collections are missing (not loaded);
 // nothing is shown.
-bool LookupButtonIDs(const std::string& TitleName, const std::string& ListName,
+[[nodiscard]] bool LookupButtonIDs(const std::string& TitleName, const std::string& ListName,
                      int16_t& HButtonID, int16_t& VButtonID);
 
 }  // namespace prefdesk::columns

@@ -126,10 +126,10 @@ class FontTest : public ComponentTest {
     progress_ = std::make_shared<ui::Window>("frmSaveProgress");
     progress_label_ = progress_->Add<ui::Label>("lblInfo");
     progress_bar_ = progress_->Add<ui::ProgressBar>("ProgressBar1");
-    component::RegisterProgressWindowHook([this] {
+    component::Hooks().progress_window = [this] {
       progress_->Load();
       return component::WindowWithControls{progress_, {progress_label_, progress_bar_}};
-    });
+    };
   }
   void TearDown() override {
     progress_->Unload();
@@ -167,8 +167,7 @@ TEST_F(FontTest, FontSizeSkipsWhatFails) {
 }
 
 TEST_F(FontTest, WithoutDialogOrProgressWindowNothingIsRaised) {
-  component::RegisterOptionDialogFactory(nullptr);
-  component::RegisterProgressWindowHook(nullptr);
+  component::Hooks() = {};
   auto prefdesk = ClsPrefdesk::Create();
   EXPECT_NO_THROW(prefdesk->SetFontName("Tahoma"));
   EXPECT_THROW(prefdesk->FontName(), automation::AutomationError);

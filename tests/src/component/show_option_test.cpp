@@ -76,7 +76,7 @@ TEST_F(ShowOptionTest, OwnerWithoutMousePointerReachesTheCaller) {
 }
 
 TEST_F(ShowOptionTest, WithoutADialogFactoryTheCallFails) {
-  component::RegisterOptionDialogFactory(nullptr);
+  component::Hooks().option_dialog = nullptr;
   auto prefdesk = ClsPrefdesk::Create();
   EXPECT_THROW(prefdesk->ShowOption(), automation::AutomationError);
 }
