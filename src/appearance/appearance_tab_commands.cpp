@@ -51,7 +51,9 @@ void AppearanceTab::SchemeCommand(const std::string& command) {
     } else if (command == lib::kCommandScheme) {
       ChooseScheme();
     } else if (command == lib::kCommandSaveAs) {
-      SaveAsScheme(storage::Require(component::State().DataCenter, "SchemeCommand"), *controls_.AppearanceValueSet1);
+      // A failed Save As has shown its error already; the command has nothing to add.
+      static_cast<void>(SaveAsScheme(storage::Require(component::State().DataCenter, "SchemeCommand"),
+                                     *controls_.AppearanceValueSet1));
     } else if (command == lib::kCommandDelete) {
       if (scheme_list_kind_ != 0) {
         DeleteScheme();

@@ -1,6 +1,7 @@
 // GetSvrValDefaultQuery: the screens, the user's queries and the chosen defaults.
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/default_query_storage.h"
 #include "src/storage/field_values.h"
@@ -20,18 +21,10 @@ std::string NameCondition(const char* field, const Variant& name) {
   return std::string(field) + "=" + storage::SqlText(automation::CStr(name));
 }
 
-std::shared_ptr<ado::Recordset> NewScreens() {
-  auto rs = ado::Recordset::Create();
-  ado::Fields& fields = rs->GetFields();
-  fields.Append("TitleID", ado::adInteger, 0, -1);
-  fields.Append("TitleLabel_C", ado::adBSTR, 0, -1);
-  fields.Append("TitleLabel_E", ado::adBSTR, 0, -1);
-  fields.Append("ListID", ado::adInteger, 0, -1);
-  fields.Append("ListLabel_C", ado::adBSTR, 0, -1);
-  fields.Append("ListLabel_E", ado::adBSTR, 0, -1);
-  rs->Open();
-  return rs;
-}
+constexpr columns::FieldSpec kScreenFields[] = {
+    {"TitleID", ado::adInteger}, {"TitleLabel_C", ado::adBSTR}, {"TitleLabel_E", ado::adBSTR},
+    {"ListID", ado::adInteger},  {"ListLabel_C", ado::adBSTR},  {"ListLabel_E", ado::adBSTR},
+};
 
 // One screen of the server catalogue, labelled from the local list of the same names.
 void AddScreen(const ado::Recordset& server, ado::Recordset& local, ado::Recordset& screens) {
@@ -88,7 +81,7 @@ bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
         "( Select Distinct ParentID From BarList Where ParentID > 0 ) ) b "
         "Where a.TitleID=b.TitleID "
         "Order By a.TitleID ASC,b.ListID ASC", kSource);
-    out.screens = NewScreens();
+    out.screens = columns::NewInMemoryRecordset(kScreenFields);
     for (; !server->IsEOF(); server->MoveNext()) AddScreen(*server, *local, *out.screens);
     if (out.screens->RecordCount() > 0) out.screens->MoveFirst();
     out.queries = storage::OpenOrRaise(center,

@@ -3,6 +3,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/startup_storage.h"
 #include "src/resources/strings.h"
@@ -76,17 +77,11 @@ void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::str
       "Order By a.TitleID ASC, b.DefaultOrder ASC ", source);
 }
 
-std::shared_ptr<ado::Recordset> NewStartupTitles() {
-  auto rs = ado::Recordset::Create();
-  ado::Fields& fields = rs->GetFields();
-  fields.Append("TitleName", ado::adBSTR, 0, -1);
-  fields.Append("TitleNameChinese", ado::adBSTR, 0, -1);
-  fields.Append("TitleNameEnglish", ado::adBSTR, 0, -1);
-  fields.Append("DefaultList", ado::adBSTR, 0, -1);
-  fields.Append("DefaultOrder", ado::adInteger, 0, -1);
-  rs->Open();
-  return rs;
-}
+constexpr columns::FieldSpec kStartupTitleFields[] = {
+    {"TitleName", ado::adBSTR},   {"TitleNameChinese", ado::adBSTR},
+    {"TitleNameEnglish", ado::adBSTR}, {"DefaultList", ado::adBSTR},
+    {"DefaultOrder", ado::adInteger},
+};
 
 // One title row from the server, its captions from the local title of the same name.
 void AddServerTitle(const ado::Recordset& server, ado::Recordset& local, ado::Recordset& titles) {
@@ -143,7 +138,7 @@ bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
         "Where b.F_UID =" + uid + " And b.F_ISPRIMARY=1 "
         "Order By DefaultOrder ASC ");
     local = storage::OpenLocalQuery(cn, "Select TitleName,TitleNameChinese,TitleNameEnglish From BarTitle", source);
-    out.titles = NewStartupTitles();
+    out.titles = columns::NewInMemoryRecordset(kStartupTitleFields);
     for (; !rows->IsEOF(); rows->MoveNext()) AddServerTitle(*rows, *local, *out.titles);
     if (out.titles->RecordCount() > 0) out.titles->MoveFirst();
     ReadStartupLists(cn, source, out);

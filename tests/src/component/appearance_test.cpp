@@ -148,7 +148,9 @@ TEST_F(FontTest, FontNameReachesBothWindowsAndEveryControlWithAFont) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->Form()->GetFont().Spec().name, "Tahoma");
   for (const auto& control : dialog->FormControls()) {
-    if (control->HasFont()) EXPECT_EQ(control->GetFont()->Spec().name, "Tahoma") << control->Name();
+    if (control->HasFont()) {
+      EXPECT_EQ(control->GetFont()->Spec().name, "Tahoma") << control->Name();
+    }
   }
   EXPECT_EQ(progress_->GetFont().Spec().name, "Tahoma");
   EXPECT_EQ(progress_label_->GetFont()->Spec().name, "Tahoma");
