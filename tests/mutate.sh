@@ -13,14 +13,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 mutants=$(cat <<'EOF'
 platform/ado/filter.cpp~case Op::LessEqual: return a <= b;~case Op::LessEqual: return a < b;~test_ado~Filter.*
 platform/ado/filter.cpp~case Op::GreaterEqual: return a >= b;~case Op::GreaterEqual: return a > b;~test_ado~Filter.*
-src/settings/history.cpp~5, 10, 15, 20, 30, 50~5, 10, 20, 30, 50~test_component~HistoryTest.*
+src/settings/accepted_values.h~kHistoryLengths = {5, 10, 15, 20, 30, 50};~kHistoryLengths = {5, 10, 20, 30, 50};~test_component~HistoryTest.*
 src/dialog/frm_option_save.cpp~e->ListSonPos != l->ListSonPos || e->ListSonVisible != l->ListSonVisible ||~e->ListSonPos != l->ListSonPos ||~test_dialog~OptionDialogFlowTest.*
 host/datacenter/sqlite_datacenter.cpp~  Run("CommitTrans", "ROLLBACK");~  (void)0;~test_storage~SqliteDataCenter*.*
 src/storage/sql_literal.cpp~if (c == '\'') text += '\'';~(void)c;~test_storage~SqlLiteral.*
 src/storage/datacenter.cpp~if (dc.OpenRecordsetByString(rs, sql) < 0) RaiseDataCenterError(dc);~dc.OpenRecordsetByString(rs, sql);~test_columns~*
 src/storage/local_query.cpp~if (!cn) automation::Raise(automation::kErrObjectRequired, source);~if (!cn) automation::Raise(automation::kErrObjectRequired, "OpenLocalQuery");~test_component~HistoryTest.*
-src/settings/calendar.cpp~if (!(values.times[1].serial < values.times[2].serial)) return false;~if (!(values.times[1].serial <= values.times[2].serial)) return false;~test_component~CalendarTest.*
-src/settings/calendar.cpp~constexpr int kMinuteStep = 5;~constexpr int kMinuteStep = 1;~test_component~CalendarTest.*
+src/settings/accepted_values.h~return day_start.serial < day_end.serial;~return day_start.serial <= day_end.serial;~test_component~CalendarTest.*
+src/settings/accepted_values.h~inline constexpr int kMinuteStep = 5;~inline constexpr int kMinuteStep = 1;~test_component~CalendarTest.*
 src/resources/language.cpp~starts_with("zh")~starts_with("zh_CN")~test_storage~StringsTest.*
 src/dialog/frm_save_progress.cpp~std::min(ProgressBar1_->Value() + 1, ProgressBar1_->Max())~ProgressBar1_->Value() + 1~test_dialog~*Captions*
 src/appearance/left_by_width.cpp~return code_point < 0x80 ? 1 : 2;~return 1;~test_dialog~*Width*:*Scheme*
