@@ -10,46 +10,6 @@ namespace {
 
 constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
 
-TEST(StatementRecorder, RecordsEveryCallInOrderAndPassesItOn) {
-  test_support::TempDatabases db(3, test_support::ServerBackend::kSqlite);
-  StatementRecorder recorder(db.Server());
-  std::shared_ptr<ado::Recordset> rs;
-  recorder.BeginTrans();
-  EXPECT_EQ(recorder.Insert("T_PQUERY", kQueryColumns, "'1', 3, 1, 'A'"), 1);
-  EXPECT_EQ(recorder.Update("T_PQUERY", "F_QUERYNAME='B'", "", "F_UID=3"), 1);
-  EXPECT_EQ(recorder.OpenRecordsetByString(rs, "Select * From T_PQUERY"), 1);
-  EXPECT_TRUE(recorder.InTransaction());
-  EXPECT_EQ(recorder.Delete("T_PQUERY", "F_UID=3"), 1);
-  recorder.CommitTrans();
-  EXPECT_EQ(recorder.myinfo().uid, 3);
-  EXPECT_LT(recorder.Delete("T_NONE", ""), 0);
-  EXPECT_EQ(recorder.GetErrInfo().Source, "SqliteDataCenter.Delete");
-
-  const std::vector<RecordedCall> expected = {
-      {"BeginTrans", {}},
-      {"Insert", {"T_PQUERY", kQueryColumns, "'1', 3, 1, 'A'"}},
-      {"Update", {"T_PQUERY", "F_QUERYNAME='B'", "", "F_UID=3"}},
-      {"OpenRecordsetByString", {"Select * From T_PQUERY"}},
-      {"InTransaction", {}},
-      {"Delete", {"T_PQUERY", "F_UID=3"}},
-      {"CommitTrans", {}},
-      {"myinfo", {}},
-      {"Delete", {"T_NONE", ""}},
-      {"ErrInfo", {}},
-  };
-  EXPECT_EQ(recorder.Calls(), expected);
-  EXPECT_EQ(recorder.Statements().size(), 5u);
-  EXPECT_EQ(recorder.Statements()[2].member, "OpenRecordsetByString");
-  const auto writes = recorder.Writes();
-  ASSERT_EQ(writes.size(), 4u);
-  EXPECT_EQ(writes[0].member, "Insert");
-  EXPECT_EQ(writes[3].args, (std::vector<std::string>{"T_NONE", ""}));
-  EXPECT_EQ(recorder.CallsOf("Update").size(), 1u);
-  EXPECT_EQ(db.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 0);
-  recorder.Clear();
-  EXPECT_TRUE(recorder.Calls().empty());
-}
-
 class FaultInjectorTest : public ::testing::Test {
  protected:
   FaultInjectorTest()
