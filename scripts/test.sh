@@ -12,7 +12,8 @@ stage() { echo "== $1 ($((SECONDS - started)) s)"; }
 
 bash "$root/scripts/deps.sh"
 stage "build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPREFDESK_TESTS=ON >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPREFDESK_TESTS=ON \
+  -DPREFDESK_WERROR=ON >/dev/null
 cmake --build "$build" -j2
 stage "tests, server database on SQLite"
 ctest --test-dir "$build" --output-on-failure -j2
@@ -27,7 +28,7 @@ if [ "${PREFDESK_SANITIZE_TESTS:-1}" != 0 ]; then
   stage "fast unit tests under sanitizers"
   fast=(test_automation test_ado test_storage)
   cmake -S "$root" -B "$sanitize_build" -DCMAKE_BUILD_TYPE=Debug -DPREFDESK_TESTS=ON \
-    -DPREFDESK_SANITIZE=ON >/dev/null
+    -DPREFDESK_SANITIZE=ON -DPREFDESK_WERROR=ON >/dev/null
   cmake --build "$sanitize_build" -j2 --target "${fast[@]}"
   labels=$(IFS='|'; echo "${fast[*]}")
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 PREFDESK_PG_URL="$pg_url" \

@@ -27,8 +27,6 @@ bool MentionsWord(const std::string& text, const std::string& word) {
   return false;
 }
 
-FaultInjector::FaultInjector(storage::DataCenterRef inner) : inner_(std::move(inner)) {}
-
 storage::ErrInfo FaultInjector::InjectedError() {
   return {ado::kErrProvider, "FaultInjector", "Injected failure of the data service."};
 }

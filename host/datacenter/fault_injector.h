@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "src/storage/datacenter.h"
+#include "host/datacenter/forwarding_data_center.h"
 
 namespace prefdesk::datacenter {
 
-class FaultInjector : public storage::DataCenter {
+class FaultInjector : public ForwardingDataCenter {
  public:
-  explicit FaultInjector(storage::DataCenterRef inner);
+  using ForwardingDataCenter::ForwardingDataCenter;
 
   static storage::ErrInfo InjectedError();
   static storage::ErrInfo LostConnectionError();
@@ -46,7 +46,6 @@ class FaultInjector : public storage::DataCenter {
   void RollbackTrans() override;
   bool InTransaction() const override;
   storage::ErrInfo GetErrInfo() const override;
-  storage::MyInfo myinfo() const override { return inner_->myinfo(); }
 
  private:
   struct TableFault {
@@ -58,7 +57,6 @@ class FaultInjector : public storage::DataCenter {
   bool InjectTransactionCall();
   void Inject(const storage::ErrInfo& error);
 
-  storage::DataCenterRef inner_;
   int data_calls_ = 0;
   int injected_failures_ = 0;
   int nth_call_ = 0;  // data call number that fails; 0 for none

@@ -20,8 +20,6 @@ std::vector<RecordedCall> Only(const std::vector<RecordedCall>& calls,
 
 }  // namespace
 
-StatementRecorder::StatementRecorder(storage::DataCenterRef inner) : inner_(std::move(inner)) {}
-
 void StatementRecorder::Record(std::string member, std::vector<std::string> args) const {
   calls_.push_back({std::move(member), std::move(args)});
 }
@@ -29,54 +27,54 @@ void StatementRecorder::Record(std::string member, std::vector<std::string> args
 int32_t StatementRecorder::OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs,
                                                  const std::string& sql) {
   Record("OpenRecordsetByString", {sql});
-  return inner_->OpenRecordsetByString(rs, sql);
+  return ForwardingDataCenter::OpenRecordsetByString(rs, sql);
 }
 
 int32_t StatementRecorder::Insert(const std::string& table, const std::string& columns,
                                   const std::string& values) {
   Record("Insert", {table, columns, values});
-  return inner_->Insert(table, columns, values);
+  return ForwardingDataCenter::Insert(table, columns, values);
 }
 
 int32_t StatementRecorder::Update(const std::string& table, const std::string& assignments,
                                   const std::string& unused, const std::string& condition) {
   Record("Update", {table, assignments, unused, condition});
-  return inner_->Update(table, assignments, unused, condition);
+  return ForwardingDataCenter::Update(table, assignments, unused, condition);
 }
 
 int32_t StatementRecorder::Delete(const std::string& table, const std::string& condition) {
   Record("Delete", {table, condition});
-  return inner_->Delete(table, condition);
+  return ForwardingDataCenter::Delete(table, condition);
 }
 
 void StatementRecorder::BeginTrans() {
   Record("BeginTrans");
-  inner_->BeginTrans();
+  ForwardingDataCenter::BeginTrans();
 }
 
 void StatementRecorder::CommitTrans() {
   Record("CommitTrans");
-  inner_->CommitTrans();
+  ForwardingDataCenter::CommitTrans();
 }
 
 void StatementRecorder::RollbackTrans() {
   Record("RollbackTrans");
-  inner_->RollbackTrans();
+  ForwardingDataCenter::RollbackTrans();
 }
 
 bool StatementRecorder::InTransaction() const {
   Record("InTransaction");
-  return inner_->InTransaction();
+  return ForwardingDataCenter::InTransaction();
 }
 
 storage::ErrInfo StatementRecorder::GetErrInfo() const {
   Record("ErrInfo");
-  return inner_->GetErrInfo();
+  return ForwardingDataCenter::GetErrInfo();
 }
 
 storage::MyInfo StatementRecorder::myinfo() const {
   Record("myinfo");
-  return inner_->myinfo();
+  return ForwardingDataCenter::myinfo();
 }
 
 std::vector<RecordedCall> StatementRecorder::Statements() const {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "src/storage/datacenter.h"
+#include "host/datacenter/forwarding_data_center.h"
 
 namespace prefdesk::datacenter {
 
@@ -15,9 +15,9 @@ struct RecordedCall {
   friend bool operator==(const RecordedCall&, const RecordedCall&) = default;
 };
 
-class StatementRecorder : public storage::DataCenter {
+class StatementRecorder : public ForwardingDataCenter {
  public:
-  explicit StatementRecorder(storage::DataCenterRef inner);
+  using ForwardingDataCenter::ForwardingDataCenter;
 
   int32_t OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs,
                                 const std::string& sql) override;
@@ -43,12 +43,9 @@ class StatementRecorder : public storage::DataCenter {
   std::vector<RecordedCall> CallsOf(const std::string& member) const;
   void Clear() { calls_.clear(); }
 
-  const storage::DataCenterRef& Inner() const { return inner_; }
-
  private:
   void Record(std::string member, std::vector<std::string> args = {}) const;
 
-  storage::DataCenterRef inner_;
   mutable std::vector<RecordedCall> calls_;
 };
 

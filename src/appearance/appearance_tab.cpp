@@ -93,7 +93,7 @@ void AppearanceTab::SaveAppearanceValue() {
 
 bool AppearanceTab::SaveToDefaultScheme() {
   try {
-    return appearance::SaveToDefaultScheme(storage::Require(component::State().DataCenter),
+    return appearance::SaveToDefaultScheme(storage::Require(component::State().DataCenter, "SaveToDefaultScheme"),
                                            *controls_.AppearanceValueSet1);
   } catch (const automation::AutomationError& error) {
     storage::ShowErr(error);

@@ -36,11 +36,11 @@ class AppearanceTab {
 
   // The tab's loader: fonts, the scheme of the current appearance, the appearance object on
   // the local database and the list of system schemes. True on failure (already shown).
-  bool LoadAppearanceTab();
+  [[nodiscard]] bool LoadAppearanceTab();
   // The component's 45 appearance values from the dialog's scheme object.
   void SaveAppearanceValue();
   // The dialog's scheme as the user's 'Default' row. True on failure (shown, rolled back).
-  bool SaveToDefaultScheme();
+  [[nodiscard]] bool SaveToDefaultScheme();
 
   // Answers of the value set's events.
   void SchemeCommand(const std::string& command);

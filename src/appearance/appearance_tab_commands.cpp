@@ -51,7 +51,9 @@ void AppearanceTab::SchemeCommand(const std::string& command) {
     } else if (command == lib::kCommandScheme) {
       ChooseScheme();
     } else if (command == lib::kCommandSaveAs) {
-      SaveAsScheme(storage::Require(component::State().DataCenter), *controls_.AppearanceValueSet1);
+      // A failed Save As has shown its error already; the command has nothing to add.
+      static_cast<void>(SaveAsScheme(storage::Require(component::State().DataCenter, "SchemeCommand"),
+                                     *controls_.AppearanceValueSet1));
     } else if (command == lib::kCommandDelete) {
       if (scheme_list_kind_ != 0) {
         DeleteScheme();
@@ -74,7 +76,7 @@ void AppearanceTab::ShowSchemes(bool user_schemes) {
   }
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
-  if (LoadUserScheme(storage::Require(component::State().DataCenter), rs)) return;
+  if (LoadUserScheme(storage::Require(component::State().DataCenter, "ShowSchemes"), rs)) return;
   value_set.ShowUserSchemes(rs.get());
   scheme_list_kind_ = 1;
 }
@@ -90,7 +92,7 @@ void AppearanceTab::ChooseScheme() {
 }
 
 void AppearanceTab::ChooseUserScheme(const std::string& name) {
-  storage::DataCenter& dc = storage::Require(component::State().DataCenter);
+  storage::DataCenter& dc = storage::Require(component::State().DataCenter, "ChooseUserScheme");
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
   if (dc.OpenRecordsetByString(rs, "select * from T_PSCREENSTYLE where ScreenStyleName=" + storage::SqlText(name)) <
@@ -125,7 +127,7 @@ void AppearanceTab::DeleteScheme() {
   lib::AppearanceValueSet& value_set = *controls_.AppearanceValueSet1;
   const std::string name = value_set.SelectedSchemeName();
   if (name.empty()) return;
-  storage::DataCenter& dc = storage::Require(component::State().DataCenter);
+  storage::DataCenter& dc = storage::Require(component::State().DataCenter, "DeleteScheme");
   if (dc.Delete("T_PSCREENSTYLE", "F_UID=" + storage::SqlInt(dc.myinfo().uid) +
                                       " and  ScreenStyleName=" + storage::SqlText(name)) < 0) {
     const storage::ErrInfo info = dc.GetErrInfo();

@@ -20,14 +20,14 @@ namespace prefdesk::appearance {
 void ShowSchemeError(const std::string& title, int32_t number, const std::string& description);
 
 // Adds a scheme for every row of DefaultScreenStyle (in table order) under its Name.
-bool GetDefaultSchemes(appearancelib::SchemeCollection& schemes);
+[[nodiscard]] bool GetDefaultSchemes(appearancelib::SchemeCollection& schemes);
 // On success rs holds the user's schemes but 'Default'; the caller closes it.
-bool LoadUserScheme(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs);
+[[nodiscard]] bool LoadUserScheme(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs);
 // Asks for a name and stores the value set's current values under it for the user, asking
 // first before it overwrites a scheme of that name. An empty answer changes nothing.
-bool SaveAsScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set);
+[[nodiscard]] bool SaveAsScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set);
 // Stores the value set's current values as the 'Default' row of the data service's user.
 // On failure an open transaction of the data service is rolled back.
-bool SaveToDefaultScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set);
+[[nodiscard]] bool SaveToDefaultScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set);
 
 }  // namespace prefdesk::appearance

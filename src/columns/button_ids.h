@@ -32,7 +32,8 @@ void ClearButtonIdTables();
 // Sets HButtonID to the id of the first title named TitleName (exact comparison) and, when
 // ListName is not empty, VButtonID to the id of the last list of that title id named ListName.
 // Ids without a match keep their values. True when the collections are missing (not loaded);
-// nothing is shown.
+// nothing is shown. The save checks the collections before its look-ups, so its callers may
+// leave the result unread.
 bool LookupButtonIDs(const std::string& TitleName, const std::string& ListName,
                      int16_t& HButtonID, int16_t& VButtonID);
 

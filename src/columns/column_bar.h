@@ -15,13 +15,13 @@ namespace prefdesk::columns {
 // each title's primary lists become its default list. Opens and closes its own connection to
 // the local database. True when no bar was built: the user has no titles (no message, the bar
 // stays empty) or a failure occurred (shown; the bar keeps what was added).
-bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
+[[nodiscard]] bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
                     std::shared_ptr<columnsbar::ColumnsBar>& bar);
 
 // The name of the current user's primary title and its caption in the current language; both
 // empty when he has none or its local names are incomplete. True only when a failure
 // occurred (shown).
-bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn, storage::DataCenterRef dc,
+[[nodiscard]] bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn, storage::DataCenterRef dc,
                       std::string& name, std::string& caption);
 
 }  // namespace prefdesk::columns

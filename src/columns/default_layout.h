@@ -14,7 +14,7 @@ namespace prefdesk::columns {
 // Builds the title-list and list-son record sets (layout_recordsets.h) of the factory layout
 // and reports the order range of each level. Sets ColumnsFromLocalDefaults on success. The
 // output sets are left on their last row. True when it failed; the error has been shown.
-bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
+[[nodiscard]] bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
                              std::shared_ptr<ado::Connection> BaseConn,
                              std::shared_ptr<ado::Recordset>& title_lists,
                              std::shared_ptr<ado::Recordset>& list_sons,
@@ -25,7 +25,7 @@ bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
 // Copies the server layout sets, from their current rows to their ends, into new title-list
 // and list-son sets whose captions come from the local database (empty when no local row).
 // True when it failed; the error has been shown.
-bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
+[[nodiscard]] bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
                              const std::shared_ptr<ado::Recordset>& server_title_lists,
                              const std::shared_ptr<ado::Recordset>& server_list_sons,
                              std::shared_ptr<ado::Recordset>& title_lists,

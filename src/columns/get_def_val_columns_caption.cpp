@@ -2,11 +2,14 @@
 #include "src/columns/default_layout.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::columns {
 namespace {
+
+const std::string kSource = "GetDefValColumnsCaption";
 
 // Each caption field of the new row takes the local value of the same name, or the empty
 // text when the filter found no local row or the value is empty.
@@ -46,15 +49,15 @@ bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
         "b.ListNameEnglish As ListCaption_E "
         "From BarTitle a, BarList b "
         "Where  a.TitleID=b.TitleID "
-        "Order By a.TitleID ASC,b.ListID ASC");
+        "Order By a.TitleID ASC,b.ListID ASC", kSource);
     ado::Recordset& server_titles = Required(server_title_lists);
     for (; !server_titles.IsEOF(); server_titles.MoveNext()) {
       title_lists->AddNew();
       CopyRowByPosition(server_titles, *title_lists,
                         {"TitleCaption_C", "TitleCaption_E", "ListCaption_C", "ListCaption_E"});
       TakeCaptions(*local_names,
-                   TitleListCaptionFilter(NameOf(server_titles["TitleName"]),
-                                          NameOf(server_titles["ListName"])),
+                   TitleListCaptionFilter(storage::TextOrEmpty(server_titles["TitleName"]),
+                                          storage::TextOrEmpty(server_titles["ListName"])),
                    *title_lists,
                    {"TitleCaption_C", "TitleCaption_E", "ListCaption_C", "ListCaption_E"});
       title_lists->Update();
@@ -69,7 +72,7 @@ bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
         "c.ListNameChinese As ListSonCaption_C,c.ListNameEnglish As ListSonCaption_E "
         "From BarTitle a,BarList b,BarList c "
         "Where b.ListID=c.ParentID And b.TitleID=a.TitleID "
-        "Order By b.ListID ASC,c.ListID ASC");
+        "Order By b.ListID ASC,c.ListID ASC", kSource);
     ado::Recordset& server_sons = Required(server_list_sons);
     for (; !server_sons.IsEOF(); server_sons.MoveNext()) {
       list_sons->AddNew();
@@ -77,8 +80,8 @@ bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
                         {"ListCaption_C", "ListCaption_E", "ListSonCaption_C",
                          "ListSonCaption_E"});
       TakeCaptions(*local_names,
-                   ListSonFilter(NameOf(server_sons["TitleName"]), NameOf(server_sons["ListName"]),
-                                 NameOf(server_sons["ListSonName"])),
+                   ListSonFilter(storage::TextOrEmpty(server_sons["TitleName"]), storage::TextOrEmpty(server_sons["ListName"]),
+                                 storage::TextOrEmpty(server_sons["ListSonName"])),
                    *list_sons,
                    {"ListCaption_C", "ListCaption_E", "ListSonCaption_C", "ListSonCaption_E"});
       list_sons->Update();

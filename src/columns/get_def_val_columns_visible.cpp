@@ -5,6 +5,7 @@
 #include "src/columns/layout_recordsets.h"
 #include "src/columns/order_test.h"
 #include "src/component/shared_state.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
@@ -29,15 +30,9 @@ constexpr OrderMessages kSonMessages{
 
 void TestLocalOrders(const std::shared_ptr<ado::Connection>& cn, const std::string& sql,
                      const OrderMessages& messages, int32_t& smallest, int32_t& largest) {
-  std::shared_ptr<ado::Recordset> aggregate = storage::OpenLocalQuery(cn, sql);
+  std::shared_ptr<ado::Recordset> aggregate = storage::OpenLocalQuery(cn, sql, kSource);
   storage::RecordsetCloser closer(aggregate);
   TestOrders(*aggregate, messages, kSource, smallest, largest);
-}
-
-std::shared_ptr<ado::Recordset> OpenCatalogue(storage::DataCenter& dc, const std::string& sql) {
-  std::shared_ptr<ado::Recordset> rs;
-  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
-  return rs;
 }
 
 // Sets two id fields of the new row from the first catalogue row the filter finds (0 for
@@ -54,7 +49,7 @@ void MatchIds(ado::Recordset& catalogue, const std::string& filter, ado::Records
 // Reads the catalogue, then stores the new title-list set in title_lists and fills it.
 void FillTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connection>& cn,
                     std::shared_ptr<ado::Recordset>& title_lists) {
-  std::shared_ptr<ado::Recordset> catalogue = OpenCatalogue(
+  std::shared_ptr<ado::Recordset> catalogue = storage::OpenOrRaise(
       dc,
       "select a.F_HBUTTONID As TitleID ,a.F_HBUTTONNAME As TitleName ,b.F_VBUTTONID As ListID "
       ",b.F_VBUTTONNAME As ListName "
@@ -74,13 +69,13 @@ void FillTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connecti
       "ListOrder "
       "From BarTitle Left Outer Join ( Select * From BarList Where BarList.ParentID = 0 ) "
       "TempBarList On BarTitle.TitleID=TempBarList.TitleID "
-      "Order By TitleName ASC,ListName ASC");
+      "Order By TitleName ASC,ListName ASC", kSource);
   storage::RecordsetCloser local_closer(local);
   for (; !local->IsEOF(); local->MoveNext()) {
     title_lists->AddNew();
     CopyRowByPosition(*local, *title_lists, {"TitleID", "ListID"});
     MatchIds(*catalogue,
-             TitleListIdFilter(NameOf((*local)["TitleName"]), NameOf((*local)["ListName"])),
+             TitleListIdFilter(storage::TextOrEmpty((*local)["TitleName"]), storage::TextOrEmpty((*local)["ListName"])),
              *title_lists, "TitleID", "ListID");
     title_lists->Update();
   }
@@ -89,7 +84,7 @@ void FillTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connecti
 // Reads the catalogue, then stores the new list-son set in list_sons and fills it.
 void FillListSons(storage::DataCenter& dc, const std::shared_ptr<ado::Connection>& cn,
                   std::shared_ptr<ado::Recordset>& list_sons) {
-  std::shared_ptr<ado::Recordset> catalogue = OpenCatalogue(
+  std::shared_ptr<ado::Recordset> catalogue = storage::OpenOrRaise(
       dc,
       "select c.F_HBUTTONNAME As TitleName,a.F_VBUTTONID As ListID ,a.F_VBUTTONNAME As ListName "
       ",b.F_VBUTTONID As ListSonID ,b.F_VBUTTONNAME As ListSonName "
@@ -110,14 +105,14 @@ void FillListSons(storage::DataCenter& dc, const std::shared_ptr<ado::Connection
       "From ( BarList a "
       " Left Outer Join BarList b On a.ListID=b.ParentID ) "
       " Inner Join BarTitle c On a.TitleID=c.TitleID "
-      "Order By a.ListName ASC, b.ListName ASC");
+      "Order By a.ListName ASC, b.ListName ASC", kSource);
   storage::RecordsetCloser local_closer(local);
   for (; !local->IsEOF(); local->MoveNext()) {
     list_sons->AddNew();
     CopyRowByPosition(*local, *list_sons, {"ListID", "ListSonID"});
     MatchIds(*catalogue,
-             ListSonFilter(NameOf((*local)["TitleName"]), NameOf((*local)["ListName"]),
-                           NameOf((*local)["ListSonName"])),
+             ListSonFilter(storage::TextOrEmpty((*local)["TitleName"]), storage::TextOrEmpty((*local)["ListName"]),
+                           storage::TextOrEmpty((*local)["ListSonName"])),
              *list_sons, "ListID", "ListSonID");
     list_sons->Update();
   }
@@ -141,7 +136,7 @@ bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
                     "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As "
                     "MaxDefaultOrder From BarList Where ( ParentID Is NULL Or ParentID = 0 )",
                     kListMessages, min_list_order, max_list_order);
-    storage::DataCenter& dc = storage::Require(DataCenter);
+    storage::DataCenter& dc = storage::Require(DataCenter, kSource);
     FillTitleLists(dc, BaseConn, title_lists);
     TestLocalOrders(BaseConn,
                     "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As "

@@ -1,6 +1,5 @@
 #include "src/columns/layout_filters.h"
 
-#include "platform/automation/conversions.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::columns {
@@ -13,10 +12,6 @@ std::string Term(std::string_view field, std::string_view name, std::string_view
 }
 
 }  // namespace
-
-std::string NameOf(const automation::Variant& value) {
-  return value.IsEmptyOrNull() ? std::string() : automation::CStr(value);
-}
 
 std::string TitleListIdFilter(std::string_view title, std::string_view list) {
   return Term("TitleName", title, " = NULL") + " And " + Term("ListName", list, " = NULL");

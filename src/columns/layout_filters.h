@@ -5,12 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/automation/variant.h"
 
 namespace prefdesk::columns {
-
-// The text of a name field; empty when the field is empty or null.
-std::string NameOf(const automation::Variant& value);
 
 // Finds a title-list row's ids in the server catalogue of titles and first-level lists.
 std::string TitleListIdFilter(std::string_view title, std::string_view list);

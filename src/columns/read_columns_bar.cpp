@@ -8,12 +8,15 @@
 #include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/resources/strings.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::columns {
 namespace {
+
+const std::string kSource = "ReadColumnsBar";
 
 constexpr FieldSpec kTitleFields[] = {
     {"TitleID", ado::adInteger},  {"TitleName", ado::adBSTR},      {"TitleCaption", ado::adBSTR},
@@ -54,15 +57,10 @@ class ConnectionCloser {
   const std::shared_ptr<ado::Connection>& cn_;
 };
 
-std::shared_ptr<ado::Recordset> Query(storage::DataCenter& dc, const std::string& sql) {
-  std::shared_ptr<ado::Recordset> rs;
-  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
-  return rs;
-}
 
 bool HasRows(const ado::Recordset& rs) { return !rs.IsEOF() && !rs.IsBOF(); }
 
-std::string Text(const ado::Recordset& rs, const char* field) { return NameOf(rs[field]); }
+std::string Text(const ado::Recordset& rs, const char* field) { return storage::TextOrEmpty(rs[field]); }
 
 bool Flag(const ado::Recordset& rs, const char* field) {
   const automation::Variant& value = rs[field];
@@ -107,7 +105,7 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
   storage::RecordsetCloser local_closer(local);
   storage::RecordsetCloser rows_closer(rows);
 
-  server = Query(dc,
+  server = storage::OpenOrRaise(dc,
                  "Select a.F_VBUTTONNAME As ListName,a.F_VBUTTONLABEL As ListCaption,"
                  "b.F_SEQUENCENO As ListPos,b.F_ISVISIBLE As ListVisible,b.F_DEFAULTVISIBLE As "
                  "DefaultVisible,b.F_ISPRIMARY As IsDefault "
@@ -118,7 +116,7 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
   if (!HasRows(*server)) return;
   local = storage::OpenLocalQuery(
       cn, "Select ListName,ListNameChinese,ListNameEnglish From ViewBarList Where TitleName=" +
-              storage::SqlText(title_name));
+              storage::SqlText(title_name), kSource);
   rows = WithLocalCaptions(
       server, local, {kListFields, "ListCaption", "ListNameChinese", "ListNameEnglish"},
       [](const ado::Recordset& row) { return "ListName=" + storage::SqlText(Text(row, "ListName")); },
@@ -131,7 +129,7 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
   }
   rows->Close();
 
-  server = Query(dc,
+  server = storage::OpenOrRaise(dc,
                  "Select a.F_VBUTTONNAME As ListSonName,a.F_VBUTTONLABEL As ListSonCaption,"
                  "b.F_SEQUENCENO As ListSonPos,b.F_ISVISIBLE As ListSonVisible,c.F_VBUTTONNAME As "
                  "ListName "
@@ -143,7 +141,7 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
       cn,
       "Select ParentName As ListName,ListName As ListSonName,ListNameChinese As "
       "ListSonNameChinese,ListNameEnglish As ListSonNameEnglish From ViewBarList Where "
-      "TitleName=" + storage::SqlText(title_name) + " And ParentName Is Not NULL");
+      "TitleName=" + storage::SqlText(title_name) + " And ParentName Is Not NULL", kSource);
   rows = WithLocalCaptions(
       server, local,
       {kListSonFields, "ListSonCaption", "ListSonNameChinese", "ListSonNameEnglish"},
@@ -175,9 +173,9 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
     cn->SetConnectionString(connection_string);
     cn->Open();
     bar = std::make_shared<columnsbar::ColumnsBar>();
-    storage::DataCenter& service = storage::Require(dc);
+    storage::DataCenter& service = storage::Require(dc, kSource);
     const std::string uid = storage::SqlInt(component::State().UserID);
-    server = Query(service,
+    server = storage::OpenOrRaise(service,
                    "Select a.F_HBUTTONID As TitleID,a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL "
                    "TitleCaption,b.F_SEQUENCENO As TitlePos,b.F_ISVISIBLE As TitleVisible "
                    "From SYSTBLHBUTTON a,T_PHBUTTON b "
@@ -186,7 +184,7 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
     if (!HasRows(*server)) return true;
     local = storage::OpenLocalQuery(cn,
                                     "Select TitleName,TitleNameChinese,TitleNameEnglish From "
-                                    "BarTitle");
+                                    "BarTitle", kSource);
     titles = WithLocalCaptions(
         server, local, {kTitleFields, "TitleCaption", "TitleNameChinese", "TitleNameEnglish"},
         [](const ado::Recordset& row) {

@@ -11,6 +11,6 @@ namespace prefdesk::columns {
 // (the records of one title, and of one first-level list, are consecutive). Advances the save
 // progress once per record. Runs inside the caller's transaction. True when it failed: the
 // open transaction has been rolled back and the error shown.
-bool SaveValsColumnsToSvr(storage::DataCenterRef DataCenter, const clsMainOptionColumns& columns);
+[[nodiscard]] bool SaveValsColumnsToSvr(storage::DataCenterRef DataCenter, const clsMainOptionColumns& columns);
 
 }  // namespace prefdesk::columns

@@ -1,6 +1,6 @@
 #include "src/columns/save_progress.h"
 
-#include <utility>
+#include "src/component/dialog_hooks.h"
 
 namespace prefdesk::columns {
 namespace {
@@ -10,16 +10,11 @@ class SilentProgress : public SaveProgressSink {
   void ProgressNext(const std::string&) override {}
 };
 
-thread_local SaveProgressProvider provider;
-
 }  // namespace
 
-void SetSaveProgressProvider(SaveProgressProvider new_provider) {
-  provider = std::move(new_provider);
-}
-
 SaveProgressSink& SaveProgress() {
-  if (provider) return provider();
+  const auto& hook = component::Hooks().save_progress;
+  if (hook) return hook();
   thread_local SilentProgress silent;
   return silent;
 }

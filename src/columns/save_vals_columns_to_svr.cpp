@@ -59,7 +59,7 @@ void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
 
 bool SaveValsColumnsToSvr(storage::DataCenterRef DataCenter, const clsMainOptionColumns& columns) {
   try {
-    WriteLayout(storage::Require(DataCenter), columns);
+    WriteLayout(storage::Require(DataCenter, "SaveValsColumnsToSvr"), columns);
     return false;
   } catch (const automation::AutomationError& error) {
     if (DataCenter && DataCenter->InTransaction()) DataCenter->RollbackTrans();

@@ -23,15 +23,11 @@ constexpr OrderMessages kSonMessages{
     "The sequences of second level columns in server are error!",
     "服务器中第二级列的排列顺序错误！"};
 
-void Query(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs, const std::string& sql) {
-  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
-}
-
 void TestServerOrders(storage::DataCenter& dc, const std::string& sql,
                       const OrderMessages& messages, int32_t& smallest, int32_t& largest) {
   std::shared_ptr<ado::Recordset> aggregate;
   storage::RecordsetCloser closer(aggregate);
-  Query(dc, aggregate, sql);
+  aggregate = storage::OpenOrRaise(dc, sql);
   TestOrders(*aggregate, messages, kSource, smallest, largest);
 }
 
@@ -49,7 +45,7 @@ bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
   storage::RecordsetCloser title_closer(server_title_lists);
   storage::RecordsetCloser son_closer(server_list_sons);
   try {
-    storage::DataCenter& dc = storage::Require(DataCenter);
+    storage::DataCenter& dc = storage::Require(DataCenter, kSource);
     const std::string uid = storage::SqlInt(component::State().UserID);
     TestServerOrders(dc,
                      "select Min(a.F_SEQUENCENO) as MinDefaultOrder, Max(a.F_SEQUENCENO) as "
@@ -60,7 +56,7 @@ bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
                      "MaxDefaultOrder from T_PVBUTTON a Where a.F_UID = " + uid +
                          " And ( a.F_PVBUTTONID Is NULL Or a.F_PVBUTTONID = 0 )",
                      kListMessages, min_list_order, max_list_order);
-    Query(dc, server_title_lists,
+    server_title_lists = storage::OpenOrRaise(dc,
           "Select a.F_HBUTTONNAME As TitleName,a.F_HBUTTONID As TitleID,a.F_HBUTTONLABEL As "
           "TitleCaption_C,a.F_HBUTTONLABEL As TitleCaption_E, c.F_ISVISIBLE As TitleVisible,"
           "c.F_SEQUENCENO As TitleOrder, "
@@ -78,7 +74,7 @@ bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
                      "MaxDefaultOrder from T_PVBUTTON a Where a.F_UID = " + uid +
                          " And a.F_PVBUTTONID > 0 ",
                      kSonMessages, min_son_order, max_son_order);
-    Query(dc, server_list_sons,
+    server_list_sons = storage::OpenOrRaise(dc,
           "Select e.F_HBUTTONNAME As TitleName,a.F_VBUTTONNAME As ListName,a.F_VBUTTONID As "
           "ListID,a.F_VBUTTONLABEL As ListCaption_C,a.F_VBUTTONLABEL As ListCaption_E,"
           "c.F_ISVISIBLE As ListVisible,c.F_SEQUENCENO As ListOrder,"

@@ -14,7 +14,7 @@ namespace prefdesk::columns {
 // saved layout and reports the position range of each level. True when it failed, silently,
 // also when the user has no titles, no first-level or no second-level lists: the caller then
 // takes the factory layout. Only a failure of the caption step has been shown.
-bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
+[[nodiscard]] bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
                                 std::shared_ptr<ado::Connection> BaseConn,
                                 std::shared_ptr<ado::Recordset>& title_lists,
                                 std::shared_ptr<ado::Recordset>& list_sons,

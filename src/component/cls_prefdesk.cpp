@@ -22,7 +22,7 @@ automation::MemberTable ClsPrefdesk::DescribeMembers() { return BuildMembers(nul
 
 void ClsPrefdesk::SetUserID(int16_t user_id) {
   if (user_id == 0) {
-    int32_t uid = storage::Require(State().DataCenter).myinfo().uid;
+    int32_t uid = storage::Require(State().DataCenter, "UserID").myinfo().uid;
     user_id = automation::CInt(automation::Variant(uid));
   }
   State().UserID = user_id;

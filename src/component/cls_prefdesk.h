@@ -119,33 +119,33 @@ class ClsPrefdesk : public automation::Dispatch {
   // Opens the options dialog modally and reports its outcome through OptionSuccess. True only
   // when the dialog could not be loaded (no event then). owner_form: the host's form whose
   // MousePointer shows the hourglass meanwhile; Empty or no object leaves it alone.
-  bool ShowOption(const automation::Variant& owner_form = automation::Variant());
+  [[nodiscard]] bool ShowOption(const automation::Variant& owner_form = automation::Variant());
 
   // The single-setting readers: server row first, then the local default or a fixed value.
   // They use the given data service and connection, not the stored ones.
-  bool GetValsCalendar(storage::DataCenterRef data_center,
+  [[nodiscard]] bool GetValsCalendar(storage::DataCenterRef data_center,
                        std::shared_ptr<ado::Connection> base_conn,
                        automation::Date& appointment_duration,
                        automation::Date& appointment_start_day_time,
                        automation::Date& appointment_end_day_time,
                        automation::Date& appointment_alarm_before_time,
                        int32_t& appoint_time_slot_interval);
-  bool GetValMaxHistoryRecords(storage::DataCenterRef data_center,
+  [[nodiscard]] bool GetValMaxHistoryRecords(storage::DataCenterRef data_center,
                                std::shared_ptr<ado::Connection> base_conn,
                                int32_t& max_history_records);
-  bool GetValForecast(storage::DataCenterRef data_center, int32_t& month_length,
+  [[nodiscard]] bool GetValForecast(storage::DataCenterRef data_center, int32_t& month_length,
                       int32_t& quarter_length, int32_t& year_length);
-  bool GetValExpenseReport(storage::DataCenterRef data_center,
+  [[nodiscard]] bool GetValExpenseReport(storage::DataCenterRef data_center,
                            std::shared_ptr<ado::Connection> base_conn,
                            std::string& expense_charge_number,
                            automation::Currency& expense_cash_advance);
-  bool GetValProductComparisonRecords(storage::DataCenterRef data_center,
+  [[nodiscard]] bool GetValProductComparisonRecords(storage::DataCenterRef data_center,
                                       int32_t& product_comparison_records);
 
   // The host's column bar from the user's saved layout, and the user's primary title.
-  bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef data_center,
+  [[nodiscard]] bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef data_center,
                       std::shared_ptr<columnsbar::ColumnsBar>& columns_bar);
-  bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn_base,
+  [[nodiscard]] bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn_base,
                         storage::DataCenterRef data_center, std::string& column_name,
                         std::string& column_caption);
 

@@ -1,6 +1,7 @@
 #include "src/component/option_dialog.h"
 
 #include "platform/automation/error.h"
+#include "src/component/dialog_hooks.h"
 #include "src/component/shared_state.h"
 
 namespace prefdesk::component {
@@ -10,22 +11,16 @@ namespace {
 // "ActiveX component can't create object"
 constexpr int32_t kErrCannotCreateObject = 429;
 
-OptionDialogFactory& Factory() {
-  static OptionDialogFactory factory;
-  return factory;
-}
-
 }  // namespace
-
-void RegisterOptionDialogFactory(OptionDialogFactory factory) { Factory() = std::move(factory); }
 
 std::shared_ptr<OptionDialog> LoadedOptionDialog() {
   SharedState& state = State();
   if (state.Dialog) return state.Dialog;
-  if (!Factory()) {
+  const auto& create = Hooks().option_dialog;
+  if (!create) {
     automation::Raise(kErrCannotCreateObject, "frmOption", "The options window is not available");
   }
-  std::shared_ptr<OptionDialog> dialog = Factory()();
+  std::shared_ptr<OptionDialog> dialog = create();
   if (!dialog) {
     automation::Raise(kErrCannotCreateObject, "frmOption", "The options window could not be created");
   }

@@ -1,10 +1,9 @@
 // The options window as the component drives it. The dialog library implements OptionDialog
-// and registers a factory; the component keeps the thread's single instance in its shared
+// and registers its creation in the thread's DialogHooks; the component keeps the thread's single instance in its shared
 // state. A held instance always has its window loaded: the dialog calls ReleaseOptionDialog
 // when its window unloads, so a later access creates and loads a fresh one.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@ class OptionDialog {
   // Loads the window; its load step puts the captions from the string table.
   virtual void Load() = 0;
   // Runs the tab loaders in order; true when one of them failed (already shown to the user).
-  virtual bool LoadMe() = 0;
+  [[nodiscard]] virtual bool LoadMe() = 0;
   // Shows the window modally (modal flag 1, no owner); returns when the window has closed.
   virtual void ShowModal() = 0;
   virtual void Unload() = 0;
@@ -38,13 +37,8 @@ class OptionDialog {
   virtual float FontSize() = 0;
 };
 
-using OptionDialogFactory = std::function<std::shared_ptr<OptionDialog>()>;
-
-// Sets the factory that creates dialogs for every thread; an empty one removes it.
-void RegisterOptionDialogFactory(OptionDialogFactory factory);
-
-// The thread's dialog; when there is none, creates one through the factory, loads its window
-// and keeps it. Raises 429 when no factory is registered; a failing load reaches the caller
+// The thread's dialog; when there is none, creates one through the thread's hook, loads its
+// window and keeps it. Raises 429 when no hook is registered; a failing load reaches the caller
 // and keeps nothing.
 std::shared_ptr<OptionDialog> LoadedOptionDialog();
 

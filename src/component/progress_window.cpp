@@ -1,18 +1,12 @@
 #include "src/component/progress_window.h"
 
+#include "src/component/dialog_hooks.h"
+
 namespace prefdesk::component {
 
-namespace {
-
-ProgressWindowHook& Hook() {
-  static ProgressWindowHook hook;
-  return hook;
+WindowWithControls ProgressWindow() {
+  const auto& hook = Hooks().progress_window;
+  return hook ? hook() : WindowWithControls{};
 }
-
-}  // namespace
-
-void RegisterProgressWindowHook(ProgressWindowHook hook) { Hook() = std::move(hook); }
-
-WindowWithControls ProgressWindow() { return Hook() ? Hook()() : WindowWithControls{}; }
 
 }  // namespace prefdesk::component

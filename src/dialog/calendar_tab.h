@@ -32,7 +32,7 @@ class CalendarTab {
   CalendarTab& operator=(const CalendarTab&) = delete;
 
   // Fills and selects the nine lists from the shared settings. True on failure (not shown).
-  bool LoadCalendarValue();
+  [[nodiscard]] bool LoadCalendarValue();
   // Puts the lists' values (start and end: the last accepted ones) into the shared settings;
   // raises when a text does not convert.
   void SaveCalendarValue();

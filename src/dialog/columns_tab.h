@@ -64,7 +64,7 @@ class ColumnsTab {
   // Loads the user's layout (the server's, else the local defaults) into the three lists and
   // the two collections, and makes the first title current. True when it failed; the layout
   // readers have shown their own errors.
-  bool LoadColumnValue();
+  [[nodiscard]] bool LoadColumnValue();
 
   columns::clsMainOptionColumns& EditedColumns();
   columns::clsMainOptionColumns& LoadedColumns();
@@ -81,7 +81,7 @@ class ColumnsTab {
 
   // Loading (columns_tab_load.cpp). Errors raised on the way end the load as a failure.
   struct LoadIndex;
-  bool ReadLayout();
+  [[nodiscard]] bool ReadLayout();
   void TitlePass(bool chinese);
   void ListPass();
   void LoadTitleLists(const std::string& title_name, const LoadIndex& index);

@@ -1,14 +1,12 @@
 #include "src/dialog/create_prefdesk.h"
 
-#include <mutex>
-
+#include "src/component/dialog_hooks.h"
 #include "src/dialog/register_dialog.h"
 
 namespace prefdesk::dialog {
 
 std::shared_ptr<component::ClsPrefdesk> CreatePrefdesk() {
-  static std::once_flag registered;
-  std::call_once(registered, RegisterOptionDialog);
+  if (!component::Hooks().option_dialog) RegisterOptionDialog();
   return component::ClsPrefdesk::Create();
 }
 

@@ -1,6 +1,6 @@
 // The entry for host programs: a ClsPrefdesk whose ShowOption opens the real options window.
-// The first call registers the options dialog and the save's progress window for the
-// process, then every call creates an instance. Hosts call this instead of
+// The first call on a thread registers the options dialog and the save's progress window
+// for that thread, then every call creates an instance. Hosts call this instead of
 // ClsPrefdesk::Create, which alone leaves ShowOption without a window (error 429).
 #pragma once
 

@@ -1,8 +1,10 @@
 // GetSvrValDefaultQuery: the screens, the user's queries and the chosen defaults.
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/default_query_storage.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
@@ -12,38 +14,23 @@ namespace {
 
 using automation::Variant;
 
+const std::string kSource = "GetSvrValDefaultQuery";
+
 std::string NameCondition(const char* field, const Variant& name) {
   if (name.IsNull()) return std::string(field) + "=NULL";
   return std::string(field) + "=" + storage::SqlText(automation::CStr(name));
 }
 
-void OpenOrRaise(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs,
-                 const std::string& sql) {
-  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
-}
-
-std::shared_ptr<ado::Recordset> NewScreens() {
-  auto rs = ado::Recordset::Create();
-  ado::Fields& fields = rs->GetFields();
-  fields.Append("TitleID", ado::adInteger, 0, -1);
-  fields.Append("TitleLabel_C", ado::adBSTR, 0, -1);
-  fields.Append("TitleLabel_E", ado::adBSTR, 0, -1);
-  fields.Append("ListID", ado::adInteger, 0, -1);
-  fields.Append("ListLabel_C", ado::adBSTR, 0, -1);
-  fields.Append("ListLabel_E", ado::adBSTR, 0, -1);
-  rs->Open();
-  return rs;
-}
-
-Variant LongOrNull(const Variant& value) {
-  return value.IsEmptyOrNull() ? Variant::Null() : Variant(automation::CLng(value));
-}
+constexpr columns::FieldSpec kScreenFields[] = {
+    {"TitleID", ado::adInteger}, {"TitleLabel_C", ado::adBSTR}, {"TitleLabel_E", ado::adBSTR},
+    {"ListID", ado::adInteger},  {"ListLabel_C", ado::adBSTR},  {"ListLabel_E", ado::adBSTR},
+};
 
 // One screen of the server catalogue, labelled from the local list of the same names.
 void AddScreen(const ado::Recordset& server, ado::Recordset& local, ado::Recordset& screens) {
   screens.AddNew();
-  screens.SetCollect("TitleID", LongOrNull(server["TitleID"]));
-  screens.SetCollect("ListID", LongOrNull(server["ListID"]));
+  screens.SetCollect("TitleID", storage::LongOrNull(server["TitleID"]));
+  screens.SetCollect("ListID", storage::LongOrNull(server["ListID"]));
   local.SetFilter(NameCondition("TitleName", server["TitleName"]) + " And " +
                   NameCondition("ListName", server["ListName"]));
   if (!local.IsEOF()) {
@@ -75,9 +62,9 @@ bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
   storage::RecordsetCloser close_server(server);
   storage::RecordsetCloser close_local(local);
   try {
-    storage::DataCenter& center = storage::Require(dc);
+    storage::DataCenter& center = storage::Require(dc, kSource);
     const std::string uid = storage::SqlInt(component::State().UserID);
-    OpenOrRaise(center, server,
+    server = storage::OpenOrRaise(center,
                 "Select a.F_HBUTTONID As TitleID,a.F_HBUTTONNAME As TitleName,"
                 "b.F_VBUTTONID As ListID,b.F_VBUTTONNAME As ListName "
                 "From SYSTBLHBUTTON a ,( Select * From SYSTBLVBUTTON Where F_VBUTTONID Not In "
@@ -93,16 +80,16 @@ bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
         "From BarTitle a,( Select * From BarList Where ListID Not In "
         "( Select Distinct ParentID From BarList Where ParentID > 0 ) ) b "
         "Where a.TitleID=b.TitleID "
-        "Order By a.TitleID ASC,b.ListID ASC");
-    out.screens = NewScreens();
+        "Order By a.TitleID ASC,b.ListID ASC", kSource);
+    out.screens = columns::NewInMemoryRecordset(kScreenFields);
     for (; !server->IsEOF(); server->MoveNext()) AddScreen(*server, *local, *out.screens);
     if (out.screens->RecordCount() > 0) out.screens->MoveFirst();
-    OpenOrRaise(center, out.queries,
+    out.queries = storage::OpenOrRaise(center,
                 "Select F_HBUTTONID As TitleID,F_QUERYID As QueryID,F_QUERYNAME As QueryName "
                 "From T_PQUERY "
                 "Where F_UID=" + uid + " "
                 "Order By TitleID ASC");
-    OpenOrRaise(center, out.defaults,
+    out.defaults = storage::OpenOrRaise(center,
                 "Select a.F_HBUTTONID As TitleID,a.F_VBUTTONID As ListID,"
                 "a.F_DEFQUERYID As DefaultQueryID,b.F_QUERYNAME As DefaultQueryName "
                 "From T_PVBUTTON a "

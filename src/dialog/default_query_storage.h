@@ -26,13 +26,13 @@ struct DefaultQueryRecordsets {
 };
 
 // True on failure, which is shown. There is no local fallback: queries live on the server.
-bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
+[[nodiscard]] bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
                            const std::shared_ptr<ado::Connection>& cn,
                            DefaultQueryRecordsets& out);
 
 // Stores the default query of one screen (empty DefaultQueryID: none). True on failure: the
 // open transaction is rolled back and the error shown.
-bool SaveValsDefaultQueryToSvr(storage::DataCenter& dc, int32_t TitleID, int32_t ListID,
+[[nodiscard]] bool SaveValsDefaultQueryToSvr(storage::DataCenter& dc, int32_t TitleID, int32_t ListID,
                                const std::string& DefaultQueryID);
 
 }  // namespace prefdesk::dialog

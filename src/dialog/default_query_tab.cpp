@@ -7,8 +7,8 @@
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
 #include "src/component/shared_state.h"
-#include "src/dialog/field_text.h"
 #include "src/resources/strings.h"
+#include "src/storage/field_values.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -21,9 +21,9 @@ int32_t LongOf(const automation::Variant& value) {
 
 std::string ScreenCaption(const ado::Recordset& screens, bool chinese) {
   if (chinese) {
-    return TextOrEmpty(screens["TitleLabel_C"]) + " " + TextOrEmpty(screens["ListLabel_C"]);
+    return storage::TextOrEmpty(screens["TitleLabel_C"]) + " " + storage::TextOrEmpty(screens["ListLabel_C"]);
   }
-  return TextOrEmpty(screens["TitleLabel_E"]) + " - " + TextOrEmpty(screens["ListLabel_E"]);
+  return storage::TextOrEmpty(screens["TitleLabel_E"]) + " - " + storage::TextOrEmpty(screens["ListLabel_E"]);
 }
 
 int64_t ScreenKey(int32_t title_id, int32_t list_id) {
@@ -69,8 +69,8 @@ bool DefaultQueryTab::LoadDefaultQueryValue() {
       const auto found =
           first_screen.find(ScreenKey(LongOf(defaults["TitleID"]), LongOf(defaults["ListID"])));
       if (found == first_screen.end()) continue;
-      found->second->DefaultQueryID = TextOrEmpty(defaults["DefaultQueryID"]);
-      found->second->DefaultQueryName = TextOrEmpty(defaults["DefaultQueryName"]);
+      found->second->DefaultQueryID = storage::TextOrEmpty(defaults["DefaultQueryID"]);
+      found->second->DefaultQueryName = storage::TextOrEmpty(defaults["DefaultQueryName"]);
     }
     edited_ = std::make_unique<columns::clsMainOptionQuerys>();
     for (const auto& record : *loaded_) {
@@ -107,7 +107,7 @@ void DefaultQueryTab::cboQueryScreen_Click() {
     queries.SetFilter(TitleFilter(record->TitleID));
     query_list.Clear();
     query_list.AddItem("");
-    for (; !queries.IsEOF(); queries.MoveNext()) query_list.AddItem(TextOrEmpty(queries["QueryName"]));
+    for (; !queries.IsEOF(); queries.MoveNext()) query_list.AddItem(storage::TextOrEmpty(queries["QueryName"]));
     queries.SetFilter("");
     if (!default_name.empty()) query_list.SetText(default_name);
   } catch (const automation::AutomationError& error) {
@@ -127,8 +127,8 @@ void DefaultQueryTab::cboDefaultQuery_Click() {
     if (chosen.empty()) return;
     queries.SetFilter(TitleFilter(record->TitleID));
     for (; !queries.IsEOF(); queries.MoveNext()) {
-      if (TextOrEmpty(queries["QueryName"]) == chosen) {
-        record->DefaultQueryID = TextOrEmpty(queries["QueryID"]);
+      if (storage::TextOrEmpty(queries["QueryName"]) == chosen) {
+        record->DefaultQueryID = storage::TextOrEmpty(queries["QueryID"]);
         break;
       }
     }

@@ -27,9 +27,9 @@ class DefaultQueryTab {
 
   // Reads the screens, queries and defaults from the server and fills cboQueryScreen and both
   // copies of the records. True on failure, which is shown.
-  bool LoadDefaultQueryValue();
+  [[nodiscard]] bool LoadDefaultQueryValue();
   // The default-query step of the save: one write per screen. True on failure.
-  bool SaveDefaultQueryStep(storage::DataCenter& dc);
+  [[nodiscard]] bool SaveDefaultQueryStep(storage::DataCenter& dc);
 
   columns::clsMainOptionQuerys* LoadedQuerys() const { return loaded_.get(); }
   columns::clsMainOptionQuerys* EditedQuerys() const { return edited_.get(); }

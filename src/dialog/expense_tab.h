@@ -32,7 +32,7 @@ class ExpenseTab {
   ExpenseTab& operator=(const ExpenseTab&) = delete;
 
   // Puts the shared charge number and cash advance into the boxes. True on failure, shown.
-  bool LoadExpenseReportValue();
+  [[nodiscard]] bool LoadExpenseReportValue();
   // Puts the boxes into the shared settings; raises when the cash text does not convert.
   void SaveExpenseReportValue();
 

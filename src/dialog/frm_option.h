@@ -30,14 +30,14 @@ class FrmOption : public ui::Window {
 
   // Runs the tab loaders in order and stops at the first failure. True when one failed (it
   // has shown its error); the window must then not be shown.
-  bool LoadMe();
+  [[nodiscard]] bool LoadMe();
   // Writes the edited settings in one transaction and closes both windows. True when it
   // failed; the outcome reaches ShowOption through the shared outcome flag.
-  bool Save();
+  [[nodiscard]] bool Save();
 
   // Operations of the tabs that the load and save sequences do not call.
-  bool LoadGeneralValue();
-  bool LoadCalendarValue();
+  [[nodiscard]] bool LoadGeneralValue();
+  [[nodiscard]] bool LoadCalendarValue();
   void SaveGeneralValue();
   void SaveCalendarValue();
   void SaveExpenseReportValue();
@@ -47,9 +47,9 @@ class FrmOption : public ui::Window {
   // AppearanceTabEnabled) LoadMe runs the loader last, and Save stores the scheme as the
   // user's 'Default' row after the default queries, in its transaction, and hands the values
   // to the component once the transaction is committed.
-  bool LoadAppearanceTab();
+  [[nodiscard]] bool LoadAppearanceTab();
   void SaveAppearanceValue();
-  bool SaveToDefaultScheme();
+  [[nodiscard]] bool SaveToDefaultScheme();
 
   GeneralTab& General() const { return *general_; }
   CalendarTab& Calendar() const { return *calendar_; }
@@ -75,12 +75,12 @@ class FrmOption : public ui::Window {
   void ResetTabs();
   void CmdOk_Click();
   void cmdCancel_Click();
-  bool CheckValues();
+  [[nodiscard]] bool CheckValues();
 
   // frm_option_save.cpp
-  bool SaveColumnsStep();
+  [[nodiscard]] bool SaveColumnsStep();
   bool LayoutChanged() const;
-  bool SaveFailed(storage::DataCenter* dc);
+  [[nodiscard]] bool SaveFailed(storage::DataCenter* dc);
 
   std::unique_ptr<GeneralTab> general_;
   std::unique_ptr<CalendarTab> calendar_;

@@ -55,7 +55,8 @@ void FrmSaveProgress::Form_Load() {
 
 void FrmSaveProgress::Form_Activate() {
   const auto keep_alive = shared_from_this();
-  if (OwnerDialog != nullptr) OwnerDialog->Save();
+  // The save reports its outcome through OutcomeFlag and the host's event.
+  if (OwnerDialog != nullptr) static_cast<void>(OwnerDialog->Save());
 }
 
 void FrmSaveProgress::Form_Unload() {

@@ -22,7 +22,7 @@ class GeneralTab {
 
   // Fills the five lists and selects the stored values (a value not offered selects the
   // list's default). True on failure, which is shown.
-  bool LoadGeneralValue();
+  [[nodiscard]] bool LoadGeneralValue();
   // Puts the five lists' values into the shared settings; raises when a text does not convert.
   void SaveGeneralValue();
 

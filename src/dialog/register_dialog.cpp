@@ -3,9 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "src/columns/save_progress.h"
-#include "src/component/option_dialog.h"
-#include "src/component/progress_window.h"
+#include "src/component/dialog_hooks.h"
 #include "src/dialog/frm_option.h"
 #include "src/dialog/frm_save_progress.h"
 
@@ -47,17 +45,16 @@ class OptionDialogOfForm : public component::OptionDialog {
 }  // namespace
 
 void RegisterOptionDialog() {
-  component::RegisterOptionDialogFactory([]() -> std::shared_ptr<component::OptionDialog> {
-    // The layout writer advances the progress window of the thread that saves.
-    columns::SetSaveProgressProvider(
-        []() -> columns::SaveProgressSink& { return *FrmSaveProgress::Instance(); });
-    return std::make_shared<OptionDialogOfForm>();
-  });
-  component::RegisterProgressWindowHook([] {
-    const auto progress = FrmSaveProgress::Instance();
-    progress->Load();
-    return component::WindowWithControls{progress, ControlsOf(*progress)};
-  });
+  component::Hooks() = {
+      .option_dialog = [] { return std::make_shared<OptionDialogOfForm>(); },
+      .progress_window =
+          [] {
+            const auto progress = FrmSaveProgress::Instance();
+            progress->Load();
+            return component::WindowWithControls{progress, ControlsOf(*progress)};
+          },
+      .save_progress = []() -> columns::SaveProgressSink& { return *FrmSaveProgress::Instance(); },
+  };
 }
 
 }  // namespace prefdesk::dialog

@@ -1,6 +1,6 @@
-// Makes the options window and the progress window available to the component: registers the
-// factory of the options dialog and the hook that hands out the progress window. Call once
-// before the first ShowOption (the host program and the tests do).
+// Makes the options window and the progress window available to the component and the layout
+// writer: sets the calling thread's DialogHooks. Call on each thread before its first
+// ShowOption (CreatePrefdesk, the host program and the tests do).
 #pragma once
 
 namespace prefdesk::dialog {

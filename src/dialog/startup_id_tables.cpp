@@ -6,8 +6,8 @@
 #include "src/columns/button_ids.h"
 #include "src/component/record_classes.h"
 #include "src/component/shared_state.h"
-#include "src/dialog/field_text.h"
 #include "src/dialog/startup_storage.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
@@ -20,7 +20,7 @@ const char* const kSource = "SaveValsStartupToSvr";
 // "Don't Find ..." with the given description.
 void OpenCatalogue(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs,
                    const std::string& sql, const char* missing) {
-  if (dc.OpenRecordsetByString(rs, sql) < 0) storage::RaiseDataCenterError(dc);
+  rs = storage::OpenOrRaise(dc, sql);
   if (rs->IsBOF() && rs->IsEOF()) automation::Raise(storage::kErrInvalidValue, kSource, missing);
 }
 
@@ -32,14 +32,14 @@ bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser close_rs(rs);
   try {
-    storage::DataCenter& dc = storage::Require(state.DataCenter);
+    storage::DataCenter& dc = storage::Require(state.DataCenter, kSource);
     OpenCatalogue(dc, rs, "Select F_HBUTTONID,F_HBUTTONNAME From SYSTBLHBUTTON ",
                   "Don't Find HBUTTONID");
     tables.Titles = std::make_shared<columns::TitleInfoCollection>("Collection");
     for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {
       state.TitleInfo = std::make_shared<component::clsTitleInfo>();
       state.TitleInfo->HButtonID = automation::CInt((*rs)["F_HBUTTONID"]);
-      state.TitleInfo->HButtonName = TextOrEmpty((*rs)["F_HBUTTONNAME"]);
+      state.TitleInfo->HButtonName = storage::TextOrEmpty((*rs)["F_HBUTTONNAME"]);
       tables.Titles->Add(state.TitleInfo);
     }
     storage::CloseIfOpen(rs);
@@ -51,7 +51,7 @@ bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
       state.ListInfo = std::make_shared<component::ClsListInfo>();
       state.ListInfo->HButtonID = automation::CInt((*rs)["F_HBUTTONID"]);
       state.ListInfo->VButtonID = automation::CInt((*rs)["F_VBUTTONID"]);
-      state.ListInfo->VButtonName = TextOrEmpty((*rs)["F_VBUTTONNAME"]);
+      state.ListInfo->VButtonName = storage::TextOrEmpty((*rs)["F_VBUTTONNAME"]);
       tables.Lists->Add(state.ListInfo);
     }
     return false;

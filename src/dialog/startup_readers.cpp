@@ -3,9 +3,11 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/startup_storage.h"
 #include "src/resources/strings.h"
+#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
@@ -64,7 +66,7 @@ void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::str
   storage::RecordsetCloser close_bounds(bounds);
   bounds = storage::OpenLocalQuery(
       cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
-          "From BarList ");
+          "From BarList ", source);
   ReadOrderBounds(*bounds, source, kLocalLists, out.MinListOrder, out.MaxListOrder);
   out.lists = storage::OpenLocalQuery(
       cn,
@@ -72,30 +74,22 @@ void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::str
       "ListNameChinese,b.ListNameEnglish As ListNameEnglish,b.DefaultOrder As DefaultOrder "
       "From BarTitle a,BarList b "
       "Where a.TitleID=b.TitleID And b.CanStatrup=True "
-      "Order By a.TitleID ASC, b.DefaultOrder ASC ");
+      "Order By a.TitleID ASC, b.DefaultOrder ASC ", source);
 }
 
-std::shared_ptr<ado::Recordset> NewStartupTitles() {
-  auto rs = ado::Recordset::Create();
-  ado::Fields& fields = rs->GetFields();
-  fields.Append("TitleName", ado::adBSTR, 0, -1);
-  fields.Append("TitleNameChinese", ado::adBSTR, 0, -1);
-  fields.Append("TitleNameEnglish", ado::adBSTR, 0, -1);
-  fields.Append("DefaultList", ado::adBSTR, 0, -1);
-  fields.Append("DefaultOrder", ado::adInteger, 0, -1);
-  rs->Open();
-  return rs;
-}
+constexpr columns::FieldSpec kStartupTitleFields[] = {
+    {"TitleName", ado::adBSTR},   {"TitleNameChinese", ado::adBSTR},
+    {"TitleNameEnglish", ado::adBSTR}, {"DefaultList", ado::adBSTR},
+    {"DefaultOrder", ado::adInteger},
+};
 
 // One title row from the server, its captions from the local title of the same name.
 void AddServerTitle(const ado::Recordset& server, ado::Recordset& local, ado::Recordset& titles) {
   const Variant& name = server["TitleName"];
-  const Variant& order = server["DefaultOrder"];
   titles.AddNew();
   titles.SetCollect("TitleName", name);
   titles.SetCollect("DefaultList", server["DefaultList"]);
-  titles.SetCollect("DefaultOrder",
-                    order.IsEmptyOrNull() ? Variant::Null() : Variant(automation::CLng(order)));
+  titles.SetCollect("DefaultOrder", storage::LongOrNull(server["DefaultOrder"]));
   local.SetFilter(name.IsNull() ? std::string("TitleName=NULL")
                                 : "TitleName=" + storage::SqlText(automation::CStr(name)));
   if (!local.IsEOF()) {
@@ -125,30 +119,26 @@ bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
   storage::RecordsetCloser close_rows(rows);
   storage::RecordsetCloser close_local(local);
   try {
-    storage::DataCenter& center = storage::Require(dc);
+    storage::DataCenter& center = storage::Require(dc, source);
     const std::string uid = storage::SqlInt(component::State().UserID);
-    if (center.OpenRecordsetByString(
-            bounds,
-            "select Min(F_SEQUENCENO) as MinDefaultOrder, Max(F_SEQUENCENO) as MaxDefaultOrder "
-            "from T_PHBUTTON "
-            "Where F_UID =" + uid) < 0) {
-      storage::RaiseDataCenterError(center);
-    }
+    bounds = storage::OpenOrRaise(
+        center,
+        "select Min(F_SEQUENCENO) as MinDefaultOrder, Max(F_SEQUENCENO) as MaxDefaultOrder "
+        "from T_PHBUTTON "
+        "Where F_UID =" + uid);
     ReadOrderBounds(*bounds, source, kServerTitles, out.MinTitleOrder, out.MaxTitleOrder);
-    if (center.OpenRecordsetByString(
-            rows,
-            "select a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL As TitleNameChinese,"
-            "a.F_HBUTTONLABEL As TitleNameEnglish,c.F_VBUTTONNAME as DefaultList,"
-            "a.F_SEQUENCENO as DefaultOrder "
-            "from T_PVBUTTON b "
-            "inner join SYSTBLHBUTTON a on a.F_HBUTTONID=b.F_HBUTTONID "
-            "inner join SYSTBLVBUTTON c on c.F_VBUTTONID=b.F_VBUTTONID "
-            "Where b.F_UID =" + uid + " And b.F_ISPRIMARY=1 "
-            "Order By DefaultOrder ASC ") < 0) {
-      storage::RaiseDataCenterError(center);
-    }
-    local = storage::OpenLocalQuery(cn, "Select TitleName,TitleNameChinese,TitleNameEnglish From BarTitle");
-    out.titles = NewStartupTitles();
+    rows = storage::OpenOrRaise(
+        center,
+        "select a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL As TitleNameChinese,"
+        "a.F_HBUTTONLABEL As TitleNameEnglish,c.F_VBUTTONNAME as DefaultList,"
+        "a.F_SEQUENCENO as DefaultOrder "
+        "from T_PVBUTTON b "
+        "inner join SYSTBLHBUTTON a on a.F_HBUTTONID=b.F_HBUTTONID "
+        "inner join SYSTBLVBUTTON c on c.F_VBUTTONID=b.F_VBUTTONID "
+        "Where b.F_UID =" + uid + " And b.F_ISPRIMARY=1 "
+        "Order By DefaultOrder ASC ");
+    local = storage::OpenLocalQuery(cn, "Select TitleName,TitleNameChinese,TitleNameEnglish From BarTitle", source);
+    out.titles = columns::NewInMemoryRecordset(kStartupTitleFields);
     for (; !rows->IsEOF(); rows->MoveNext()) AddServerTitle(*rows, *local, *out.titles);
     if (out.titles->RecordCount() > 0) out.titles->MoveFirst();
     ReadStartupLists(cn, source, out);
@@ -167,11 +157,11 @@ bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecords
   try {
     bounds = storage::OpenLocalQuery(
         cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
-            "From BarTitle");
+            "From BarTitle", source);
     ReadOrderBounds(*bounds, source, kLocalTitles, out.MinTitleOrder, out.MaxTitleOrder);
     out.titles = storage::OpenLocalQuery(
         cn, "Select TitleName,TitleNameChinese,TitleNameEnglish,DefaultList,DefaultOrder "
-            "From BarTitle Order By TitleName ASC");
+            "From BarTitle Order By TitleName ASC", source);
     ReadStartupLists(cn, source, out);
     return false;
   } catch (const automation::AutomationError& error) {

@@ -32,20 +32,20 @@ struct StartupRecordsets {
 
 // The user's titles with their primary lists from the server, captions from the local
 // database. True on any failure, silently: the caller falls back to the local defaults.
-bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
+[[nodiscard]] bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
                          const storage::DataCenterRef& dc, StartupRecordsets& out);
 
 // The factory titles and lists of the local database. True on failure, which is shown.
-bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecordsets& out);
+[[nodiscard]] bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecordsets& out);
 
 // Fills the title and list id look-up collections from the server catalogue through the
 // shared data service. True on failure, silently; failure receives the error, with this
 // routine as its source.
-bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure);
+[[nodiscard]] bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure);
 
 // Writes the primary flags of one title's lists (IsTitle false) or of the user's titles
 // (IsTitle true). True on failure: the open transaction is rolled back and the error shown.
-bool SaveValsPrimaryToSvr(storage::DataCenter& dc, bool IsTitle, const std::string& TitleName,
+[[nodiscard]] bool SaveValsPrimaryToSvr(storage::DataCenter& dc, bool IsTitle, const std::string& TitleName,
                           const std::string& ColumnName, const std::string& DefaultListName,
                           int16_t& HButtonID, int16_t& VButtonID);
 

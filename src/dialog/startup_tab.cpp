@@ -7,8 +7,8 @@
 #include "platform/ui/combo_box.h"
 #include "src/columns/button_ids.h"
 #include "src/component/shared_state.h"
-#include "src/dialog/field_text.h"
 #include "src/resources/strings.h"
+#include "src/storage/field_values.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -40,7 +40,7 @@ StartupTab::~StartupTab() {
 }
 
 std::string StartupTab::ListCaption(const ado::Recordset& lists, bool chinese) {
-  return TextOrEmpty(lists[chinese ? "ListNameChinese" : "ListNameEnglish"]);
+  return storage::TextOrEmpty(lists[chinese ? "ListNameChinese" : "ListNameEnglish"]);
 }
 
 bool StartupTab::ReadStartupRecordsets() {
@@ -66,10 +66,10 @@ void StartupTab::FillTitles(bool chinese) {
     for (titles.MoveFirst(); !titles.IsEOF(); titles.MoveNext()) {
       if (!OrderIs(titles, order)) continue;
       const std::string caption =
-          TextOrEmpty(titles[chinese ? "TitleNameChinese" : "TitleNameEnglish"]);
+          storage::TextOrEmpty(titles[chinese ? "TitleNameChinese" : "TitleNameEnglish"]);
       startup.AddItem(caption);
       screen.AddItem(caption);
-      loaded_->Add(TextOrEmpty(titles["TitleName"]), TextOrEmpty(titles["DefaultList"]), caption);
+      loaded_->Add(storage::TextOrEmpty(titles["TitleName"]), storage::TextOrEmpty(titles["DefaultList"]), caption);
       break;
     }
   }
@@ -135,7 +135,7 @@ void StartupTab::cboStartupScreen_Click() {
     }
     std::string default_caption;
     for (lists.MoveFirst(); !lists.IsEOF(); lists.MoveNext()) {
-      if (TextOrEmpty(lists["ListName"]) == default_list) {
+      if (storage::TextOrEmpty(lists["ListName"]) == default_list) {
         default_caption = ListCaption(lists, chinese);
         break;
       }
@@ -159,7 +159,7 @@ void StartupTab::cboDefaultStartup_Click() {
     lists.SetFilter(TitleFilter(record->ColumnName));
     for (lists.MoveFirst(); !lists.IsEOF(); lists.MoveNext()) {
       if (ListCaption(lists, chinese) == chosen) {
-        record->DefaultListName = TextOrEmpty(lists["ListName"]);
+        record->DefaultListName = storage::TextOrEmpty(lists["ListName"]);
         break;
       }
     }

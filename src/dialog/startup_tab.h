@@ -31,19 +31,19 @@ class StartupTab {
 
   // Reads the titles (server first, else local defaults), fills the lists and both copies of
   // the records, and selects the shared DefaultTitle. True on failure.
-  bool LoadStartupValue();
+  [[nodiscard]] bool LoadStartupValue();
   // Puts DefaultTitle to cboStartup's text.
   void SaveStartupValue();
   // The startup step of the save: id look-ups, each title's primary list, then the primary
   // title. True on failure; a failed id-table load leaves the transaction to the caller.
-  bool SaveStartupStep(storage::DataCenter& dc);
+  [[nodiscard]] bool SaveStartupStep(storage::DataCenter& dc);
 
   columns::clsMainOptionStartups* LoadedStartups() const { return loaded_.get(); }
   columns::clsMainOptionStartups* EditedStartups() const { return edited_.get(); }
   const std::string& LoadedPrimaryTitle() const { return loaded_primary_title_; }
 
  private:
-  bool ReadStartupRecordsets();
+  [[nodiscard]] bool ReadStartupRecordsets();
   void FillTitles(bool chinese);
   void cboStartupScreen_Click();
   void cboDefaultStartup_Click();

@@ -16,7 +16,7 @@ namespace prefdesk::settings {
 
 // The server row when it is valid, else (also when the query fails or finds no row) the
 // result of GetDefValsCalendar. An error on the way returns true, silently, without fallback.
-bool GetSvrValsCalendar(const storage::DataCenterRef& dc,
+[[nodiscard]] bool GetSvrValsCalendar(const storage::DataCenterRef& dc,
                         const std::shared_ptr<ado::Connection>& cn,
                         automation::Date& appointment_duration,
                         automation::Date& appointment_start_day_time,
@@ -26,7 +26,7 @@ bool GetSvrValsCalendar(const storage::DataCenterRef& dc,
 
 // The local row. A missing or invalid row is shown in the error window and returns true with
 // the outputs unchanged.
-bool GetDefValsCalendar(const std::shared_ptr<ado::Connection>& cn,
+[[nodiscard]] bool GetDefValsCalendar(const std::shared_ptr<ado::Connection>& cn,
                         automation::Date& appointment_duration,
                         automation::Date& appointment_start_day_time,
                         automation::Date& appointment_end_day_time,

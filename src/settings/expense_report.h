@@ -13,14 +13,14 @@ namespace prefdesk::settings {
 
 // The server row when it is valid, else (also when the query fails or finds no row) the result
 // of GetDefValExpenseReport. An error on the way returns true, silently, without fallback.
-bool GetSvrValExpenseReport(const storage::DataCenterRef& dc,
+[[nodiscard]] bool GetSvrValExpenseReport(const storage::DataCenterRef& dc,
                             const std::shared_ptr<ado::Connection>& cn,
                             std::string& expense_charge_number,
                             automation::Currency& expense_cash_advance);
 
 // The local row. A missing row or a cash advance of zero or less is shown in the error window;
 // the charge number is then empty, the cash advance 0 and the result true.
-bool GetDefValExpenseReport(const std::shared_ptr<ado::Connection>& cn,
+[[nodiscard]] bool GetDefValExpenseReport(const std::shared_ptr<ado::Connection>& cn,
                             std::string& expense_charge_number,
                             automation::Currency& expense_cash_advance);
 

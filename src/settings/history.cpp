@@ -49,7 +49,7 @@ bool GetDefValMaxHistoryRecords(const std::shared_ptr<ado::Connection>& cn,
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser closer(rs);
   try {
-    rs = storage::OpenLocalQuery(cn, "Select MaxHistoricalRecords From DefaultOtherStyle");
+    rs = storage::OpenLocalQuery(cn, "Select MaxHistoricalRecords From DefaultOtherStyle", kSource);
     if (rs->IsEOF()) RaiseRecordNotFound(kSource);
     const automation::Variant& value = (*rs)["MaxHistoricalRecords"];
     if (!IsAccepted(value)) RaiseInvalidValue(kSource);

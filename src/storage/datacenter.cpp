@@ -118,12 +118,18 @@ void RaiseDataCenterError(const DataCenter& dc) {
   automation::Raise(info.Number, std::move(info.Source), std::move(info.Description));
 }
 
-DataCenter& Require(const DataCenterRef& dc) {
+DataCenter& Require(const DataCenterRef& dc, const std::string& source) {
   if (!dc) {
-    automation::Raise(automation::kErrObjectRequired, "DataCenter",
+    automation::Raise(automation::kErrObjectRequired, source,
                       "Object variable or With block variable not set");
   }
   return *dc;
+}
+
+std::shared_ptr<ado::Recordset> OpenOrRaise(DataCenter& dc, const std::string& sql) {
+  std::shared_ptr<ado::Recordset> rs;
+  if (dc.OpenRecordsetByString(rs, sql) < 0) RaiseDataCenterError(dc);
+  return rs;
 }
 
 }  // namespace prefdesk::storage

@@ -54,7 +54,12 @@ using DataCenterRef = std::shared_ptr<DataCenter>;
 // Raises the data service's last error (its Number, Source and Description).
 [[noreturn]] void RaiseDataCenterError(const DataCenter& dc);
 
-// Raises 91 when the data service is missing; otherwise returns it.
-DataCenter& Require(const DataCenterRef& dc);
+// Raises 91 from source (the calling routine's name) when the data service is missing;
+// otherwise returns it.
+DataCenter& Require(const DataCenterRef& dc, const std::string& source = "DataCenter");
+
+// Opens the query through the data service's OpenRecordsetByString; a negative result raises
+// the service's error (RaiseDataCenterError).
+std::shared_ptr<ado::Recordset> OpenOrRaise(DataCenter& dc, const std::string& sql);
 
 }  // namespace prefdesk::storage

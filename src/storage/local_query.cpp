@@ -5,8 +5,8 @@
 namespace prefdesk::storage {
 
 std::shared_ptr<ado::Recordset> OpenLocalQuery(const std::shared_ptr<ado::Connection>& cn,
-                                               const std::string& sql) {
-  if (!cn) automation::Raise(automation::kErrObjectRequired, "OpenLocalQuery");
+                                               const std::string& sql, const std::string& source) {
+  if (!cn) automation::Raise(automation::kErrObjectRequired, source);
   auto rs = ado::Recordset::Create();
   rs->SetActiveConnection(cn);
   rs->SetSource(sql);

@@ -11,9 +11,10 @@ namespace prefdesk::storage {
 
 // Opens a client-side, static, read-only record set of the query on the connection: the
 // properties are set first and Open is called with every argument omitted, so they apply.
-// Raises 91 when the connection is missing, and whatever the data layer raises.
+// Raises 91 from source (the calling routine's name) when the connection is missing, and
+// whatever the data layer raises.
 std::shared_ptr<ado::Recordset> OpenLocalQuery(const std::shared_ptr<ado::Connection>& cn,
-                                               const std::string& sql);
+                                               const std::string& sql, const std::string& source);
 
 // Closes the record set when it is open; a missing one is left alone.
 void CloseIfOpen(const std::shared_ptr<ado::Recordset>& rs);

@@ -120,7 +120,8 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
     }
     Press(widget, save ? "CmdOk" : "cmdCancel");
   });
-  prefdesk.ShowOption();
+  // A window that fails to load has shown its error; the pictures taken so far stand.
+  static_cast<void>(prefdesk.ShowOption());
   if (save) camera.SaveProgress(prefix + "-progress");
   camera.SetShownHook({});
 }

@@ -18,28 +18,6 @@ class Catalogue : public ::testing::Test {
   test_support::TempDatabases db_;
 };
 
-TEST_F(Catalogue, HasTheExpectedSizeAtEachLevel) {
-  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarTitle"), 12);
-  const int64_t first = db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID = 0");
-  const int64_t second = db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID > 0");
-  EXPECT_GE(first, 85);
-  EXPECT_LE(first, 110);
-  EXPECT_GE(second, 180);
-  EXPECT_LE(second, 230);
-  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarList WHERE ParentID IS NULL"), 0);
-  // Every second-level list hangs under a first-level list of its own title.
-  EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarList s JOIN BarList p ON p.ListID = s.ParentID "
-                         "WHERE p.ParentID = 0 AND p.TitleID = s.TitleID"),
-            second);
-  // The layout the options dialog builds from it: one record per first-level list and one
-  // per second-level list, or one for a first-level list without any.
-  const int64_t layout = first + db_.LocalInt(
-      "SELECT SUM(MAX(1, (SELECT COUNT(*) FROM BarList s WHERE s.ParentID = p.ListID))) "
-      "FROM BarList p WHERE p.ParentID = 0");
-  EXPECT_GE(layout, 340);
-  EXPECT_LE(layout, 366);
-}
-
 TEST_F(Catalogue, NamesAreUniqueWithoutBlanksAndCaptionsBilingual) {
   for (const char* sql :
        {"SELECT TitleName, TitleNameChinese, TitleNameEnglish FROM BarTitle",
@@ -101,50 +79,6 @@ TEST_F(Catalogue, ServerCatalogueMatchesTheLocalOne) {
   for (const char* table : {"T_PMISC", "T_PSCREENSTYLE", "T_PHBUTTON", "T_PVBUTTON", "T_PQUERY"}) {
     EXPECT_EQ(db_.ServerInt(std::string("SELECT COUNT(*) FROM ") + table), 0) << table;
   }
-}
-
-TEST_F(Catalogue, DefaultsReadInTheFormsTheComponentExpects) {
-  auto rs = db_.Local()->Execute(
-      "Select MaxHistoricalRecords, AppointmentStartDayTime, AppointmentEndDayTime, "
-      "ExpenseChargeNumber, ExpenseCashAdvance From DefaultOtherStyle");
-  ASSERT_EQ(rs->RecordCount(), 1);
-  EXPECT_EQ(automation::CLng((*rs)["MaxHistoricalRecords"]), 10);
-  EXPECT_EQ(rs->GetFields().Item("AppointmentStartDayTime").Type(), ado::adDate);
-  const automation::Date start = automation::CDate((*rs)["AppointmentStartDayTime"]);
-  EXPECT_EQ(automation::Hour(start), 8);
-  EXPECT_EQ(automation::Minute(start), 30);
-  EXPECT_LT(start, automation::CDate((*rs)["AppointmentEndDayTime"]));
-  EXPECT_EQ(automation::CStr((*rs)["ExpenseChargeNumber"]), "EXP-0001");
-  EXPECT_EQ(rs->GetFields().Item("ExpenseCashAdvance").Type(), ado::adCurrency);
-  EXPECT_EQ(automation::CCur((*rs)["ExpenseCashAdvance"]).scaled, 500 * 10000);
-
-  auto lists = db_.Local()->Execute("Select Visible, CanStatrup From BarList Where ListName='HotelExpenses'");
-  EXPECT_EQ(lists->GetFields().Item("Visible").Type(), ado::adBoolean);
-  EXPECT_EQ((*lists)["CanStatrup"], automation::Variant(true));
-}
-
-TEST_F(Catalogue, SchemeNameFieldHasItsDefinedSize) {
-  std::shared_ptr<ado::Recordset> rs;
-  ASSERT_GE(db_.Server()->OpenRecordsetByString(rs, "Select * from T_PSCREENSTYLE where F_UID=1"), 0);
-  EXPECT_EQ(rs->GetFields().Item("ScreenStyleName").DefinedSize(), 50);
-  EXPECT_GE(rs->GetFields().IndexOf("FontSizeList"), 0);
-  EXPECT_EQ(rs->GetFields().Count(), 2 + 45 + 1);
-}
-
-TEST_F(Catalogue, SystemSchemesHaveEveryFontColumnInBothLanguages) {
-  auto rs = db_.Local()->Execute("Select * From DefaultScreenStyle");
-  const ado::Fields& fields = rs->GetFields();
-  int font_columns = 0;
-  for (int i = 0; i < fields.Count(); ++i) {
-    const std::string name = fields.Item(i).Name();
-    if (name.starts_with("English")) {
-      ++font_columns;
-      EXPECT_GE(fields.IndexOf("Chinese" + name.substr(7)), 0) << name;
-      EXPECT_TRUE(name.substr(7).starts_with("Font")) << name;
-    }
-  }
-  EXPECT_EQ(font_columns, 17);
-  EXPECT_EQ(fields.Count(), 3 + 28 + 2 * 17);
 }
 
 }  // namespace

@@ -10,46 +10,6 @@ namespace {
 
 constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
 
-TEST(StatementRecorder, RecordsEveryCallInOrderAndPassesItOn) {
-  test_support::TempDatabases db(3, test_support::ServerBackend::kSqlite);
-  StatementRecorder recorder(db.Server());
-  std::shared_ptr<ado::Recordset> rs;
-  recorder.BeginTrans();
-  EXPECT_EQ(recorder.Insert("T_PQUERY", kQueryColumns, "'1', 3, 1, 'A'"), 1);
-  EXPECT_EQ(recorder.Update("T_PQUERY", "F_QUERYNAME='B'", "", "F_UID=3"), 1);
-  EXPECT_EQ(recorder.OpenRecordsetByString(rs, "Select * From T_PQUERY"), 1);
-  EXPECT_TRUE(recorder.InTransaction());
-  EXPECT_EQ(recorder.Delete("T_PQUERY", "F_UID=3"), 1);
-  recorder.CommitTrans();
-  EXPECT_EQ(recorder.myinfo().uid, 3);
-  EXPECT_LT(recorder.Delete("T_NONE", ""), 0);
-  EXPECT_EQ(recorder.GetErrInfo().Source, "SqliteDataCenter.Delete");
-
-  const std::vector<RecordedCall> expected = {
-      {"BeginTrans", {}},
-      {"Insert", {"T_PQUERY", kQueryColumns, "'1', 3, 1, 'A'"}},
-      {"Update", {"T_PQUERY", "F_QUERYNAME='B'", "", "F_UID=3"}},
-      {"OpenRecordsetByString", {"Select * From T_PQUERY"}},
-      {"InTransaction", {}},
-      {"Delete", {"T_PQUERY", "F_UID=3"}},
-      {"CommitTrans", {}},
-      {"myinfo", {}},
-      {"Delete", {"T_NONE", ""}},
-      {"ErrInfo", {}},
-  };
-  EXPECT_EQ(recorder.Calls(), expected);
-  EXPECT_EQ(recorder.Statements().size(), 5u);
-  EXPECT_EQ(recorder.Statements()[2].member, "OpenRecordsetByString");
-  const auto writes = recorder.Writes();
-  ASSERT_EQ(writes.size(), 4u);
-  EXPECT_EQ(writes[0].member, "Insert");
-  EXPECT_EQ(writes[3].args, (std::vector<std::string>{"T_NONE", ""}));
-  EXPECT_EQ(recorder.CallsOf("Update").size(), 1u);
-  EXPECT_EQ(db.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 0);
-  recorder.Clear();
-  EXPECT_TRUE(recorder.Calls().empty());
-}
-
 class FaultInjectorTest : public ::testing::Test {
  protected:
   FaultInjectorTest()
@@ -128,27 +88,6 @@ TEST_F(FaultInjectorTest, ALostConnectionFailsEverythingAndAbortsTheTransaction)
   injector_.Reconnect();
   EXPECT_EQ(injector_.Insert("T_PQUERY", kQueryColumns, "'3', 1, 1, 'C'"), 1);
   EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 1);
-}
-
-// The countdown pattern: a writer that rolls back on failure leaves the database unchanged
-// whichever of its calls fails.
-TEST(FaultInjectorCountdown, AFailureAtAnyCallLeavesNothingHalfDone) {
-  for (int k = 1; k <= 3; ++k) {
-    SCOPED_TRACE(k);
-    test_support::TempDatabases db;
-    db.SeedServerLayout(1);
-    const auto before = db.ServerRows("SELECT * FROM T_PHBUTTON ORDER BY F_HBUTTONID");
-    FaultInjector dc(db.Server());
-    dc.FailNthCall(k);
-    dc.BeginTrans();
-    const bool ok = dc.Delete("T_PHBUTTON", "F_UID=1") >= 0 &&
-                    dc.Insert("T_PHBUTTON", "F_UID,F_HBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_ISPRIMARY",
-                              "1, 1, 1, 1, 0") >= 0 &&
-                    dc.Update("T_PHBUTTON", "F_ISPRIMARY=1", "", "F_UID=1 And F_HBUTTONID=1") >= 0;
-    EXPECT_FALSE(ok);
-    if (dc.InTransaction()) dc.RollbackTrans();
-    EXPECT_EQ(db.ServerRows("SELECT * FROM T_PHBUTTON ORDER BY F_HBUTTONID"), before);
-  }
 }
 
 TEST(MentionsWord, MatchesWholeWordsWithoutRegardToCase) {

@@ -63,6 +63,7 @@ TEST(Filter, TextCompareIsExactAndCaseSensitiveWhileFieldNamesAreNot) {
 TEST(Filter, NumbersAndBooleans) {
   EXPECT_EQ(Filtered("TitleID=12"), (std::vector<int>{12, 12, 12}));
   EXPECT_EQ(Filtered("TitleID >= 13"), (std::vector<int>{13, 14}));
+  EXPECT_EQ(Filtered("TitleID <= 12"), (std::vector<int>{12, 12, 12, 0}));
   EXPECT_EQ(Filtered("TitleID = 12.0 And ListName='Deals'"), (std::vector<int>{12}));
   EXPECT_EQ(Filtered("TitleID='13'"), (std::vector<int>{13}));
   EXPECT_EQ(Filtered("TitleName='Sales' And DefaultVisible = TRUE"), (std::vector<int>{12}));

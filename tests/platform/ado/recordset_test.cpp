@@ -6,6 +6,7 @@
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
 #include "test_database.h"
+#include "support/raised_number.h"
 
 namespace prefdesk::ado {
 namespace {
@@ -13,15 +14,6 @@ namespace {
 using automation::AutomationError;
 using automation::Variant;
 using testing::TestDatabase;
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // A disconnected set the way the layout code builds one.
 std::shared_ptr<Recordset> NewLayoutSet() {
@@ -54,8 +46,8 @@ TEST(DisconnectedSet, StartsEmptyThenHoldsAddedRowsInOrder) {
   for (; !rs->IsEOF(); rs->MoveNext()) names.push_back(*(*rs)["TitleName"].Get<std::string>());
   EXPECT_EQ(names, (std::vector<std::string>{"T1", "T2", "T3"}));
   EXPECT_FALSE(rs->IsBOF());
-  EXPECT_EQ(ErrorOf([&] { rs->MoveNext(); }), kErrNoCurrentRecord);
-  EXPECT_EQ(ErrorOf([&] { (void)(*rs)["TitleName"]; }), kErrNoCurrentRecord);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->MoveNext(); }), kErrNoCurrentRecord);
+  EXPECT_EQ(test_support::RaisedNumber([&] { (void)(*rs)["TitleName"]; }), kErrNoCurrentRecord);
 }
 
 TEST(DisconnectedSet, TypedFieldsCoerceWhatTheyAreGivenAndKeepNull) {
@@ -71,7 +63,7 @@ TEST(DisconnectedSet, TypedFieldsCoerceWhatTheyAreGivenAndKeepNull) {
   rs->SetCollect("TitleName", Variant::Null());
   EXPECT_TRUE((*rs)["TitleOrder"].IsNull());
   EXPECT_TRUE((*rs)["TitleName"].IsNull());
-  EXPECT_EQ(ErrorOf([&] { rs->SetCollect("TitleOrder", Variant("seven")); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->SetCollect("TitleOrder", Variant("seven")); }),
             automation::kErrTypeMismatch);
 }
 
@@ -83,16 +75,16 @@ TEST(DisconnectedSet, FieldsAreFoundByNameWithoutCaseAndByPosition) {
   EXPECT_EQ(fields.IndexOf("Missing"), -1);
   EXPECT_EQ(fields.Item(2).Name(), "TitleVisible");
   EXPECT_EQ(fields.Item("titlevisible").Type(), adBoolean);
-  EXPECT_EQ(ErrorOf([&] { fields.Item("Missing"); }), kErrItemNotFound);
-  EXPECT_EQ(ErrorOf([&] { fields.Item(3); }), kErrItemNotFound);
-  EXPECT_EQ(ErrorOf([&] { rs->GetFields().Append("More", adBSTR); }), kErrNotAllowedInContext);
+  EXPECT_EQ(test_support::RaisedNumber([&] { fields.Item("Missing"); }), kErrItemNotFound);
+  EXPECT_EQ(test_support::RaisedNumber([&] { fields.Item(3); }), kErrItemNotFound);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->GetFields().Append("More", adBSTR); }), kErrNotAllowedInContext);
 }
 
 TEST(DisconnectedSet, AppendRefusesADuplicateNameAndOpenNeedsFields) {
   auto rs = Recordset::Create();
   rs->GetFields().Append("A", adBSTR);
-  EXPECT_EQ(ErrorOf([&] { rs->GetFields().Append("a", adInteger); }), kErrObjectInCollection);
-  EXPECT_EQ(ErrorOf([] { Recordset::Create()->Open(); }), kErrBadFilter);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->GetFields().Append("a", adInteger); }), kErrObjectInCollection);
+  EXPECT_EQ(test_support::RaisedNumber([] { Recordset::Create()->Open(); }), kErrBadFilter);
 }
 
 TEST(Recordset, AbsolutePositionRoundTrips) {
@@ -108,8 +100,8 @@ TEST(Recordset, AbsolutePositionRoundTrips) {
   EXPECT_EQ((*rs)["N"], Variant(int32_t{30}));
   rs->MoveNext();
   EXPECT_EQ(rs->AbsolutePosition(), -3);  // EOF
-  EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(4); }), kErrBadFilter);
-  EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(0); }), kErrBadFilter);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->SetAbsolutePosition(4); }), kErrBadFilter);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->SetAbsolutePosition(0); }), kErrBadFilter);
 }
 
 TEST(Recordset, EveryOperationOnAClosedSetRaises3704) {
@@ -125,7 +117,7 @@ TEST(Recordset, EveryOperationOnAClosedSetRaises3704) {
       [&] { rs->AddNew(); },         [&] { rs->Update(); },
       [&] { rs->Collect("TitleName"); }, [&] { rs->SetCollect("TitleName", Variant("x")); },
       [&] { rs->GetFields().Item(0).Value(); }, [&] { rs->Close(); }};
-  for (size_t i = 0; i < ops.size(); ++i) EXPECT_EQ(ErrorOf(ops[i]), kErrOperationNotAllowed) << i;
+  for (size_t i = 0; i < ops.size(); ++i) EXPECT_EQ(test_support::RaisedNumber(ops[i]), kErrOperationNotAllowed) << i;
   // A disconnected set keeps its fields and opens again, empty.
   rs->Open();
   EXPECT_EQ(rs->GetFields().Count(), 3);
@@ -147,7 +139,7 @@ TEST(Recordset, OpensFromPropertiesSetBeforeAndFromATableByName) {
   rs->Open("", nullptr, -1, -1, -1);
   ASSERT_EQ(rs->RecordCount(), 1);
   EXPECT_EQ((*rs)["Name"], Variant("Large"));
-  EXPECT_EQ(ErrorOf([&] { rs->Open(); }), kErrObjectOpen);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->Open(); }), kErrObjectOpen);
   rs->Close();
   EXPECT_EQ(rs->GetFields().Count(), 0);
 
@@ -161,12 +153,12 @@ TEST(Recordset, OpensFromPropertiesSetBeforeAndFromATableByName) {
 TEST(Recordset, OpenWithASourceNeedsAnOpenConnection) {
   auto rs = Recordset::Create();
   auto closed = Connection::Create();
-  EXPECT_EQ(ErrorOf([&] { rs->Open("Select 1", closed); }), kErrConnectionUnusable);
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->Open("Select 1", closed); }), kErrConnectionUnusable);
   EXPECT_EQ(rs->State(), adStateClosed);
 }
 
 TEST(Recordset, FromRowsRefusesRowsOfTheWrongWidth) {
-  EXPECT_EQ(ErrorOf([] { Recordset::FromRows({{"A", adBSTR, 0}}, {{Variant("x"), Variant("y")}}); }),
+  EXPECT_EQ(test_support::RaisedNumber([] { Recordset::FromRows({{"A", adBSTR, 0}}, {{Variant("x"), Variant("y")}}); }),
             kErrBadFilter);
 }
 

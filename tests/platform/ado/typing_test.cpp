@@ -88,50 +88,5 @@ TEST(Typing, ExpressionsWithoutDeclaredTypeFollowTheStorageClass) {
   EXPECT_EQ(rs->GetFields().Item("Joined").Type(), adVarWChar);
 }
 
-// The shapes of statement the local readers send: True, Is NULL, parenthesised outer joins,
-// sub-queries in From, aggregates over an empty selection.
-TEST(Typing, LocalReaderStatementShapesRunAndKeepTypesThroughJoins) {
-  TestDatabase db(R"(
-CREATE TABLE BarTitle(TitleID INTEGER, TitleName TEXT, Visible BOOLEAN, DefaultOrder INTEGER);
-CREATE TABLE BarList(ListID INTEGER, TitleID INTEGER, ParentID INTEGER, ListName TEXT,
-                     DefaultVisible BOOLEAN, DefaultOrder INTEGER);
-INSERT INTO BarTitle VALUES (1, 'Sales', 1, 2), (2, 'Service', 0, 1), (3, 'Empty', 1, 3);
-INSERT INTO BarList VALUES (10, 1, 0, 'Leads', 1, 1), (11, 1, NULL, 'Deals', 0, 2),
-                           (12, 1, 10, 'Hot', 1, 1), (20, 2, 0, 'Cases', 1, 1);
-)");
-  auto connection = db.Connect();
-  auto orders = connection->Execute(
-      "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
-      "From BarList Where ( ParentID Is NULL Or ParentID = 0 )");
-  EXPECT_EQ((*orders)["MinDefaultOrder"], Variant(int32_t{1}));
-  EXPECT_EQ((*orders)["MaxDefaultOrder"], Variant(int32_t{2}));
-
-  auto none = connection->Execute("Select Min(DefaultOrder) As M From BarList Where ParentID > 99");
-  EXPECT_FALSE(none->IsEOF());
-  EXPECT_TRUE((*none)["M"].IsNull());
-
-  auto joined = connection->Execute(
-      "Select BarTitle.TitleName As TitleName, TempBarList.ListName As ListName, "
-      "TempBarList.DefaultVisible As DefaultVisible "
-      "From BarTitle Left Outer Join ( Select * From BarList Where BarList.ParentID = 0 ) TempBarList "
-      "On BarTitle.TitleID=TempBarList.TitleID Order By TitleName ASC,ListName ASC");
-  ASSERT_EQ(joined->RecordCount(), 3);
-  EXPECT_EQ(joined->GetFields().Item("DefaultVisible").Type(), adBoolean);
-  EXPECT_EQ((*joined)["TitleName"], Variant("Empty"));
-  EXPECT_TRUE((*joined)["ListName"].IsNull());
-  joined->MoveNext();
-  EXPECT_EQ((*joined)["ListName"], Variant("Leads"));
-  EXPECT_EQ((*joined)["DefaultVisible"], Variant(true));
-
-  auto sons = connection->Execute(
-      "Select c.TitleName As TitleName, a.ListName As ListName, b.ListName As ListSonName "
-      "From ( BarList a  Left Outer Join BarList b On a.ListID=b.ParentID ) "
-      " Inner Join BarTitle c On a.TitleID=c.TitleID Order By a.ListName ASC, b.ListName ASC");
-  EXPECT_EQ(sons->RecordCount(), 4);
-
-  auto visible = connection->Execute("Select TitleName From BarTitle Where Visible=True Order By TitleID");
-  EXPECT_EQ(visible->RecordCount(), 2);
-}
-
 }  // namespace
 }  // namespace prefdesk::ado

@@ -3,20 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/automation/error.h"
+#include "support/raised_number.h"
 
 namespace prefdesk::automation {
 namespace {
-
-// Runs `f` and returns the error number it raised, or 0 when it raised none.
-template <typename F>
-int32_t RaisedNumber(F f) {
-  try {
-    f();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 TEST(WholeNumbers, RoundHalfToEven) {
   EXPECT_EQ(CInt(2.5), 2);
@@ -33,14 +23,14 @@ TEST(WholeNumbers, RoundHalfToEven) {
 
 TEST(WholeNumbers, OverflowAtTheTypeLimits) {
   EXPECT_EQ(CInt(32767.4), 32767);
-  EXPECT_EQ(RaisedNumber([] { CInt(32767.5); }), kErrOverflow);  // rounds to 32768
+  EXPECT_EQ(test_support::RaisedNumber([] { CInt(32767.5); }), kErrOverflow);  // rounds to 32768
   EXPECT_EQ(CInt(-32768.5), -32768);                              // rounds to even -32768
-  EXPECT_EQ(RaisedNumber([] { CInt(int32_t{40000}); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CInt(int32_t{40000}); }), kErrOverflow);
   EXPECT_EQ(CLng(2147483647.0), 2147483647);
-  EXPECT_EQ(RaisedNumber([] { CLng(2147483648.0); }), kErrOverflow);
-  EXPECT_EQ(RaisedNumber([] { CLng("1e10"); }), kErrOverflow);
-  EXPECT_EQ(RaisedNumber([] { CDbl("1e400"); }), kErrOverflow);
-  EXPECT_EQ(RaisedNumber([] { CSng(1e39); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CLng(2147483648.0); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CLng("1e10"); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CDbl("1e400"); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CSng(1e39); }), kErrOverflow);
 }
 
 TEST(Conversions, NullRaisesAndEmptyIsZero) {
@@ -49,7 +39,7 @@ TEST(Conversions, NullRaisesAndEmptyIsZero) {
                        +[](const Variant& v) { CDbl(v); }, +[](const Variant& v) { CStr(v); },
                        +[](const Variant& v) { CBool(v); }, +[](const Variant& v) { CCur(v); },
                        +[](const Variant& v) { CDate(v); }}) {
-    EXPECT_EQ(RaisedNumber([&] { convert(null); }), kErrInvalidUseOfNull);
+    EXPECT_EQ(test_support::RaisedNumber([&] { convert(null); }), kErrInvalidUseOfNull);
   }
   const Variant empty;
   EXPECT_EQ(CInt(empty), 0);
@@ -63,12 +53,12 @@ TEST(Conversions, NullRaisesAndEmptyIsZero) {
 
 TEST(Conversions, TextThatIsNotANumberIsATypeMismatch) {
   for (const char* text : {"abc", "", " ", "1,5", "12a", "--1", "1e", "."}) {
-    EXPECT_EQ(RaisedNumber([&] { CLng(text); }), kErrTypeMismatch) << text;
+    EXPECT_EQ(test_support::RaisedNumber([&] { CLng(text); }), kErrTypeMismatch) << text;
   }
-  EXPECT_EQ(RaisedNumber([] { CBool("yes"); }), kErrTypeMismatch);
-  EXPECT_EQ(RaisedNumber([] { CDate("tomorrow"); }), kErrTypeMismatch);
-  EXPECT_EQ(RaisedNumber([] { CObj(int32_t{1}); }), kErrTypeMismatch);
-  EXPECT_EQ(RaisedNumber([] { CObj(ObjectRef{}); }), kErrObjectRequired);
+  EXPECT_EQ(test_support::RaisedNumber([] { CBool("yes"); }), kErrTypeMismatch);
+  EXPECT_EQ(test_support::RaisedNumber([] { CDate("tomorrow"); }), kErrTypeMismatch);
+  EXPECT_EQ(test_support::RaisedNumber([] { CObj(int32_t{1}); }), kErrTypeMismatch);
+  EXPECT_EQ(test_support::RaisedNumber([] { CObj(ObjectRef{}); }), kErrObjectRequired);
 }
 
 TEST(Conversions, Booleans) {
@@ -113,8 +103,8 @@ TEST(Currency, TextRoundTripsAndRoundsAtTheFourthDecimal) {
   EXPECT_EQ(CCur("2.5e2").scaled, 2500000);
   EXPECT_EQ(CCur("922337203685477.5807").scaled, INT64_MAX);
   EXPECT_EQ(CCur("-922337203685477.5808").scaled, INT64_MIN);
-  EXPECT_EQ(RaisedNumber([] { CCur("922337203685477.5808"); }), kErrOverflow);
-  EXPECT_EQ(RaisedNumber([] { CCur("1e30"); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CCur("922337203685477.5808"); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([] { CCur("1e30"); }), kErrOverflow);
   EXPECT_EQ(CCur(0.125).scaled, 1250);
   EXPECT_EQ(CCur(int32_t{-7}).scaled, -70000);
   EXPECT_EQ(Currency::FromDouble(2.00025).scaled, 20002);

@@ -4,6 +4,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "support/raised_number.h"
 
 namespace prefdesk::automation {
 namespace {
@@ -53,16 +54,6 @@ class Sample : public Dispatch {
   MemberTable table_;
 };
 
-template <typename F>
-int32_t RaisedNumber(F f) {
-  try {
-    f();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
 TEST(Dispatch, InvokesByNameOrDispatchId) {
   Sample sample;
   Arguments args{int32_t{2}, "40"};
@@ -89,15 +80,15 @@ TEST(Dispatch, RaisesForUnknownMembersAndWrongCounts) {
   Arguments none;
   Arguments three{1, 2, 3};
   Arguments big{int32_t{40000}};
-  EXPECT_EQ(RaisedNumber([&] { sample.Invoke("Missing", MemberKind::Method, none); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.Invoke("Missing", MemberKind::Method, none); }),
             kErrMemberNotFound);
-  EXPECT_EQ(RaisedNumber([&] { sample.Invoke(99, MemberKind::Method, none); }), kErrMemberNotFound);
-  EXPECT_EQ(RaisedNumber([&] { sample.Invoke("Add", MemberKind::Method, none); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.Invoke(99, MemberKind::Method, none); }), kErrMemberNotFound);
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.Invoke("Add", MemberKind::Method, none); }),
             kErrWrongArgumentCount);
-  EXPECT_EQ(RaisedNumber([&] { sample.Invoke("Add", MemberKind::Method, three); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.Invoke("Add", MemberKind::Method, three); }),
             kErrWrongArgumentCount);
-  EXPECT_EQ(RaisedNumber([&] { sample.Invoke("Level", MemberKind::Method, big); }), kErrOverflow);
-  EXPECT_EQ(RaisedNumber([&] { sample.PutProperty("Add", 1); }), kErrMemberNotFound);
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.Invoke("Level", MemberKind::Method, big); }), kErrOverflow);
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample.PutProperty("Add", 1); }), kErrMemberNotFound);
   try {
     sample.GetProperty("Nope");
     ADD_FAILURE() << "an unknown property was read";
@@ -119,18 +110,18 @@ TEST(Dispatch, PropertiesByNameAndPutByReference) {
   EXPECT_EQ(sample->child_, Variant(ObjectRef(child)));
   PutPropertyPath(object, {"Child", "Caption"}, "nested");
   EXPECT_EQ(child->caption_, "nested");
-  EXPECT_EQ(RaisedNumber([&] { sample->PutProperty("Child", "text"); }), kErrMemberNotFound);
+  EXPECT_EQ(test_support::RaisedNumber([&] { sample->PutProperty("Child", "text"); }), kErrMemberNotFound);
 }
 
 TEST(Dispatch, MissingObjectsRaise91) {
   auto sample = std::make_shared<Sample>();
   const Variant object{ObjectRef(sample)};
   for (const Variant& missing : {Variant(), Variant(ObjectRef{}), Variant::Null(), Variant(5)}) {
-    EXPECT_EQ(RaisedNumber([&] { GetProperty(missing, "Caption"); }), kErrObjectRequired);
-    EXPECT_EQ(RaisedNumber([&] { PutProperty(missing, "Caption", "x"); }), kErrObjectRequired);
+    EXPECT_EQ(test_support::RaisedNumber([&] { GetProperty(missing, "Caption"); }), kErrObjectRequired);
+    EXPECT_EQ(test_support::RaisedNumber([&] { PutProperty(missing, "Caption", "x"); }), kErrObjectRequired);
   }
   // The second step of a path reaches an unset object.
-  EXPECT_EQ(RaisedNumber([&] { PutPropertyPath(object, {"Child", "Caption"}, "x"); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { PutPropertyPath(object, {"Child", "Caption"}, "x"); }),
             kErrObjectRequired);
 }
 
@@ -142,7 +133,7 @@ TEST(MemberTable, KeepsSlotOrderAndRefusesDuplicates) {
   EXPECT_EQ(members[3].kind, MemberKind::PropertyPut);
   MemberTable table;
   table.Add({"A", 1, MemberKind::Method, {}, ""}, [](Arguments&) { return Variant(); });
-  EXPECT_EQ(RaisedNumber([&] {
+  EXPECT_EQ(test_support::RaisedNumber([&] {
               table.Add({"a", 2, MemberKind::Method, {}, ""}, [](Arguments&) { return Variant(); });
             }),
             kErrKeyAlreadyUsed);

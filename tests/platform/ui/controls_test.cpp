@@ -11,21 +11,13 @@
 #include "platform/ui/text_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
+#include "support/raised_number.h"
 
 namespace prefdesk::ui {
 namespace {
 
 using automation::AutomationError;
 using automation::Variant;
-
-int ErrorNumber(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 class ControlsTest : public ::testing::Test {
  protected:
@@ -71,7 +63,7 @@ TEST_F(ControlsTest, TabSwitchedOffShowsFirstEnabledTab) {
   EXPECT_EQ(previous, (std::vector<int>{0, 2}));
   tabs->SetTabCaption(3, "Column");
   EXPECT_EQ(tabs->TabCaption(3), "Column");
-  EXPECT_EQ(ErrorNumber([&] { tabs->TabCaption(4); }), 381);
+  EXPECT_EQ(test_support::RaisedNumber([&] { tabs->TabCaption(4); }), 381);
 }
 
 TEST_F(ControlsTest, ControlsOnASwitchedOffTabCannotBeUsed) {
@@ -94,15 +86,15 @@ TEST_F(ControlsTest, ControlsOnASwitchedOffTabCannotBeUsed) {
 
 TEST_F(ControlsTest, AddRejectsDuplicateNamesAndForeignContainers) {
   auto label = window_->Add<Label>("lblOne");
-  EXPECT_EQ(ErrorNumber([&] { window_->Add<Label>("LBLONE"); }), automation::kErrInvalidArgument);
-  EXPECT_EQ(ErrorNumber([&] { window_->Add<Label>("lblTwo", Container{label.get()}); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Add<Label>("LBLONE"); }), automation::kErrInvalidArgument);
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Add<Label>("lblTwo", Container{label.get()}); }),
             automation::kErrInvalidArgument);
   auto other = std::make_shared<Window>("frmOther");
   auto foreign = other->Add<Frame>("famForeign");
-  EXPECT_EQ(ErrorNumber([&] { window_->Add<Label>("lblThree", Container{foreign.get()}); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Add<Label>("lblThree", Container{foreign.get()}); }),
             automation::kErrInvalidArgument);
   auto tabs = window_->Add<TabControl>("SSTab1", Container{}, 2);
-  EXPECT_EQ(ErrorNumber([&] { window_->Add<Label>("lblFour", Container{tabs.get(), 2}); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Add<Label>("lblFour", Container{tabs.get(), 2}); }),
             automation::kErrInvalidArgument);
   EXPECT_EQ(window_->Controls().size(), 2u);
 }
@@ -112,12 +104,12 @@ TEST_F(ControlsTest, ProgressBarRejectsValueOutsideRange) {
   bar->SetMin(1);
   bar->SetMax(195);
   bar->SetValue(195);
-  EXPECT_EQ(ErrorNumber([&] { bar->SetValue(196); }), 380);
-  EXPECT_EQ(ErrorNumber([&] { bar->SetValue(0); }), 380);
+  EXPECT_EQ(test_support::RaisedNumber([&] { bar->SetValue(196); }), 380);
+  EXPECT_EQ(test_support::RaisedNumber([&] { bar->SetValue(0); }), 380);
   EXPECT_EQ(bar->Value(), 195.0f);
   bar->SetMax(100);  // the value follows the smaller range
   EXPECT_EQ(bar->Value(), 100.0f);
-  EXPECT_EQ(ErrorNumber([&] { bar->SetMin(100); }), 380);
+  EXPECT_EQ(test_support::RaisedNumber([&] { bar->SetMin(100); }), 380);
 }
 
 TEST_F(ControlsTest, PropertiesByNameIncludingFontPath) {
@@ -136,8 +128,8 @@ TEST_F(ControlsTest, PropertiesByNameIncludingFontPath) {
   auto bar = window_->Add<ProgressBar>("ProgressBar1");
   auto picture = window_->Add<PictureBox>("Appearance2");
   for (const auto& fontless : {automation::ObjectRef(bar), automation::ObjectRef(picture)}) {
-    EXPECT_EQ(ErrorNumber([&] { automation::PutProperty(Variant(fontless), "FontName", "Arial"); }), 438);
-    EXPECT_EQ(ErrorNumber([&] { automation::PutPropertyPath(Variant(fontless), {"Font", "Name"}, "Arial"); }),
+    EXPECT_EQ(test_support::RaisedNumber([&] { automation::PutProperty(Variant(fontless), "FontName", "Arial"); }), 438);
+    EXPECT_EQ(test_support::RaisedNumber([&] { automation::PutPropertyPath(Variant(fontless), {"Font", "Name"}, "Arial"); }),
               438);
   }
 }
@@ -156,11 +148,11 @@ TEST_F(ControlsTest, WindowMembersByNameReachControlsAndPointer) {
   window_->Invoke("Icon", automation::MemberKind::PropertyPutRef, icon);
   EXPECT_EQ(window_->Icon(), picture);
   automation::Arguments not_a_picture{Variant(automation::ObjectRef(button))};
-  EXPECT_EQ(ErrorNumber([&] { window_->Invoke("Icon", automation::MemberKind::PropertyPutRef, not_a_picture); }),
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Invoke("Icon", automation::MemberKind::PropertyPutRef, not_a_picture); }),
             13);
   EXPECT_EQ(window_->Icon(), picture);
-  EXPECT_EQ(ErrorNumber([&] { window_->Get<Label>("CmdOk"); }), 13);
-  EXPECT_EQ(ErrorNumber([&] { window_->Get<Label>("lblMissing"); }), 438);
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Get<Label>("CmdOk"); }), 13);
+  EXPECT_EQ(test_support::RaisedNumber([&] { window_->Get<Label>("lblMissing"); }), 438);
 }
 
 }  // namespace

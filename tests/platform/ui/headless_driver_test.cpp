@@ -170,17 +170,6 @@ TEST_F(HeadlessDriverTest, UpdateLockDefersRepaintOfTheLockedListUntilUnlock) {
   EXPECT_EQ(LockWindowUpdate(form->list->Handle()), 0);  // not on screen any more
 }
 
-TEST_F(HeadlessDriverTest, ServicesReachTheCurrentFrontEnd) {
-  Beep();
-  DoEvents();
-  DoEvents();
-  EXPECT_EQ(driver_.Beeps(), 1);
-  EXPECT_EQ(driver_.DoEventsCalls(), 2);
-  HeadlessDriver& fresh = Toolkit::Current().UseHeadless();
-  Beep();
-  EXPECT_EQ(fresh.Beeps(), 1);
-}
-
 TEST_F(HeadlessDriverTest, ShowingAShownWindowModallyRaises400) {
   auto form = std::make_shared<TestForm>("frmOption");
   int number = 0;

@@ -106,7 +106,7 @@ std::vector<int32_t> QtDialogTest::ShowOption(Script script) {
   const int cookie = prefdesk_->Advise([&](int32_t dispid, const automation::Arguments& args) {
     if (dispid == component::kDispidOptionSuccess) events.push_back(automation::CLng(args.at(0)));
   });
-  prefdesk_->ShowOption();
+  EXPECT_FALSE(prefdesk_->ShowOption());
   prefdesk_->Unadvise(cookie);
   front_end_->SetShownHook({});
   return events;

@@ -2,7 +2,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
-#include "src/columns/save_progress.h"
+#include "src/component/dialog_hooks.h"
 #include "src/component/shared_state.h"
 #include "src/resources/strings.h"
 
@@ -18,7 +18,7 @@ ColumnsTest::ColumnsTest()
 }
 
 ColumnsTest::~ColumnsTest() {
-  SetSaveProgressProvider({});
+  component::Hooks() = {};
   resources::SetInterfaceLanguage(0);
   component::State() = component::SharedState{};
 }

@@ -1,7 +1,7 @@
 #include "columns_fixture.h"
 #include "src/columns/column_bar.h"
 #include "src/columns/save_columns.h"
-#include "src/columns/save_progress.h"
+#include "src/component/dialog_hooks.h"
 #include "src/columns/user_layout.h"
 #include "src/storage/sql_literal.h"
 
@@ -72,7 +72,7 @@ TEST_F(SaveLayoutTest, LayoutRoundTripsThroughBothReaders) {
   db_.SeedServerLayout(kUser + 1);
   const test_support::Rows other_user = Layout(kUser + 1);
   RecordingProgress progress;
-  SetSaveProgressProvider([&progress]() -> SaveProgressSink& { return progress; });
+  component::Hooks().save_progress = [&progress]() -> SaveProgressSink& { return progress; };
   const int do_events = driver_.DoEventsCalls();
 
   recorder_->BeginTrans();

@@ -126,10 +126,10 @@ class FontTest : public ComponentTest {
     progress_ = std::make_shared<ui::Window>("frmSaveProgress");
     progress_label_ = progress_->Add<ui::Label>("lblInfo");
     progress_bar_ = progress_->Add<ui::ProgressBar>("ProgressBar1");
-    component::RegisterProgressWindowHook([this] {
+    component::Hooks().progress_window = [this] {
       progress_->Load();
       return component::WindowWithControls{progress_, {progress_label_, progress_bar_}};
-    });
+    };
   }
   void TearDown() override {
     progress_->Unload();
@@ -148,7 +148,9 @@ TEST_F(FontTest, FontNameReachesBothWindowsAndEveryControlWithAFont) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->Form()->GetFont().Spec().name, "Tahoma");
   for (const auto& control : dialog->FormControls()) {
-    if (control->HasFont()) EXPECT_EQ(control->GetFont()->Spec().name, "Tahoma") << control->Name();
+    if (control->HasFont()) {
+      EXPECT_EQ(control->GetFont()->Spec().name, "Tahoma") << control->Name();
+    }
   }
   EXPECT_EQ(progress_->GetFont().Spec().name, "Tahoma");
   EXPECT_EQ(progress_label_->GetFont()->Spec().name, "Tahoma");
@@ -167,8 +169,7 @@ TEST_F(FontTest, FontSizeSkipsWhatFails) {
 }
 
 TEST_F(FontTest, WithoutDialogOrProgressWindowNothingIsRaised) {
-  component::RegisterOptionDialogFactory(nullptr);
-  component::RegisterProgressWindowHook(nullptr);
+  component::Hooks() = {};
   auto prefdesk = ClsPrefdesk::Create();
   EXPECT_NO_THROW(prefdesk->SetFontName("Tahoma"));
   EXPECT_THROW(prefdesk->FontName(), automation::AutomationError);

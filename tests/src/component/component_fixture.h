@@ -17,8 +17,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/component/option_dialog.h"
-#include "src/component/progress_window.h"
+#include "src/component/dialog_hooks.h"
 #include "src/component/shared_state.h"
 
 namespace prefdesk::component_test {
@@ -102,16 +101,15 @@ class ComponentTest : public ::testing::Test {
  protected:
   void SetUp() override {
     component::State() = component::SharedState{};
-    component::RegisterOptionDialogFactory([this] {
+    component::Hooks().option_dialog = [this] {
       auto dialog = std::make_shared<DialogDouble>(script_);
       last_dialog_ = dialog;
       return dialog;
-    });
+    };
   }
   void TearDown() override {
     component::State() = component::SharedState{};
-    component::RegisterOptionDialogFactory(nullptr);
-    component::RegisterProgressWindowHook(nullptr);
+    component::Hooks() = {};
   }
 
   // Sinks OptionSuccess of the instance into events_.

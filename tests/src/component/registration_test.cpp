@@ -58,19 +58,5 @@ TEST_F(RegistrationTest, RecordNamesEveryIdentifierAndTheProgrammaticName) {
   }
 }
 
-TEST_F(RegistrationTest, LibraryDescribesTheCreatableClass) {
-  const automation::TypeLibrary library = component::PrefdeskTypeLibrary();
-  EXPECT_EQ(library.version_major, 1);
-  EXPECT_EQ(library.version_minor, 1);
-  ASSERT_EQ(library.classes.size(), 3u);
-  EXPECT_TRUE(library.classes[0].creatable);
-  EXPECT_EQ(library.classes[0].event_interface, "__ClsPrefdesk");
-  EXPECT_FALSE(library.classes[1].creatable);
-  EXPECT_FALSE(library.classes[2].creatable);
-  ASSERT_EQ(library.interfaces.size(), 4u);
-  EXPECT_EQ(library.interfaces[1].members.size(), 1u);
-  EXPECT_FALSE(library.interfaces[1].dual);
-}
-
 }  // namespace
 }  // namespace prefdesk::component_test

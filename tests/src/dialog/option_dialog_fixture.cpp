@@ -6,7 +6,7 @@
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
-#include "src/columns/save_progress.h"
+#include "src/component/dialog_hooks.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/frm_save_progress.h"
 #include "src/dialog/register_dialog.h"
@@ -39,7 +39,7 @@ OptionDialogTest::OptionDialogTest(int language)
 
 OptionDialogTest::~OptionDialogTest() {
   prefdesk_.reset();
-  columns::SetSaveProgressProvider({});
+  component::Hooks() = {};
   resources::SetInterfaceLanguage(0);
   component::State() = component::SharedState{};
   ui::Toolkit::Current().SetFrontEnd(nullptr);

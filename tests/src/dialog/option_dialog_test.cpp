@@ -5,6 +5,7 @@
 
 #include "option_dialog_fixture.h"
 #include "platform/automation/variant.h"
+#include "platform/ui/check_list_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/tab_control.h"
@@ -141,6 +142,28 @@ TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWri
   EXPECT_EQ(driver_->samples[0].label, "Default Start-up" + kSuffix);
   EXPECT_EQ(driver_->samples[1].value, 193);
   EXPECT_EQ(driver_->samples[1].label, "Default Query" + kSuffix);
+}
+
+TEST_F(OptionDialogFlowTest, HidingOnlyASecondLevelListIsSaved) {
+  db_.SeedServerLayout(kUser);
+  const auto pick = [](ui::CheckListBox& list, const std::string& text) {
+    for (int i = 0; i < list.ListCount(); ++i) {
+      if (list.List(i) == text) return i;
+    }
+    ADD_FAILURE() << text;
+    return 0;
+  };
+  const auto events = ShowOption([&](FrmOption& form) {
+    auto& lists = form.Get<ui::CheckListBox>("lstFather");
+    lists.UserSelect(pick(lists, "By Industry"));
+    auto& sons = form.Get<ui::CheckListBox>("lstSon");
+    EXPECT_TRUE(sons.UserToggleCheck(pick(sons, "Retail")));
+    EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+  });
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
+  EXPECT_EQ(db_.ServerRows("SELECT F_ISVISIBLE FROM T_PVBUTTON WHERE F_UID=7 AND F_VBUTTONID IN (11, 12) "
+                           "ORDER BY F_VBUTTONID"),
+            (test_support::Rows{{"0"}, {"1"}}));
 }
 
 TEST_F(OptionDialogFlowTest, CancelAndTheCloseBoxWriteNothing) {

@@ -37,33 +37,24 @@ TEST_F(ProductComparisonTest, NoRowOrFailedQueryGiveZeroAndMissingServiceFails) 
   EXPECT_TRUE(ErrorWindows().empty());
 }
 
-TEST_F(ForecastTest, NullQuarterBecomesSixAndOthersComeFromTheRow) {
-  ServerRow("F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR", "12, NULL, 3");
-  int32_t months = 0, quarters = 0, years = 0;
-  EXPECT_FALSE(prefdesk_->GetValForecast(recorder_, months, quarters, years));
-  EXPECT_EQ(months, 12);
-  EXPECT_EQ(quarters, 6);
-  EXPECT_EQ(years, 3);
-  EXPECT_EQ(Queries(), std::vector<std::string>{
-                           "Select F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR From T_PMISC "
-                           "Where F_UID = 7"});
-}
-
-TEST_F(ForecastTest, ValuesAreNotRangeChecked) {
-  ServerRow("F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR", "-4, 0, 1000");
-  int32_t months = 0, quarters = 0, years = 0;
-  EXPECT_FALSE(prefdesk_->GetValForecast(recorder_, months, quarters, years));
-  EXPECT_EQ(months, -4);
-  EXPECT_EQ(quarters, 0);
-  EXPECT_EQ(years, 1000);
-}
-
-TEST_F(ForecastTest, NoRowGivesSixEverywhere) {
-  int32_t months = 1, quarters = 1, years = 1;
-  EXPECT_FALSE(prefdesk_->GetValForecast(recorder_, months, quarters, years));
-  EXPECT_EQ(months, 6);
-  EXPECT_EQ(quarters, 6);
-  EXPECT_EQ(years, 6);
+TEST_F(ForecastTest, RowValuesAreTakenUncheckedAndNullOrNoRowGivesSix) {
+  const struct {
+    const char* row;  // nullptr: no row
+    int32_t months, quarters, years;
+  } cases[] = {{"12, NULL, 3", 12, 6, 3}, {"-4, 0, 1000", -4, 0, 1000}, {nullptr, 6, 6, 6}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row ? c.row : "no row");
+    db_.ExecServer("DELETE FROM T_PMISC");
+    if (c.row) ServerRow("F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR", c.row);
+    recorder_->Clear();
+    int32_t months = 1, quarters = 1, years = 1;
+    EXPECT_FALSE(prefdesk_->GetValForecast(recorder_, months, quarters, years));
+    EXPECT_EQ(std::vector<int32_t>({months, quarters, years}),
+              std::vector<int32_t>({c.months, c.quarters, c.years}));
+    EXPECT_EQ(Queries(), std::vector<std::string>{
+                             "Select F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR From T_PMISC "
+                             "Where F_UID = 7"});
+  }
 }
 
 TEST_F(ForecastTest, AnErrorKeepsTheOutputsAlreadyWritten) {

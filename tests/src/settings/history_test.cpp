@@ -5,12 +5,17 @@ namespace {
 
 using HistoryTest = SettingsTest;
 
-TEST_F(HistoryTest, AcceptedServerValueIsReturnedWithTheExactQuery) {
-  ServerRow("F_MAXHISTORY", "30");
-  int32_t records = -1;
-  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
-  EXPECT_EQ(records, 30);
-  EXPECT_EQ(Queries(), std::vector<std::string>{"Select F_MAXHISTORY From T_PMISC Where F_UID= 7"});
+TEST_F(HistoryTest, EveryAcceptedServerValueIsReturnedWithTheExactQuery) {
+  for (const int32_t value : {5, 10, 15, 20, 30, 50}) {
+    SCOPED_TRACE(value);
+    db_.ExecServer("DELETE FROM T_PMISC");
+    ServerRow("F_MAXHISTORY", std::to_string(value));
+    recorder_->Clear();
+    int32_t records = -1;
+    EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
+    EXPECT_EQ(records, value);
+    EXPECT_EQ(Queries(), std::vector<std::string>{"Select F_MAXHISTORY From T_PMISC Where F_UID= 7"});
+  }
   EXPECT_TRUE(ErrorWindows().empty());
 }
 
@@ -43,20 +48,28 @@ TEST_F(HistoryTest, MissingRowFailedQueryOrMissingServiceFallBackSilently) {
   EXPECT_TRUE(ErrorWindows().empty());
 }
 
-TEST_F(HistoryTest, EmptyLocalTableShowsRecordNotFound) {
-  db_.ExecLocal("DELETE FROM DefaultOtherStyle");
-  int32_t records = -1;
-  EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
-  EXPECT_EQ(records, 0);
-  ExpectOneError("GetDefValMaxHistoryRecords", "Error:2", 2026);
-}
-
-TEST_F(HistoryTest, InvalidLocalDefaultShowsInvalidValue) {
-  db_.ExecLocal("UPDATE DefaultOtherStyle SET MaxHistoricalRecords = NULL");
-  int32_t records = -1;
-  EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
-  EXPECT_EQ(records, 0);
-  ExpectOneError("GetDefValMaxHistoryRecords", "Error:1", 2023);
+TEST_F(HistoryTest, AnUnusableLocalDefaultIsShownAndGivesZero) {
+  const struct {
+    const char* change;
+    const char* title;
+    int message;
+  } cases[] = {{"DELETE FROM DefaultOtherStyle", "Error:2", 2026},
+               {"UPDATE DefaultOtherStyle SET MaxHistoricalRecords = NULL", "Error:1", 2023},
+               {"UPDATE DefaultOtherStyle SET MaxHistoricalRecords = 25", "Error:1", 2023}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    test_support::TempDatabases db;
+    db.ExecLocal(c.change);
+    const size_t before = ErrorWindows().size();
+    int32_t records = -1;
+    EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db.Local(), records));
+    EXPECT_EQ(records, 0);
+    const auto shown = ErrorWindows();
+    ASSERT_EQ(shown.size(), before + 1);
+    EXPECT_EQ(shown.back().caption, "GetDefValMaxHistoryRecords");
+    EXPECT_EQ(shown.back().title, c.title);
+    EXPECT_EQ(shown.back().description, resources::LoadResString(c.message));
+  }
 }
 
 TEST_F(HistoryTest, MissingLocalConnectionIsShownAsObjectRequired) {
@@ -65,13 +78,14 @@ TEST_F(HistoryTest, MissingLocalConnectionIsShownAsObjectRequired) {
   EXPECT_EQ(records, 0);
   auto shown = ErrorWindows();
   ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].caption, "GetDefValMaxHistoryRecords");
   EXPECT_EQ(shown[0].title, "Error:91");
 }
 
 TEST_F(HistoryTest, UserIdIsWrittenUnchangedEvenWhenNegative) {
   prefdesk_->SetUserID(-3);
   int32_t records = 0;
-  prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records);
+  EXPECT_FALSE(prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records));
   EXPECT_EQ(Queries(), std::vector<std::string>{"Select F_MAXHISTORY From T_PMISC Where F_UID= -3"});
 }
 

@@ -9,7 +9,6 @@
 #include "src/resources/strings.h"
 #include "src/storage/frm_show_err.h"
 #include "src/storage/frm_show_infor.h"
-#include "src/storage/lock_window_update.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::storage {
@@ -123,14 +122,6 @@ TEST_F(ShowErrTest, FailuresInsideTheReportAreSwallowed) {
   EXPECT_FALSE(FrmShowErr::HasInstance());
   EXPECT_EQ(driver_.ModalWindows().size(), 1u);
   EXPECT_EQ(driver_.ModalWindows()[0].text_boxes.size(), 2u);
-}
-
-TEST(LockWindowUpdateTest, PassesThroughTheToolkitResult) {
-  ui::HeadlessDriver& driver = ui::Toolkit::Current().UseHeadless();
-  EXPECT_EQ(LockWindowUpdate(12345), 0);  // no such window
-  EXPECT_EQ(LockWindowUpdate(0), 0);      // nothing locked
-  EXPECT_EQ(driver.LockCalls(), 1);
-  EXPECT_EQ(driver.UnlockCalls(), 1);
 }
 
 }  // namespace

@@ -7,16 +7,6 @@
 namespace prefdesk::storage {
 namespace {
 
-TEST(SqlLiteral, NumbersAndFlagsAreUnquoted) {
-  EXPECT_EQ(SqlInt(7), "7");
-  EXPECT_EQ(SqlInt(0), "0");
-  EXPECT_EQ(SqlInt(-32768), "-32768");
-  EXPECT_EQ(SqlInt(2147745793LL), "2147745793");
-  EXPECT_EQ(SqlFlag(true), "1");
-  EXPECT_EQ(SqlFlag(false), "0");
-  EXPECT_EQ(SqlNull(), "NULL");
-}
-
 TEST(SqlLiteral, TextDoublesEveryQuote) {
   EXPECT_EQ(SqlText("Default"), "'Default'");
   EXPECT_EQ(SqlText("O'Brien"), "'O''Brien'");
