@@ -54,9 +54,9 @@ void StatementRecorder::BeginTrans() {
   inner_->BeginTrans();
 }
 
-void StatementRecorder::CommitTrans() {
+int32_t StatementRecorder::CommitTrans() {
   Record("CommitTrans");
-  inner_->CommitTrans();
+  return inner_->CommitTrans();
 }
 
 void StatementRecorder::RollbackTrans() {

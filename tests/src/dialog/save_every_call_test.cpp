@@ -55,7 +55,7 @@ class SessionCutter : public storage::DataCenter {
     return inner_->Delete(t, c);
   }
   void BeginTrans() override { inner_->BeginTrans(); }
-  void CommitTrans() override { inner_->CommitTrans(); }
+  int32_t CommitTrans() override { return inner_->CommitTrans(); }
   void RollbackTrans() override { inner_->RollbackTrans(); }
   bool InTransaction() const override { return inner_->InTransaction(); }
   storage::ErrInfo GetErrInfo() const override { return inner_->GetErrInfo(); }
@@ -87,20 +87,6 @@ class SaveEveryCallTest : public OptionDialogTest {
     db_.SeedServerLayout(kUser);
     db_.SeedServerLayout(kUser + 1);
     db_.ExecServer("UPDATE T_PVBUTTON SET F_DEFQUERYID = 'Q8' WHERE F_UID = 8 AND F_VBUTTONID = 2");
-  }
-
-  // Every row of every server table, in a fixed order.
-  test_support::Rows Everything() const {
-    test_support::Rows all;
-    for (const char* table : {"T_PMISC", "T_PSCREENSTYLE", "T_PHBUTTON", "T_PVBUTTON", "T_PQUERY",
-                              "SYSTBLHBUTTON", "SYSTBLVBUTTON"}) {
-      all.push_back({table});
-      for (auto& row : db_.ServerRows(std::string("SELECT * FROM ") + table +
-                                      " ORDER BY 1, 2, 3")) {
-        all.push_back(std::move(row));
-      }
-    }
-    return all;
   }
 
   std::vector<int32_t> Save(const std::function<void()>& arm) {

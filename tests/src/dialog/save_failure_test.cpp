@@ -1,5 +1,8 @@
-// A fault at any call of the save, or a catalogue it cannot use: the host hears E_OptionFail,
-// no success message appears, both windows close and the server keeps what it had.
+// A fault at any call of the save, a catalogue it cannot use, or a commit the server does not
+// confirm: the host hears E_OptionFail, no success message appears, both windows close and the
+// server keeps what it had.
+#include <sqlite3.h>
+
 #include <string>
 #include <vector>
 
@@ -107,6 +110,82 @@ TEST_F(SaveFailureTest, ACatalogueIdBeyondSixteenBitsStopsTheSaveWithTheReasonSh
   EXPECT_NE(shown.back().find("Overflow"), std::string::npos) << shown.back();
   EXPECT_EQ(ServerLayout(), before);
   EXPECT_FALSE(recorder_->Inner()->InTransaction());
+}
+
+// Every write of the save went through, then the commit is refused, or the connection dies
+// while it commits.
+class CommitFailureTest : public SaveFailureTest {
+ protected:
+  CommitFailureTest() {
+    InsertQuery();
+    db_.SeedServerLayout(kUser);
+  }
+
+  bool OnPostgres() const { return db_.Backend() == test_support::ServerBackend::kPostgres; }
+
+  // Saves a new start-up title and default query: the save fails as a whole, the error
+  // window carries the service's reason, and every server row is as it was.
+  void ExpectCommitFails(const std::string& reason) {
+    const test_support::Rows before = Everything();
+    const size_t boxes = MessageBoxes().size();
+    const size_t errors = ErrorWindows().size();
+    const auto events = ShowOption([&](FrmOption& form) {
+      Pick(form.Get<ui::ComboBox>("cboStartup"), "Sales");
+      Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - My Accounts");
+      Pick(form.Get<ui::ComboBox>("cboDefaultQuery"), "Open orders");
+      recorder_->Clear();
+      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+    });
+    EXPECT_EQ(events, (std::vector<int32_t>{E_OptionFail}));
+    EXPECT_EQ(recorder_->CallsOf("CommitTrans").size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), boxes) << "no message that the changes were saved";
+    const std::vector<std::string> shown = ErrorWindows();
+    ASSERT_EQ(shown.size(), errors + 1);
+    EXPECT_NE(shown.back().find(reason), std::string::npos) << shown.back();
+    EXPECT_NE(shown.back().find("CommitTrans"), std::string::npos) << shown.back();
+    EXPECT_FALSE(IsOpen("frmOption"));
+    EXPECT_FALSE(IsOpen("frmSaveProgress"));
+    EXPECT_FALSE(recorder_->InTransaction());
+    EXPECT_EQ(Everything(), before);
+  }
+};
+
+TEST_F(CommitFailureTest, AReaderHoldingTheSqliteFileRefusesTheCommitAndNoLockIsLeft) {
+  if (OnPostgres()) GTEST_SKIP() << "file locks exist on SQLite only";
+  const std::string path = db_.ServerPath().string();
+  UseServer(std::make_shared<datacenter::SqliteDataCenter>(path, kUser, /*busy_timeout_ms=*/50));
+  sqlite3* reader = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &reader), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM T_PMISC;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  ExpectCommitFails("database is locked");
+  EXPECT_EQ(sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(reader);
+
+  datacenter::SqliteDataCenter other(path, kUser + 1, /*busy_timeout_ms=*/0);
+  other.BeginTrans();
+  EXPECT_EQ(other.Delete("T_PQUERY", "F_UID=8"), 0) << "the failed save left a lock behind";
+  EXPECT_EQ(other.CommitTrans(), 0);
+}
+
+TEST_F(CommitFailureTest, ADeferredConstraintRaisingAtCommitFailsTheSave) {
+  if (!OnPostgres()) GTEST_SKIP() << "deferred constraint triggers are a PostgreSQL feature";
+  db_.ExecServer(
+      "CREATE FUNCTION refuse_at_commit() RETURNS trigger LANGUAGE plpgsql AS "
+      "$$ BEGIN RAISE EXCEPTION 'refused at commit'; END $$;"
+      "CREATE CONSTRAINT TRIGGER t_refuse AFTER UPDATE ON T_PVBUTTON DEFERRABLE INITIALLY "
+      "DEFERRED FOR EACH ROW EXECUTE FUNCTION refuse_at_commit()");
+  ExpectCommitFails("refused at commit");
+}
+
+TEST_F(CommitFailureTest, AConnectionLostDuringTheCommitIsReportedInDoubt) {
+  if (!OnPostgres()) GTEST_SKIP() << "server sessions exist on PostgreSQL only";
+  db_.ExecServer(
+      "CREATE FUNCTION end_session() RETURNS trigger LANGUAGE plpgsql AS "
+      "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NULL; END $$;"
+      "CREATE CONSTRAINT TRIGGER t_end AFTER UPDATE ON T_PVBUTTON DEFERRABLE INITIALLY "
+      "DEFERRED FOR EACH ROW EXECUTE FUNCTION end_session()");
+  ExpectCommitFails("the save may or may not have been stored");
 }
 
 }  // namespace
