@@ -150,6 +150,7 @@ int32_t SqliteDataCenter::CommitTrans() {
   const storage::ErrInfo commit_error = error_;
   if (InTransaction()) Run("CommitTrans", "ROLLBACK");
   error_ = commit_error;
+  if (!error_.Description.ends_with('.')) error_.Description += '.';
   error_.Description += " The transaction was rolled back; nothing was committed.";
   return -1;
 }
