@@ -75,17 +75,20 @@ CREATE TABLE T_PSCREENSTYLE (
   PRIMARY KEY (F_UID, ScreenStyleName)
 );
 
--- The user's titles.
+-- The user's titles. No key on the user and button id: a title the catalogue lacks is kept
+-- with id 0, and a user may have several of them.
 CREATE TABLE T_PHBUTTON (
   F_UID INTEGER NOT NULL,
   F_HBUTTONID INTEGER NOT NULL,
   F_SEQUENCENO INTEGER,
   F_ISVISIBLE SMALLINT,
-  F_ISPRIMARY SMALLINT,
-  PRIMARY KEY (F_UID, F_HBUTTONID)
+  F_ISPRIMARY SMALLINT
 );
 
--- The user's lists. F_PVBUTTONID is NULL or 0 at the first level.
+CREATE INDEX T_PHBUTTON_BY_USER ON T_PHBUTTON (F_UID, F_HBUTTONID);
+
+-- The user's lists. F_PVBUTTONID is NULL or 0 at the first level. No key on the user and
+-- button id, as for the titles: lists the catalogue lacks are kept with id 0.
 CREATE TABLE T_PVBUTTON (
   F_UID INTEGER NOT NULL,
   F_VBUTTONID INTEGER NOT NULL,
@@ -95,10 +98,10 @@ CREATE TABLE T_PVBUTTON (
   F_ISVISIBLE SMALLINT,
   F_DEFAULTVISIBLE SMALLINT,
   F_ISPRIMARY SMALLINT,
-  F_DEFQUERYID VARCHAR(50),
-  PRIMARY KEY (F_UID, F_VBUTTONID)
+  F_DEFQUERYID VARCHAR(50)
 );
 
+CREATE INDEX T_PVBUTTON_BY_USER ON T_PVBUTTON (F_UID, F_VBUTTONID);
 CREATE INDEX T_PVBUTTON_BY_TITLE ON T_PVBUTTON (F_UID, F_HBUTTONID);
 
 -- Saved queries. A query id is unique across users: lists refer to it alone.

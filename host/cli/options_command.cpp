@@ -12,6 +12,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/enumerations.h"
+#include "src/dialog/create_prefdesk.h"
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_QT
 #include "platform/ui_qt/application.h"
@@ -91,6 +92,9 @@ int RunOptions(const Words& words) {
   session.Prefdesk().Advise([&](int32_t, const automation::Arguments& args) {
     outcomes.push_back(args.empty() ? -1 : automation::CLng(args[0]));
   });
+  if (dialog::PutDefaultTitle(session.Prefdesk(), session.Local(), session.Server())) {
+    session.Failed("GetDefaultColumn");
+  }
   bool failed = false;
   if (script) {
     session.Driver().SetScript("frmOption", [&](ui::Window& window) { script->Run(window, session.Driver()); });

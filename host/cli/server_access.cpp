@@ -65,13 +65,9 @@ ServerTransaction::~ServerTransaction() {
 }
 
 void ServerTransaction::Commit() {
-  const storage::ErrInfo before = dc_.GetErrInfo();
-  dc_.CommitTrans();
   open_ = false;
-  if (dc_.InTransaction() || !SameError(before, dc_.GetErrInfo())) {
-    if (dc_.InTransaction()) dc_.RollbackTrans();
-    Raise(dc_, "the server did not confirm the commit, nothing written");
-  }
+  // A commit that failed leaves no transaction open; the service says why.
+  if (dc_.CommitTrans() < 0) Raise(dc_, "the server did not confirm the commit");
 }
 
 }  // namespace prefdesk::cli

@@ -126,8 +126,8 @@ void FaultInjector::BeginTrans() {
   if (!InjectTransactionCall()) inner_->BeginTrans();
 }
 
-void FaultInjector::CommitTrans() {
-  if (!InjectTransactionCall()) inner_->CommitTrans();
+int32_t FaultInjector::CommitTrans() {
+  return InjectTransactionCall() ? -1 : inner_->CommitTrans();
 }
 
 void FaultInjector::RollbackTrans() {

@@ -30,7 +30,7 @@ class ForwardingDataCenter : public storage::DataCenter {
     return inner_->Delete(table, condition);
   }
   void BeginTrans() override { inner_->BeginTrans(); }
-  void CommitTrans() override { inner_->CommitTrans(); }
+  int32_t CommitTrans() override { return inner_->CommitTrans(); }
   void RollbackTrans() override { inner_->RollbackTrans(); }
   bool InTransaction() const override { return inner_->InTransaction(); }
   storage::ErrInfo GetErrInfo() const override { return inner_->GetErrInfo(); }

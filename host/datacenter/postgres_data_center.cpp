@@ -138,26 +138,43 @@ void PostgresDataCenter::BeginTrans() {
   if (RefuseWhenLost("BeginTrans")) return;
   const bool was_open = InTransaction();
   PgOutcome outcome;
-  if (!Run("BeginTrans", "BEGIN", outcome) && !was_open) lost_transaction_ = true;
+  // The lock of the user makes the transactions of clients logged in as the same user run one
+  // after another, as SQLite's write lock does: a save never interleaves with another one, so
+  // its delete sees every row the earlier save committed and each stays whole.
+  const std::string begin = "BEGIN; SELECT pg_advisory_xact_lock(" +
+                            std::to_string(kUserLockSpace) + ", " + std::to_string(uid_) + ")";
+  if (Run("BeginTrans", begin, outcome) || was_open) return;
+  lost_transaction_ = true;
+  RollbackKeepingError("BeginTrans");
 }
 
-void PostgresDataCenter::CommitTrans() {
+void PostgresDataCenter::RollbackKeepingError(const char* member) {
+  if (!Connected() || !connection_->InTransactionBlock()) return;
+  const storage::ErrInfo error = error_;
+  const PgErrorKind kind = last_kind_;
+  PgOutcome outcome;
+  Run(member, "ROLLBACK", outcome);
+  error_ = error;
+  last_kind_ = kind;
+}
+
+int32_t PostgresDataCenter::CommitTrans() {
   constexpr const char* kMember = "CommitTrans";
   if (lost_transaction_) {
     lost_transaction_ = false;
     Fail(kMember, PgErrorKind::kBrokenConnection, "",
          "The transaction was not started or was lost with its connection; nothing was "
          "committed.");
-    return;
+    return -1;
   }
   if (!InTransaction()) {
     Fail(kMember, PgErrorKind::kStatement, "", "No transaction is open; nothing was committed.");
-    return;
+    return -1;
   }
   PgOutcome outcome;
   if (!Run(kMember, "COMMIT", outcome, /*commit=*/true)) {
-    if (Connected() && connection_->InTransactionBlock()) Run(kMember, "ROLLBACK", outcome);
-    return;
+    RollbackKeepingError(kMember);
+    return -1;
   }
   // COMMIT of a transaction that had a failed statement answers ROLLBACK, not an error.
   const char* tag = PQcmdStatus(outcome.result.get());
@@ -165,7 +182,9 @@ void PostgresDataCenter::CommitTrans() {
     Fail(kMember, PgErrorKind::kStatement, "",
          "A statement of the transaction had failed, so the server rolled it back; nothing "
          "was committed.");
+    return -1;
   }
+  return 0;
 }
 
 void PostgresDataCenter::RollbackTrans() {

@@ -1,7 +1,7 @@
 // The data service over a PostgreSQL server, through libpq. Query results come back as
 // disconnected ADO record sets; BeginTrans/CommitTrans/RollbackTrans are server transactions.
 // No member throws and no call waits for the server longer than the call time-out: a failure
-// returns -1 (or leaves ErrInfo set for the transaction members) and ErrInfo describes it.
+// returns -1 (BeginTrans and RollbackTrans leave ErrInfo set) and ErrInfo describes it.
 //
 // A lost connection fails the call at once and is made again by the next call, but never
 // inside an open transaction: the transaction then stays "open but lost" (InTransaction true,
@@ -31,6 +31,9 @@ struct PostgresSettings {
 
 class PostgresDataCenter : public storage::DataCenter {
  public:
+  // First key of the transaction-scoped advisory lock that BeginTrans takes on the user id.
+  static constexpr int32_t kUserLockSpace = 0x50726566;
+
   // connection_string: "postgresql://user@host/db?..." or "host=... dbname=...". Connects
   // now; when that fails the failure is kept in ErrInfo and the next call tries again.
   PostgresDataCenter(std::string connection_string, int32_t uid, PostgresSettings settings = {});
@@ -48,9 +51,10 @@ class PostgresDataCenter : public storage::DataCenter {
                  const std::string& unused, const std::string& condition) override;
   int32_t Delete(const std::string& table, const std::string& condition) override;
   void BeginTrans() override;
-  // A failed commit leaves no transaction open. When the connection dies during COMMIT the
-  // error is of kind kInDoubt: the outcome is unknown.
-  void CommitTrans() override;
+  // 0 when the server confirmed the commit; -1 otherwise, and no transaction is left open.
+  // When the connection dies during COMMIT the error is of kind kInDoubt: the outcome is
+  // unknown.
+  int32_t CommitTrans() override;
   void RollbackTrans() override;
   bool InTransaction() const override;
   storage::ErrInfo GetErrInfo() const override;
@@ -66,6 +70,8 @@ class PostgresDataCenter : public storage::DataCenter {
   bool Run(const char* member, const std::string& sql, PgOutcome& outcome, bool commit = false);
   int32_t Write(const char* member, const std::string& sql);
   bool RefuseWhenLost(const char* member);
+  // Ends an open transaction block after a failure, keeping that failure in ErrInfo.
+  void RollbackKeepingError(const char* member);
   void Fail(const char* member, PgErrorKind kind, const std::string& sqlstate,
             const std::string& message);
 

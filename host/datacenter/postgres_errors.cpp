@@ -19,7 +19,8 @@ std::string_view Meaning(PgErrorKind kind) {
              "another client; it may be run again.";
     case PgErrorKind::kInDoubt:
       return "The connection to the database server was lost during COMMIT: whether the "
-             "transaction was committed is unknown. Do not repeat it before checking the data.";
+             "transaction was committed is unknown, so the save may or may not have been "
+             "stored. Check the data before repeating it.";
     case PgErrorKind::kTimeout:
       return "The database server did not answer in time; the connection was closed and the "
              "next call connects again.";

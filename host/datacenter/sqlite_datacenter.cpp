@@ -135,17 +135,24 @@ void SqliteDataCenter::BeginTrans() {
   if (!Run("BeginTrans", "BEGIN IMMEDIATE") && !was_open) doomed_ = true;
 }
 
-void SqliteDataCenter::CommitTrans() {
+int32_t SqliteDataCenter::CommitTrans() {
   if (doomed_) {
     doomed_ = false;
     Fail("CommitTrans", ado::kErrProvider,
          "The transaction was never started; nothing was committed.");
-    return;
+    return -1;
   }
-  if (Run("CommitTrans", "COMMIT") || !InTransaction()) return;
+  if (!InTransaction()) {
+    Fail("CommitTrans", ado::kErrProvider, "No transaction is open; nothing was committed.");
+    return -1;
+  }
+  if (Run("CommitTrans", "COMMIT")) return 0;
   const storage::ErrInfo commit_error = error_;
-  Run("CommitTrans", "ROLLBACK");
+  if (InTransaction()) Run("CommitTrans", "ROLLBACK");
   error_ = commit_error;
+  if (!error_.Description.ends_with('.')) error_.Description += '.';
+  error_.Description += " The transaction was rolled back; nothing was committed.";
+  return -1;
 }
 
 void SqliteDataCenter::RollbackTrans() {

@@ -36,8 +36,9 @@ class SqliteDataCenter : public storage::DataCenter {
   // When BeginTrans fails, the transaction counts as open but doomed: every data call fails
   // until RollbackTrans, so no statement of it runs outside a transaction.
   void BeginTrans() override;
-  // A commit that fails rolls the transaction back, so no lock outlives the call.
-  void CommitTrans() override;
+  // 0 when committed. A commit that fails rolls the transaction back, so no lock outlives
+  // the call, and returns -1 with the engine's reason in ErrInfo.
+  int32_t CommitTrans() override;
   void RollbackTrans() override;
   bool InTransaction() const override;
   storage::ErrInfo GetErrInfo() const override;

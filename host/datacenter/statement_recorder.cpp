@@ -52,9 +52,9 @@ void StatementRecorder::BeginTrans() {
   ForwardingDataCenter::BeginTrans();
 }
 
-void StatementRecorder::CommitTrans() {
+int32_t StatementRecorder::CommitTrans() {
   Record("CommitTrans");
-  ForwardingDataCenter::CommitTrans();
+  return ForwardingDataCenter::CommitTrans();
 }
 
 void StatementRecorder::RollbackTrans() {

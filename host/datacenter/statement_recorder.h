@@ -27,7 +27,7 @@ class StatementRecorder : public ForwardingDataCenter {
                  const std::string& unused, const std::string& condition) override;
   int32_t Delete(const std::string& table, const std::string& condition) override;
   void BeginTrans() override;
-  void CommitTrans() override;
+  int32_t CommitTrans() override;
   void RollbackTrans() override;
   bool InTransaction() const override;
   storage::ErrInfo GetErrInfo() const override;

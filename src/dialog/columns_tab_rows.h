@@ -81,4 +81,19 @@ void ForEachRowByPosition(ado::Recordset& rs, std::string_view field, int32_t lo
   }
 }
 
+// As ForEachRowByPosition, but visit() sees only the first row of each position.
+template <typename Visit>
+void ForFirstRowByPosition(ado::Recordset& rs, std::string_view field, int32_t low, int32_t high,
+                           Visit&& visit) {
+  bool visited = false;
+  int32_t last = 0;
+  ForEachRowByPosition(rs, field, low, high, [&] {
+    const int32_t p = automation::CLng(rs[field]);
+    if (visited && p == last) return;
+    visited = true;
+    last = p;
+    visit();
+  });
+}
+
 }  // namespace prefdesk::dialog::columns_tab

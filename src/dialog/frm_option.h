@@ -78,9 +78,14 @@ class FrmOption : public ui::Window {
   [[nodiscard]] bool CheckValues();
 
   // frm_option_save.cpp
-  [[nodiscard]] bool SaveColumnsStep();
+  // Writes the layout when it came from the local defaults or was edited; rewritten tells
+  // whether it did. True on failure.
+  [[nodiscard]] bool SaveColumnsStep(bool& rewritten);
   bool LayoutChanged() const;
-  [[nodiscard]] bool SaveFailed(storage::DataCenter* dc);
+  // Every write of the save and the commit, in one transaction that is rolled back on every
+  // way out short of a confirmed commit. True on failure; a failed commit is shown.
+  [[nodiscard]] bool WriteAndCommit(storage::DataCenter& dc);
+  [[nodiscard]] bool SaveFailed();
 
   std::unique_ptr<GeneralTab> general_;
   std::unique_ptr<CalendarTab> calendar_;

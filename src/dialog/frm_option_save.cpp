@@ -12,6 +12,8 @@
 #include "src/dialog/startup_tab.h"
 #include "src/resources/strings.h"
 #include "src/storage/datacenter.h"
+#include "src/storage/scoped_transaction.h"
+#include "src/storage/show_err.h"
 
 namespace prefdesk::dialog {
 namespace {
@@ -44,21 +46,41 @@ bool FrmOption::LayoutChanged() const {
   return false;
 }
 
-bool FrmOption::SaveColumnsStep() {
+bool FrmOption::SaveColumnsStep(bool& rewritten) {
   const component::SharedState& state = component::State();
-  if (state.ColumnsFromLocalDefaults || LayoutChanged()) {
-    return columns::SaveValsColumnsToSvr(state.DataCenter, columns_->EditedColumns());
-  }
+  rewritten = state.ColumnsFromLocalDefaults || LayoutChanged();
+  if (rewritten) return columns::SaveValsColumnsToSvr(state.DataCenter, columns_->EditedColumns());
   FrmSaveProgress::Instance()->ProgressMutilNext("");
   return false;
 }
 
-bool FrmOption::SaveFailed(storage::DataCenter* dc) {
-  try {
-    if (dc != nullptr && dc->InTransaction()) dc->RollbackTrans();
-  } catch (const automation::AutomationError&) {
-    // The service has lost the transaction already; nothing is committed.
-  }
+bool FrmOption::WriteAndCommit(storage::DataCenter& dc) {
+  const component::SharedState& state = component::State();
+  // Every way out of this function before the commit rolls back what is still open.
+  storage::ScopedTransaction transaction(dc);
+  bool layout_rewritten = false;
+  if (SaveColumnsStep(layout_rewritten)) return true;
+
+  FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2123));
+  ui::DoEvents();
+  if (startup_->SaveStartupStep(dc, layout_rewritten)) return true;
+  ReleaseButtonIdTables();
+
+  FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2105));
+  ui::DoEvents();
+  if (default_query_->SaveDefaultQueryStep(dc)) return true;
+  if (state.AppearanceTabEnabled && SaveToDefaultScheme()) return true;
+
+  if (transaction.Commit()) return false;
+  // The person must learn that the save was not stored (or, when the connection died
+  // during the commit, that it may not have been).
+  const storage::ErrInfo failure = dc.GetErrInfo();
+  int32_t number = failure.Number;
+  storage::ShowErr(failure.Source, number, failure.Description);
+  return true;
+}
+
+bool FrmOption::SaveFailed() {
   ReleaseButtonIdTables();
   component::State().OutcomeFlag = 2;
   UnloadProgressWindow();
@@ -69,23 +91,8 @@ bool FrmOption::SaveFailed(storage::DataCenter* dc) {
 bool FrmOption::Save() {
   const auto keep_alive = shared_from_this();
   component::SharedState& state = component::State();
-  storage::DataCenter* dc = nullptr;
   try {
-    dc = &storage::Require(state.DataCenter);
-    dc->BeginTrans();
-    if (SaveColumnsStep()) return SaveFailed(dc);
-
-    FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2123));
-    ui::DoEvents();
-    if (startup_->SaveStartupStep(*dc)) return SaveFailed(dc);
-    ReleaseButtonIdTables();
-
-    FrmSaveProgress::Instance()->ProgressNext(resources::LoadResString(2105));
-    ui::DoEvents();
-    if (default_query_->SaveDefaultQueryStep(*dc)) return SaveFailed(dc);
-    if (state.AppearanceTabEnabled && SaveToDefaultScheme()) return SaveFailed(dc);
-
-    dc->CommitTrans();
+    if (WriteAndCommit(storage::Require(state.DataCenter, "Save"))) return SaveFailed();
     // The values change only with a committed 'Default' row, so a failed save changes neither.
     if (state.AppearanceTabEnabled) SaveAppearanceValue();
     UnloadProgressWindow();
@@ -94,7 +101,7 @@ bool FrmOption::Save() {
     Unload();
     return false;
   } catch (const automation::AutomationError&) {
-    return SaveFailed(dc);
+    return SaveFailed();
   }
 }
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
 #include "src/columns/button_ids.h"
 #include "src/component/shared_state.h"
+#include "src/dialog/columns_tab_rows.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
 #include "src/storage/show_err.h"
@@ -16,11 +16,6 @@ namespace prefdesk::dialog {
 namespace {
 
 bool HasNoRows(const std::shared_ptr<ado::Recordset>& rs) { return !rs || rs->RecordCount() == 0; }
-
-bool OrderIs(const ado::Recordset& rs, int32_t order) {
-  const automation::Variant& value = rs["DefaultOrder"];
-  return !value.IsEmptyOrNull() && automation::CLng(value) == order;
-}
 
 std::string TitleFilter(const std::string& title_name) {
   return "TitleName=" + storage::SqlText(title_name);
@@ -62,17 +57,15 @@ void StartupTab::FillTitles(bool chinese) {
   screen.Clear();
   startup.AddItem(resources::LoadResString(2110));
   ado::Recordset& titles = *sets_.titles;
-  for (int32_t order = sets_.MinTitleOrder; order <= sets_.MaxTitleOrder; ++order) {
-    for (titles.MoveFirst(); !titles.IsEOF(); titles.MoveNext()) {
-      if (!OrderIs(titles, order)) continue;
-      const std::string caption =
-          storage::TextOrEmpty(titles[chinese ? "TitleNameChinese" : "TitleNameEnglish"]);
-      startup.AddItem(caption);
-      screen.AddItem(caption);
-      loaded_->Add(storage::TextOrEmpty(titles["TitleName"]), storage::TextOrEmpty(titles["DefaultList"]), caption);
-      break;
-    }
-  }
+  columns_tab::ForFirstRowByPosition(
+      titles, "DefaultOrder", sets_.MinTitleOrder, sets_.MaxTitleOrder, [&] {
+        const std::string caption =
+            storage::TextOrEmpty(titles[chinese ? "TitleNameChinese" : "TitleNameEnglish"]);
+        startup.AddItem(caption);
+        screen.AddItem(caption);
+        loaded_->Add(storage::TextOrEmpty(titles["TitleName"]), storage::TextOrEmpty(titles["DefaultList"]),
+                     caption);
+      });
 }
 
 bool StartupTab::LoadStartupValue() {
@@ -126,13 +119,9 @@ void StartupTab::cboStartupScreen_Click() {
     ui::ComboBox& defaults = *controls_.cboDefaultStartup;
     lists.SetFilter(TitleFilter(title_name));
     defaults.Clear();
-    for (int32_t order = sets_.MinListOrder; order <= sets_.MaxListOrder; ++order) {
-      for (lists.MoveFirst(); !lists.IsEOF(); lists.MoveNext()) {
-        if (!OrderIs(lists, order)) continue;
-        defaults.AddItem(ListCaption(lists, chinese));
-        break;
-      }
-    }
+    columns_tab::ForFirstRowByPosition(lists, "DefaultOrder", sets_.MinListOrder,
+                                       sets_.MaxListOrder,
+                                       [&] { defaults.AddItem(ListCaption(lists, chinese)); });
     std::string default_caption;
     for (lists.MoveFirst(); !lists.IsEOF(); lists.MoveNext()) {
       if (storage::TextOrEmpty(lists["ListName"]) == default_list) {
@@ -170,7 +159,7 @@ void StartupTab::cboDefaultStartup_Click() {
   }
 }
 
-bool StartupTab::SaveStartupStep(storage::DataCenter& dc) {
+bool StartupTab::SaveStartupStep(storage::DataCenter& dc, bool layout_rewritten) {
   // Without the id tables the writes below would carry unknown ids: the save stops there,
   // and the person learns why (a catalogue that cannot be read, or an id beyond 16 bits).
   std::optional<automation::AutomationError> not_loaded;
@@ -194,7 +183,8 @@ bool StartupTab::SaveStartupStep(storage::DataCenter& dc) {
   int16_t title_id = 0;
   int16_t list_id = 0;
   columns::LookupButtonIDs(new_primary_title, "", title_id, list_id);
-  if (loaded_primary_title_ == new_primary_title) return false;
+  const bool changed = loaded_primary_title_ != new_primary_title;
+  if (!changed && !(layout_rewritten && !new_primary_title.empty())) return false;
   return SaveValsPrimaryToSvr(dc, true, new_primary_title, "", "", title_id, list_id);
 }
 

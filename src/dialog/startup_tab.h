@@ -35,8 +35,10 @@ class StartupTab {
   // Puts DefaultTitle to cboStartup's text.
   void SaveStartupValue();
   // The startup step of the save: id look-ups, each title's primary list, then the primary
-  // title. True on failure; a failed id-table load leaves the transaction to the caller.
-  [[nodiscard]] bool SaveStartupStep(storage::DataCenter& dc);
+  // title. The primary title is written when it changed, and also when this save rewrote the
+  // column layout (which clears every title's primary flag). True on failure; a failed
+  // id-table load leaves the transaction to the caller.
+  [[nodiscard]] bool SaveStartupStep(storage::DataCenter& dc, bool layout_rewritten);
 
   columns::clsMainOptionStartups* LoadedStartups() const { return loaded_.get(); }
   columns::clsMainOptionStartups* EditedStartups() const { return edited_.get(); }

@@ -93,10 +93,8 @@ const automation::MemberTable& DataCenter::Members() const {
     self->BeginTrans();
     return Variant();
   });
-  table->Add({"CommitTrans", 6, MemberKind::Method, {}, ""}, [self](Arguments&) {
-    self->CommitTrans();
-    return Variant();
-  });
+  table->Add({"CommitTrans", 6, MemberKind::Method, {}, "Long"},
+             [self](Arguments&) { return Variant(self->CommitTrans()); });
   table->Add({"RollbackTrans", 7, MemberKind::Method, {}, ""}, [self](Arguments&) {
     self->RollbackTrans();
     return Variant();

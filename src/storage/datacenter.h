@@ -1,5 +1,7 @@
 // The host's server data service: the only road to the server database. Every member
 // returns a number; a negative one means failure and ErrInfo then describes it.
+// BeginTrans and RollbackTrans return nothing; CommitTrans returns 0 once the server has
+// confirmed the commit, a negative number otherwise (then no transaction is left open).
 #pragma once
 
 #include <cstdint>
@@ -34,7 +36,7 @@ class DataCenter : public automation::Dispatch {
                          const std::string& unused, const std::string& condition) = 0;
   virtual int32_t Delete(const std::string& table, const std::string& condition) = 0;
   virtual void BeginTrans() = 0;
-  virtual void CommitTrans() = 0;
+  virtual int32_t CommitTrans() = 0;
   virtual void RollbackTrans() = 0;
   virtual bool InTransaction() const = 0;
   virtual storage::ErrInfo GetErrInfo() const = 0;

@@ -96,12 +96,7 @@ bool SaveLayout(DataCenter& dc, int uid, int generation, Tally& tally) {
                          ", 1, " + (title == 1 ? "1" : "0")) == 1;
     }
     if (ok) {
-      // A successful commit leaves ErrInfo as it was; a failed one describes itself.
-      const prefdesk::storage::ErrInfo before = dc.GetErrInfo();
-      dc.CommitTrans();
-      const prefdesk::storage::ErrInfo after = dc.GetErrInfo();
-      if (after.Number == before.Number && after.Source == before.Source &&
-          after.Description == before.Description && !dc.InTransaction()) {
+      if (dc.CommitTrans() >= 0) {
         ++tally.saves;
         return true;
       }

@@ -82,7 +82,7 @@ TEST_F(FaultInjectorTest, ALostConnectionFailsEverythingAndAbortsTheTransaction)
   EXPECT_FALSE(db_.Server()->InTransaction()) << "the server aborted the transaction";
   EXPECT_EQ(injector_.Insert("T_PQUERY", kQueryColumns, "'2', 1, 1, 'B'"), -1);
   EXPECT_EQ(injector_.GetErrInfo().Description, FaultInjector::LostConnectionError().Description);
-  injector_.CommitTrans();
+  EXPECT_EQ(injector_.CommitTrans(), -1);
   EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 0);
 
   injector_.Reconnect();

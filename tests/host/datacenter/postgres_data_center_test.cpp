@@ -149,7 +149,7 @@ TEST_F(PostgresDataCenterTest, RollbackUndoesAndCommitKeeps) {
 
   dc_->BeginTrans();
   ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 1);
-  dc_->CommitTrans();
+  EXPECT_EQ(dc_->CommitTrans(), 0);
   EXPECT_FALSE(dc_->InTransaction());
   EXPECT_EQ(dc_->GetErrInfo().Number, 0);
   EXPECT_EQ(Count("T_PQUERY"), 1);
@@ -162,7 +162,7 @@ TEST_F(PostgresDataCenterTest, AFailedStatementDoomsTheTransactionAndCommitSaysS
   EXPECT_TRUE(dc_->InTransaction()) << "open until the caller ends it";
   EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0)
       << "the server refuses statements of a failed transaction";
-  dc_->CommitTrans();
+  EXPECT_LT(dc_->CommitTrans(), 0);
   EXPECT_LT(dc_->GetErrInfo().Number, 0);
   EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
   EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
@@ -255,7 +255,7 @@ TEST_F(PostgresDataCenterTest, CommitOfALostTransactionCommitsNothing) {
   ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
   Terminate(*dc_);
   EXPECT_LT(dc_->Delete("T_PQUERY", ""), 0);
-  dc_->CommitTrans();
+  EXPECT_LT(dc_->CommitTrans(), 0);
   EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
   EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
   EXPECT_FALSE(dc_->InTransaction());
@@ -271,7 +271,7 @@ TEST_F(PostgresDataCenterTest, AConnectionThatDiesDuringCommitLeavesTheOutcomeIn
       "FOR EACH ROW EXECUTE FUNCTION end_session()");
   dc_->BeginTrans();
   ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
-  dc_->CommitTrans();
+  EXPECT_LT(dc_->CommitTrans(), 0);
   EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kInDoubt);
   EXPECT_EQ(dc_->GetErrInfo().Number, kErrPgInDoubt);
   EXPECT_NE(dc_->GetErrInfo().Description.find("unknown"), std::string::npos);

@@ -110,7 +110,7 @@ TEST(SqliteDataCenter, RollbackUndoesAndCommitKeeps) {
   dc.BeginTrans();
   ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'2', 1, 1, 'B'"), 1);
   EXPECT_EQ(Queries(db), 0) << "other connections do not see uncommitted rows";
-  dc.CommitTrans();
+  EXPECT_EQ(dc.CommitTrans(), 0);
   EXPECT_FALSE(dc.InTransaction());
   EXPECT_EQ(Queries(db), 1);
 }
@@ -145,7 +145,7 @@ TEST(SqliteDataCenter, CommitWithoutABegunTransactionReportsAFailure) {
   SqliteDataCenter second(db.ServerPath().string(), 2, 0);
   first.BeginTrans();
   second.BeginTrans();
-  second.CommitTrans();
+  EXPECT_LT(second.CommitTrans(), 0);
   EXPECT_FALSE(second.InTransaction());
   EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.CommitTrans");
   first.RollbackTrans();

@@ -71,7 +71,7 @@ void OptionDialogTest::Pick(ui::ComboBox& list, const std::string& text) {
   ADD_FAILURE() << list.Name() << " has no item \"" << text << "\"";
 }
 
-std::vector<std::string> OptionDialogTest::Items(const ui::ComboBox& list) {
+std::vector<std::string> OptionDialogTest::Items(const ui::ListControl& list) {
   std::vector<std::string> items;
   for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
   return items;
@@ -125,6 +125,24 @@ test_support::Rows OptionDialogTest::ServerLayout() const {
       "FROM T_PVBUTTON WHERE F_UID=7 ORDER BY F_VBUTTONID");
   rows.insert(rows.end(), lists.begin(), lists.end());
   return rows;
+}
+
+test_support::Rows OptionDialogTest::Everything() const {
+  test_support::Rows all;
+  for (const char* table : {"T_PMISC", "T_PSCREENSTYLE", "T_PHBUTTON", "T_PVBUTTON", "T_PQUERY",
+                            "SYSTBLHBUTTON", "SYSTBLVBUTTON"}) {
+    all.push_back({table});
+    for (auto& row : db_.ServerRows(std::string("SELECT * FROM ") + table + " ORDER BY 1, 2, 3")) {
+      all.push_back(std::move(row));
+    }
+  }
+  return all;
+}
+
+void OptionDialogTest::UseServer(storage::DataCenterRef server) {
+  faults_ = std::make_shared<datacenter::FaultInjector>(std::move(server));
+  recorder_ = std::make_shared<datacenter::StatementRecorder>(faults_);
+  prefdesk_->SetDataCenter(recorder_);
 }
 
 }  // namespace prefdesk::dialog::testing

@@ -48,7 +48,7 @@ class OptionDialogTest : public ::testing::Test {
 
   // A person picks the item with that text; fails the test when there is none.
   static void Pick(ui::ComboBox& list, const std::string& text);
-  static std::vector<std::string> Items(const ui::ComboBox& list);
+  static std::vector<std::string> Items(const ui::ListControl& list);
 
   // Descriptions of the information windows and "caption|title|description" of the error
   // windows shown so far.
@@ -63,6 +63,11 @@ class OptionDialogTest : public ::testing::Test {
 
   // The user's rows on the server, for comparisons before and after a save.
   test_support::Rows ServerLayout() const;
+  // Every row of every server table, in a fixed order.
+  test_support::Rows Everything() const;
+  // The component talks to this data service from now on, through a fresh fault injector
+  // and recorder.
+  void UseServer(storage::DataCenterRef server);
 
   test_support::TempDatabases db_{kUser};
   std::shared_ptr<datacenter::FaultInjector> faults_;

@@ -1,5 +1,8 @@
-// A fault at any call of the save, or a catalogue it cannot use: the host hears E_OptionFail,
-// no success message appears, both windows close and the server keeps what it had.
+// A fault at any call of the save, a catalogue it cannot use, or a commit the server does not
+// confirm: the host hears E_OptionFail, no success message appears, both windows close and the
+// server keeps what it had.
+#include <sqlite3.h>
+
 #include <string>
 #include <vector>
 
@@ -107,6 +110,186 @@ TEST_F(SaveFailureTest, ACatalogueIdBeyondSixteenBitsStopsTheSaveWithTheReasonSh
   EXPECT_NE(shown.back().find("Overflow"), std::string::npos) << shown.back();
   EXPECT_EQ(ServerLayout(), before);
   EXPECT_FALSE(recorder_->Inner()->InTransaction());
+}
+
+// Every write of the save went through, then the commit is refused, or the connection dies
+// while it commits.
+// SQLite's file system with a disk that fills up when armed: every write to a database file
+// fails with SQLITE_FULL, while the rollback journal is still written. A transaction's
+// statements then succeed and its commit, the first write to the database file, fails.
+// Installed as the default file system while it lives, so connections opened meanwhile use it.
+class FullDiskVfs {
+ public:
+  FullDiskVfs() : real_(sqlite3_vfs_find(nullptr)), vfs_(*real_) {
+    vfs_.zName = "prefdesk-full-disk";
+    vfs_.szOsFile = static_cast<int>(sizeof(File)) + real_->szOsFile;
+    vfs_.xOpen = &Open;
+    current_ = this;
+    sqlite3_vfs_register(&vfs_, 1);
+  }
+  ~FullDiskVfs() {
+    sqlite3_vfs_unregister(&vfs_);
+    current_ = nullptr;
+    sqlite3_vfs_register(real_, 1);
+  }
+  FullDiskVfs(const FullDiskVfs&) = delete;
+  FullDiskVfs& operator=(const FullDiskVfs&) = delete;
+
+  bool full = false;
+
+ private:
+  struct File {
+    sqlite3_file base;
+    FullDiskVfs* owner;
+    bool database;
+    sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
+  };
+  static File& Of(sqlite3_file* f) { return *reinterpret_cast<File*>(f); }
+  static sqlite3_file* R(sqlite3_file* f) { return Of(f).real(); }
+
+  static int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int flags, int* out) {
+    FullDiskVfs* self = current_;
+    File& file = Of(f);
+    file.base.pMethods = nullptr;
+    file.owner = self;
+    file.database = (flags & SQLITE_OPEN_MAIN_DB) != 0;
+    const int rc = self->real_->xOpen(self->real_, name, file.real(), flags, out);
+    if (rc != SQLITE_OK || file.real()->pMethods == nullptr) return rc;
+    self->Wrap(*file.real()->pMethods);
+    file.base.pMethods = &self->methods_;
+    return rc;
+  }
+
+  // Every member passes to the real file; writes to a database file fail while the disk is full.
+  void Wrap(const sqlite3_io_methods& real) {
+    methods_ = real;
+    methods_.xClose = [](sqlite3_file* f) { return R(f)->pMethods->xClose(R(f)); };
+    methods_.xRead = [](sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
+      return R(f)->pMethods->xRead(R(f), b, n, o);
+    };
+    methods_.xWrite = [](sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
+      if (Of(f).database && Of(f).owner->full) return SQLITE_FULL;
+      return R(f)->pMethods->xWrite(R(f), b, n, o);
+    };
+    methods_.xTruncate = [](sqlite3_file* f, sqlite3_int64 n) {
+      return R(f)->pMethods->xTruncate(R(f), n);
+    };
+    methods_.xSync = [](sqlite3_file* f, int flags) { return R(f)->pMethods->xSync(R(f), flags); };
+    methods_.xFileSize = [](sqlite3_file* f, sqlite3_int64* n) {
+      return R(f)->pMethods->xFileSize(R(f), n);
+    };
+    methods_.xLock = [](sqlite3_file* f, int l) { return R(f)->pMethods->xLock(R(f), l); };
+    methods_.xUnlock = [](sqlite3_file* f, int l) { return R(f)->pMethods->xUnlock(R(f), l); };
+    methods_.xCheckReservedLock = [](sqlite3_file* f, int* out) {
+      return R(f)->pMethods->xCheckReservedLock(R(f), out);
+    };
+    methods_.xFileControl = [](sqlite3_file* f, int op, void* arg) {
+      return R(f)->pMethods->xFileControl(R(f), op, arg);
+    };
+    methods_.xSectorSize = [](sqlite3_file* f) { return R(f)->pMethods->xSectorSize(R(f)); };
+    methods_.xDeviceCharacteristics = [](sqlite3_file* f) {
+      return R(f)->pMethods->xDeviceCharacteristics(R(f));
+    };
+    // Without shared memory or memory mapping the engine needs neither (rollback journal).
+    methods_.iVersion = 1;
+    methods_.xShmMap = nullptr;
+    methods_.xShmLock = nullptr;
+    methods_.xShmBarrier = nullptr;
+    methods_.xShmUnmap = nullptr;
+    methods_.xFetch = nullptr;
+    methods_.xUnfetch = nullptr;
+  }
+
+  // The real file system's members may read its own pAppData, so ours stays unchanged.
+  static inline FullDiskVfs* current_ = nullptr;
+  sqlite3_vfs* real_;
+  sqlite3_vfs vfs_;
+  sqlite3_io_methods methods_{};
+};
+
+class CommitFailureTest : public SaveFailureTest {
+ protected:
+  CommitFailureTest() {
+    InsertQuery();
+    db_.SeedServerLayout(kUser);
+  }
+
+  bool OnPostgres() const { return db_.Backend() == test_support::ServerBackend::kPostgres; }
+
+  // Saves a new start-up title and default query: the save fails as a whole, the error
+  // window carries the service's reason, and every server row is as it was. A disk given
+  // fills up for the moment OK is pressed.
+  void ExpectCommitFails(const std::string& reason, FullDiskVfs* disk = nullptr) {
+    const test_support::Rows before = Everything();
+    const size_t boxes = MessageBoxes().size();
+    const size_t errors = ErrorWindows().size();
+    const auto events = ShowOption([&](FrmOption& form) {
+      Pick(form.Get<ui::ComboBox>("cboStartup"), "Sales");
+      Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - My Accounts");
+      Pick(form.Get<ui::ComboBox>("cboDefaultQuery"), "Open orders");
+      recorder_->Clear();
+      if (disk != nullptr) disk->full = true;
+      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+      if (disk != nullptr) disk->full = false;
+    });
+    EXPECT_EQ(events, (std::vector<int32_t>{E_OptionFail}));
+    EXPECT_EQ(recorder_->CallsOf("CommitTrans").size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), boxes) << "no message that the changes were saved";
+    const std::vector<std::string> shown = ErrorWindows();
+    ASSERT_EQ(shown.size(), errors + 1);
+    EXPECT_NE(shown.back().find(reason), std::string::npos) << shown.back();
+    EXPECT_NE(shown.back().find("CommitTrans"), std::string::npos) << shown.back();
+    EXPECT_FALSE(IsOpen("frmOption"));
+    EXPECT_FALSE(IsOpen("frmSaveProgress"));
+    EXPECT_FALSE(recorder_->InTransaction());
+    EXPECT_EQ(Everything(), before);
+  }
+};
+
+TEST_F(CommitFailureTest, AReaderHoldingTheSqliteFileRefusesTheCommitAndNoLockIsLeft) {
+  if (OnPostgres()) GTEST_SKIP() << "file locks exist on SQLite only";
+  const std::string path = db_.ServerPath().string();
+  UseServer(std::make_shared<datacenter::SqliteDataCenter>(path, kUser, /*busy_timeout_ms=*/50));
+  sqlite3* reader = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &reader), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM T_PMISC;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  ExpectCommitFails("database is locked");
+  EXPECT_EQ(sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(reader);
+
+  datacenter::SqliteDataCenter other(path, kUser + 1, /*busy_timeout_ms=*/0);
+  other.BeginTrans();
+  EXPECT_EQ(other.Delete("T_PQUERY", "F_UID=8"), 0) << "the failed save left a lock behind";
+  EXPECT_EQ(other.CommitTrans(), 0);
+}
+
+TEST_F(CommitFailureTest, ADiskThatFillsUpAtTheCommitFailsTheSave) {
+  if (OnPostgres()) GTEST_SKIP() << "the disk of a SQLite server file";
+  FullDiskVfs disk;
+  UseServer(db_.NewServerClient(kUser));
+  ExpectCommitFails("database or disk is full", &disk);
+  UseServer(db_.Server());  // the files opened through the full disk close before it goes
+}
+
+TEST_F(CommitFailureTest, ADeferredConstraintRaisingAtCommitFailsTheSave) {
+  if (!OnPostgres()) GTEST_SKIP() << "deferred constraint triggers are a PostgreSQL feature";
+  db_.ExecServer(
+      "CREATE FUNCTION refuse_at_commit() RETURNS trigger LANGUAGE plpgsql AS "
+      "$$ BEGIN RAISE EXCEPTION 'refused at commit'; END $$;"
+      "CREATE CONSTRAINT TRIGGER t_refuse AFTER UPDATE ON T_PVBUTTON DEFERRABLE INITIALLY "
+      "DEFERRED FOR EACH ROW EXECUTE FUNCTION refuse_at_commit()");
+  ExpectCommitFails("refused at commit");
+}
+
+TEST_F(CommitFailureTest, AConnectionLostDuringTheCommitIsReportedInDoubt) {
+  if (!OnPostgres()) GTEST_SKIP() << "server sessions exist on PostgreSQL only";
+  db_.ExecServer(
+      "CREATE FUNCTION end_session() RETURNS trigger LANGUAGE plpgsql AS "
+      "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NULL; END $$;"
+      "CREATE CONSTRAINT TRIGGER t_end AFTER UPDATE ON T_PVBUTTON DEFERRABLE INITIALLY "
+      "DEFERRED FOR EACH ROW EXECUTE FUNCTION end_session()");
+  ExpectCommitFails("the save may or may not have been stored");
 }
 
 }  // namespace

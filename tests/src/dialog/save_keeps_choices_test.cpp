@@ -1,0 +1,170 @@
+// A save keeps what the person did not change: the start-up title across a rewritten layout,
+// titles and lists the server catalogue lacks, a stray huge position, and the whole of a save
+// that waited for another client's save of the same user.
+#include <chrono>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "option_dialog_fixture.h"
+#include "platform/ui/check_list_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/simple_controls.h"
+#include "src/component/enumerations.h"
+#include "src/dialog/create_prefdesk.h"
+
+namespace prefdesk::dialog::testing {
+namespace {
+
+using component::E_OptionCancel;
+using component::E_OptionSuccess;
+using Strings = std::vector<std::string>;
+
+// The user's start-up title and each title's primary list.
+constexpr const char* kPrimaries =
+    "SELECT 'H', F_HBUTTONID FROM T_PHBUTTON WHERE F_UID=7 AND F_ISPRIMARY=1 UNION ALL "
+    "SELECT 'V', F_VBUTTONID FROM T_PVBUTTON WHERE F_UID=7 AND F_ISPRIMARY=1 ORDER BY 1, 2";
+
+class SaveKeepsChoicesTest : public OptionDialogTest, public ::testing::WithParamInterface<int> {
+ protected:
+  SaveKeepsChoicesTest() : OptionDialogTest(GetParam()) {}
+
+  bool Chinese() const { return GetParam() == 2052; }
+
+  // As the hosts do before ShowOption; the user's start-up title is Accounts.
+  void PutDefaultTitleAsHostsDo() {
+    ASSERT_FALSE(PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
+    ASSERT_EQ(prefdesk_->DefaultTitle(), Chinese() ? "客户" : "Accounts");
+  }
+
+  // The Startup tab shows the start-up title; the first title moves down, then OK.
+  std::vector<int32_t> MoveFirstTitleAndSave(const std::function<void()>& before_ok = {}) {
+    return ShowOption([&](FrmOption& form) {
+      EXPECT_EQ(form.Get<ui::ComboBox>("cboStartup").Text(), prefdesk_->DefaultTitle());
+      EXPECT_TRUE(form.Get<ui::CheckListBox>("lstGrandFather").UserSelect(0));
+      EXPECT_TRUE(form.Get<ui::CommandButton>("cmdGrandFatherDown").UserClick());
+      recorder_->Clear();
+      if (before_ok) before_ok();
+      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+    });
+  }
+};
+
+TEST_P(SaveKeepsChoicesTest, MovingATitleKeepsTheStartupTitleAndEveryPrimaryList) {
+  db_.SeedServerLayout(kUser);
+  const test_support::Rows before = db_.ServerRows(kPrimaries);
+  PutDefaultTitleAsHostsDo();
+  EXPECT_EQ(MoveFirstTitleAndSave(), (std::vector<int32_t>{E_OptionSuccess}));
+  EXPECT_EQ(recorder_->CallsOf("Delete").size(), 2u) << "the layout was rewritten";
+  EXPECT_EQ(db_.ServerRows(kPrimaries), before);
+}
+
+TEST_P(SaveKeepsChoicesTest, ANewUserSavesTitlesAndListsTheCatalogueLacksWithIdZero) {
+  db_.ExecLocal(
+      "INSERT INTO BarTitle (TitleID, TitleName, TitleNameChinese, TitleNameEnglish, Visible, "
+      "DefaultOrder, DefaultList) VALUES (90, 'LocalOne', '本地一', 'Local one', 1, 13, ''), "
+      "(91, 'LocalTwo', '本地二', 'Local two', 0, 14, '');"
+      "INSERT INTO BarList (ListID, TitleID, ParentID, ListName, ListNameChinese, "
+      "ListNameEnglish, Visible, DefaultVisible, DefaultOrder, CanStatrup) VALUES "
+      "(900, 1, 0, 'LocalA', '本地甲', 'Local A', 1, 1, 20, 0), "
+      "(901, 1, 0, 'LocalB', '本地乙', 'Local B', 0, 0, 21, 0)");
+  const auto events = ShowOption([&](FrmOption& form) {
+    EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+  });
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
+  EXPECT_EQ(db_.ServerRows("SELECT F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY FROM T_PHBUTTON "
+                           "WHERE F_UID=7 AND F_HBUTTONID=0 ORDER BY 1"),
+            (test_support::Rows{{"13", "1", "0"}, {"14", "0", "0"}}));
+  EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID, F_PVBUTTONID, F_SEQUENCENO, F_ISVISIBLE, "
+                           "F_DEFAULTVISIBLE, F_ISPRIMARY FROM T_PVBUTTON "
+                           "WHERE F_UID=7 AND F_VBUTTONID=0 ORDER BY 3"),
+            (test_support::Rows{{"1", "0", "20", "1", "1", "0"}, {"1", "0", "21", "0", "0", "0"}}));
+}
+
+TEST_P(SaveKeepsChoicesTest, AHugePositionOpensTheDialogWithThatItemLast) {
+  db_.SeedServerLayout(kUser);
+  const std::string accounts = Chinese() ? "客户" : "Accounts";
+  const std::string all_accounts = Chinese() ? "所有客户" : "All Accounts";
+  const std::string contacts = Chinese() ? "联系人" : "Contacts";
+  const std::string all_contacts = Chinese() ? "所有联系人" : "All Contacts";
+  // The start-up titles, Contacts' start-up lists, the Column tab's titles and Accounts' lists.
+  auto shown = [&] {
+    std::vector<Strings> lists;
+    EXPECT_EQ(ShowOption([&](FrmOption& form) {
+                lists.push_back(Items(form.Get<ui::ComboBox>("cboStartup")));
+                Pick(form.Get<ui::ComboBox>("cboStartupScreen"), contacts);
+                lists.push_back(Items(form.Get<ui::ComboBox>("cboDefaultStartup")));
+                auto& titles = form.Get<ui::CheckListBox>("lstGrandFather");
+                lists.push_back(Items(titles));
+                for (int i = 0; i < titles.ListCount(); ++i) {
+                  if (titles.List(i) == accounts) EXPECT_TRUE(titles.UserSelect(i));
+                }
+                lists.push_back(Items(form.Get<ui::CheckListBox>("lstFather")));
+                EXPECT_TRUE(form.Get<ui::CommandButton>("cmdCancel").UserClick());
+              }),
+              (std::vector<int32_t>{E_OptionCancel}));
+    return lists;
+  };
+  const std::vector<Strings> before = shown();
+  db_.ExecServer(
+      "UPDATE T_PHBUTTON SET F_SEQUENCENO=2000000000 WHERE F_UID=7 AND F_HBUTTONID=1;"
+      "UPDATE T_PVBUTTON SET F_SEQUENCENO=2000000000 WHERE F_UID=7 AND F_VBUTTONID=1");
+  db_.ExecLocal("UPDATE BarList SET DefaultOrder=2000000000 WHERE ListName='AllContacts'");
+  const std::vector<Strings> after = shown();
+  ASSERT_EQ(after.size(), 4u);
+  // The start-up titles carry their catalogue order; the user's lowest title position is now
+  // 2, so Accounts (catalogue order 1) falls outside the walk, as it always did.
+  Strings startup = before[0];
+  std::erase(startup, accounts);
+  EXPECT_EQ(after[0], startup);
+  EXPECT_EQ(after[1].back(), all_contacts);
+  EXPECT_EQ(after[2].back(), accounts);
+  EXPECT_EQ(after[3].back(), all_accounts);
+  for (size_t i = 1; i < 4; ++i) {
+    EXPECT_EQ(std::multiset<std::string>(after[i].begin(), after[i].end()),
+              std::multiset<std::string>(before[i].begin(), before[i].end()));
+  }
+}
+
+// The other client's save holds the user's transaction when OK is pressed; this save waits for
+// it and then replaces its layout whole: every item as the later save left it.
+TEST_P(SaveKeepsChoicesTest, ASaveThatWaitsForAnotherClientsSaveOfTheUserReplacesItWhole) {
+  db_.SeedServerLayout(kUser);
+  const test_support::Rows primaries = db_.ServerRows(kPrimaries);
+  const int64_t lists = db_.ServerInt("SELECT COUNT(*) FROM T_PVBUTTON WHERE F_UID=7");
+  PutDefaultTitleAsHostsDo();
+  const auto other = db_.NewServerClient(kUser);
+  std::thread other_commit;
+  const auto events = MoveFirstTitleAndSave([&] {
+    other->BeginTrans();
+    ASSERT_EQ(other->Delete("T_PHBUTTON", "F_UID=7"), 12);
+    for (int id = 1; id <= 12; ++id) {
+      ASSERT_EQ(other->Insert("T_PHBUTTON", "F_UID,F_HBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_ISPRIMARY",
+                              "7, " + std::to_string(id) + ", " + std::to_string(100 + id) +
+                                  ", 0, 0"),
+                1);
+    }
+    other_commit = std::thread([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      EXPECT_EQ(other->CommitTrans(), 0);
+    });
+  });
+  other_commit.join();
+  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PHBUTTON WHERE F_UID=7 AND F_SEQUENCENO < 100 "
+                          "AND F_ISVISIBLE = 1"),
+            12);
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PHBUTTON WHERE F_UID=7"), 12);
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PVBUTTON WHERE F_UID=7"), lists);
+  EXPECT_EQ(db_.ServerRows(kPrimaries), primaries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SaveKeepsChoicesTest, ::testing::Values(1033, 2052),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return info.param == 2052 ? std::string("Chinese")
+                                                     : std::string("English");
+                         });
+
+}  // namespace
+}  // namespace prefdesk::dialog::testing
