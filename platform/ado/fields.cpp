@@ -36,6 +36,7 @@ void Fields::Append(std::string name, int type, int defined_size, int attributes
                       "A field named '" + name + "' is already in the collection.");
   }
   impl.fields.push_back({std::move(name), type, defined_size});
+  impl.FieldsChanged();
 }
 
 int Fields::IndexOf(std::string_view name) const { return owner_->impl_->IndexOf(name); }

@@ -1,7 +1,8 @@
 #include "platform/ado/filter_index.h"
 
 #include <algorithm>
-#include <functional>
+#include <cstdint>
+#include <optional>
 
 #include "platform/automation/date_text.h"
 
@@ -14,50 +15,42 @@ const std::vector<int> kNoRows;
 
 }  // namespace
 
-size_t EqualityIndex::KeyHash::operator()(const Key& key) const {
-  size_t h = key.size();
-  for (const auto& part : key) {
-    size_t p = std::hash<int>()(static_cast<int>(part.kind));
-    p ^= std::hash<double>()(part.number) + 0x9e3779b97f4a7c15ULL + (p << 6) + (p >> 2);
-    p ^= std::hash<std::string>()(part.text) + 0x9e3779b97f4a7c15ULL + (p << 6) + (p >> 2);
-    h ^= p + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+void EqualityIndex::AppendPart(std::string& key, const Comparable& c) {
+  key.push_back(static_cast<char>(c.kind));
+  if (c.kind == Kind::Number || c.kind == Kind::Date) {
+    const double number = c.number + 0.0;  // -0 is 0
+    key.append(reinterpret_cast<const char*>(&number), sizeof number);
+  } else if (c.kind == Kind::Text) {
+    const uint32_t size = static_cast<uint32_t>(c.text.size());
+    key.append(reinterpret_cast<const char*>(&size), sizeof size);
+    key.append(c.text);
   }
-  return h;
-}
-
-EqualityIndex::KeyPart EqualityIndex::PartOf(const Comparable& c) {
-  KeyPart part;
-  part.kind = c.kind;
-  if (c.kind == Kind::Number || c.kind == Kind::Date) part.number = c.number + 0.0;  // -0 is 0
-  if (c.kind == Kind::Text) part.text = std::string(c.text);
-  return part;
 }
 
 EqualityIndex::EqualityIndex(std::vector<int> fields, const Rows& rows)
     : fields_(std::move(fields)), kinds_(fields_.size(), Kind::Null) {
   groups_.reserve(rows.size());
+  std::string key;
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    Key key;
-    key.reserve(fields_.size());
+    key.clear();
     for (size_t f = 0; f < fields_.size(); ++f) {
       Comparable c = ComparableOf(rows[r][fields_[f]]);
       if (c.kind != Kind::Null && kinds_[f] != c.kind) {
         kinds_[f] = kinds_[f] == Kind::Null ? c.kind : Kind::Other;
       }
-      key.push_back(PartOf(c));
+      AppendPart(key, c);
     }
-    groups_[std::move(key)].push_back(r);
+    groups_[key].push_back(r);
   }
 }
 
 const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& literals) const {
-  Key key;
-  key.reserve(literals.size());
+  key_.clear();
   for (size_t f = 0; f < literals.size(); ++f) {
     const Literal& literal = literals[f];
-    KeyPart part;
+    Comparable part;
     if (literal.kind == Literal::Kind::Null) {
-      key.push_back(part);
+      AppendPart(key_, part);
       continue;
     }
     const bool numeric = literal.kind != Literal::Kind::Text;
@@ -76,7 +69,7 @@ const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& litera
           n = d->serial;
         }
         if (!n) return &kNoRows;
-        part.number = *n + 0.0;
+        part.number = *n;
         break;
       }
       case Kind::Text:
@@ -88,20 +81,14 @@ const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& litera
       default:
         return nullptr;
     }
-    key.push_back(std::move(part));
+    AppendPart(key_, part);
   }
-  auto it = groups_.find(key);
+  auto it = groups_.find(key_);
   return it == groups_.end() ? &kNoRows : &it->second;
 }
 
-const std::vector<int>* IndexCache::Find(std::vector<Term> terms, const Rows& rows) {
-  std::sort(terms.begin(), terms.end(), [](const Term& a, const Term& b) { return a.field < b.field; });
-  std::vector<int> fields;
-  std::vector<Literal> literals;
-  for (auto& term : terms) {
-    fields.push_back(term.field);
-    literals.push_back(std::move(term.literal));
-  }
+const std::vector<int>* IndexCache::Find(const std::vector<int>& fields,
+                                         const std::vector<Literal>& literals, const Rows& rows) {
   auto it = indexes_.find(fields);
   if (it == indexes_.end()) it = indexes_.try_emplace(fields, fields, rows).first;
   return it->second.Lookup(literals);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -24,29 +23,25 @@ class EqualityIndex {
   const std::vector<int>* Lookup(const std::vector<Literal>& literals) const;
 
  private:
-  struct KeyPart {
-    Comparable::Kind kind = Comparable::Kind::Null;
-    double number = 0;
-    std::string text;
-    bool operator==(const KeyPart&) const = default;
-  };
-  using Key = std::vector<KeyPart>;
-  struct KeyHash {
-    size_t operator()(const Key& key) const;
-  };
-  static KeyPart PartOf(const Comparable& c);
+  // A key is the values of the fields written one after another into a text: a kind byte,
+  // then the number's bytes or the text's length and bytes. Look-ups write into key_, so
+  // they allocate nothing once it has grown.
+  static void AppendPart(std::string& key, const Comparable& c);
 
   std::vector<int> fields_;
   // Per field: the one kind its non-null values share; Null when all are null, Other when mixed.
   std::vector<Comparable::Kind> kinds_;
-  std::unordered_map<Key, std::vector<int>, KeyHash> groups_;
+  std::unordered_map<std::string, std::vector<int>> groups_;
+  mutable std::string key_;
 };
 
 // The indexes of one record set. Whoever changes rows invalidates the affected indexes.
 class IndexCache {
  public:
-  // The rows matching the equality terms, or nullptr when no index can answer them.
-  const std::vector<int>* Find(std::vector<Term> terms, const Rows& rows);
+  // The rows whose fields (ascending, each once) equal the literals, or nullptr when no index
+  // can answer.
+  const std::vector<int>* Find(const std::vector<int>& fields, const std::vector<Literal>& literals,
+                               const Rows& rows);
   void Clear() { indexes_.clear(); }
   void InvalidateField(int field);
 

@@ -25,13 +25,21 @@ std::vector<Variant>& Recordset::Impl::Current() {
 }
 
 int Recordset::Impl::IndexOf(std::string_view name) const {
-  // Field values are read by name on every row, and callers almost always spell the name as
-  // it was defined: names of another length are passed over and the same spelling is taken
-  // without the case-blind comparison.
+  NameSlot& slot = name_slots[((reinterpret_cast<uintptr_t>(name.data()) >> 3) ^ name.size()) %
+                              name_slots.size()];
+  if (slot.data == name.data() && slot.size == name.size() && fields[slot.index].name == name) {
+    return slot.index;
+  }
+  // Names of another length are passed over and the same spelling is taken without the
+  // case-blind comparison; the first match wins.
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string& field = fields[i].name;
     if (field.size() != name.size()) continue;
-    if (field == name || automation::EqualsIgnoreCase(field, name)) return static_cast<int>(i);
+    if (field == name) {
+      slot = {name.data(), name.size(), static_cast<int>(i)};
+      return static_cast<int>(i);
+    }
+    if (automation::EqualsIgnoreCase(field, name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -117,6 +125,7 @@ void Recordset::Open(const std::string& source, std::shared_ptr<Connection> conn
     if (!snapshot) return;  // a statement without rows leaves the set closed
     d.fields = std::move(snapshot->fields);
     d.rows = std::move(snapshot->rows);
+    d.FieldsChanged();
   }
   d.open = true;
   d.position = 0;
@@ -132,7 +141,10 @@ void Recordset::Close() {
   d.filter_text.clear();
   d.indexes.Clear();
   d.position = 0;
-  if (!d.source.empty()) d.fields.clear();  // a source's fields come back with its next Open
+  if (!d.source.empty()) {  // a source's fields come back with its next Open
+    d.fields.clear();
+    d.FieldsChanged();
+  }
 }
 
 int Recordset::State() const { return impl_->open ? adStateOpen : adStateClosed; }
@@ -191,17 +203,21 @@ void Recordset::SetFilter(std::string_view expression) {
     d.position = 0;
     return;
   }
-  auto parsed = filter::Expression::Parse(expression, [&d](std::string_view name) { return d.IndexOf(name); });
-  const std::vector<int>* answer = nullptr;
-  if (auto terms = parsed.EqualityConjunction()) answer = d.indexes.Find(std::move(*terms), d.rows);
-  if (answer) {
-    d.visible = *answer;
-  } else {
-    d.visible.clear();
-    for (int r = 0; r < static_cast<int>(d.rows.size()); ++r) {
-      if (parsed.Matches(d.rows[r])) d.visible.push_back(r);
+  const auto answer = [&d](const filter::Shape* shape) -> const std::vector<int>* {
+    return shape ? d.indexes.Find(shape->fields, shape->literals, d.rows) : nullptr;
+  };
+  const std::vector<int>* rows = answer(d.shapes.Find(expression));
+  if (!rows) {
+    auto parsed = filter::Expression::Parse(expression, [&d](std::string_view name) { return d.IndexOf(name); });
+    if (auto terms = parsed.EqualityConjunction()) rows = answer(d.shapes.Remember(std::move(*terms)));
+    if (!rows) {
+      d.visible.clear();
+      for (int r = 0; r < static_cast<int>(d.rows.size()); ++r) {
+        if (parsed.Matches(d.rows[r])) d.visible.push_back(r);
+      }
     }
   }
+  if (rows) d.visible.assign(rows->begin(), rows->end());
   d.filtered = true;
   d.filter_text = std::string(expression);
   d.position = 0;

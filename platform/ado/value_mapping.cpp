@@ -40,8 +40,10 @@ std::string_view Text(sqlite3_stmt* statement, int column) {
   return text ? std::string_view(text, sqlite3_column_bytes(statement, column)) : std::string_view();
 }
 
-Variant ByStorageClass(sqlite3_stmt* statement, int column) {
-  switch (sqlite3_column_type(statement, column)) {
+// Each call into the engine for a column takes the connection's lock, so the storage class
+// is asked for once per value and handed on.
+Variant ByStorageClass(sqlite3_stmt* statement, int column, int storage) {
+  switch (storage) {
     case SQLITE_INTEGER:
       return WholeNumber(sqlite3_column_int64(statement, column));
     case SQLITE_FLOAT:
@@ -53,24 +55,21 @@ Variant ByStorageClass(sqlite3_stmt* statement, int column) {
   }
 }
 
-bool IsNumberStored(sqlite3_stmt* statement, int column) {
-  int storage = sqlite3_column_type(statement, column);
-  return storage == SQLITE_INTEGER || storage == SQLITE_FLOAT;
-}
+bool IsNumber(int storage) { return storage == SQLITE_INTEGER || storage == SQLITE_FLOAT; }
 
-Variant AsBoolean(sqlite3_stmt* statement, int column) {
-  if (IsNumberStored(statement, column)) return Variant(sqlite3_column_double(statement, column) != 0);
+Variant AsBoolean(sqlite3_stmt* statement, int column, int storage) {
+  if (IsNumber(storage)) return Variant(sqlite3_column_double(statement, column) != 0);
   std::string_view text = Text(statement, column);
   if (automation::EqualsIgnoreCase(text, "true")) return Variant(true);
   if (automation::EqualsIgnoreCase(text, "false")) return Variant(false);
   return Variant(text);
 }
 
-Variant AsCurrency(sqlite3_stmt* statement, int column) {
-  if (sqlite3_column_type(statement, column) == SQLITE_INTEGER) {
+Variant AsCurrency(sqlite3_stmt* statement, int column, int storage) {
+  if (storage == SQLITE_INTEGER) {
     return Variant(automation::Currency{sqlite3_column_int64(statement, column) * 10000});
   }
-  if (IsNumberStored(statement, column)) {
+  if (IsNumber(storage)) {
     return Variant(automation::Currency::FromDouble(sqlite3_column_double(statement, column)));
   }
   std::string_view text = Text(statement, column);
@@ -80,8 +79,8 @@ Variant AsCurrency(sqlite3_stmt* statement, int column) {
   return Variant(text);
 }
 
-Variant AsDate(sqlite3_stmt* statement, int column) {
-  if (IsNumberStored(statement, column)) {
+Variant AsDate(sqlite3_stmt* statement, int column, int storage) {
+  if (IsNumber(storage)) {
     return Variant(automation::Date{sqlite3_column_double(statement, column)});
   }
   std::string_view text = Text(statement, column);
@@ -126,22 +125,23 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
 }
 
 Variant ColumnValue(sqlite3_stmt* statement, int column, const ColumnType& type) {
-  if (sqlite3_column_type(statement, column) == SQLITE_NULL) return Variant::Null();
-  if (!type.declared) return ByStorageClass(statement, column);
+  const int storage = sqlite3_column_type(statement, column);
+  if (storage == SQLITE_NULL) return Variant::Null();
+  if (!type.declared) return ByStorageClass(statement, column, storage);
   switch (type.type) {
     case adBoolean:
-      return AsBoolean(statement, column);
+      return AsBoolean(statement, column, storage);
     case adCurrency:
-      return AsCurrency(statement, column);
+      return AsCurrency(statement, column, storage);
     case adDate:
-      return AsDate(statement, column);
+      return AsDate(statement, column, storage);
     case adVarWChar:
       return Variant(Text(statement, column));
     case adDouble:
-      if (IsNumberStored(statement, column)) return Variant(sqlite3_column_double(statement, column));
+      if (IsNumber(storage)) return Variant(sqlite3_column_double(statement, column));
       return Variant(Text(statement, column));
     default:  // integer and double columns keep text that is not a number as text
-      return ByStorageClass(statement, column);
+      return ByStorageClass(statement, column, storage);
   }
 }
 
