@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "bench/statement_capture.h"
+#include "host/datacenter/statement_trace.h"
 
 namespace prefdesk::bench {
 namespace {
@@ -95,19 +95,30 @@ std::unique_ptr<Floor> BenchEnv::Capture(const Operation& operation, bool reopen
   recorder_->Clear();
   Component().SetDataCenter(recorder_);
   {
-    LocalCapture capture(db_.LocalPath());
+    datacenter::LocalCapture capture(db_.LocalPath());
     operation(recorder_);
     local = capture.Take();
   }
   Component().SetDataCenter(Service());
   std::vector<CapturedStatement> statements;
-  for (std::string& sql : ServerStatements(recorder_->Calls())) {
+  for (std::string& sql : datacenter::SqliteStatements(recorder_->Calls())) {
     statements.push_back({Target::Server, std::move(sql)});
   }
   for (std::string& sql : local) statements.push_back({Target::Local, std::move(sql)});
   recorder_->Clear();
   return std::make_unique<Floor>(db_.ServerPath(), db_.LocalPath(), std::move(statements),
                                  reopen_local);
+}
+
+void WriteDatabases(const std::filesystem::path& folder) {
+  for (int scale : {1, 10}) {
+    const auto into = folder / ("x" + std::to_string(scale));
+    std::filesystem::create_directories(into);
+    test_support::TempDatabases& db = BenchEnv::Get(scale).Databases();
+    constexpr auto kReplace = std::filesystem::copy_options::overwrite_existing;
+    std::filesystem::copy_file(db.LocalPath(), into / "local.db", kReplace);
+    std::filesystem::copy_file(db.ServerPath(), into / "server.db", kReplace);
+  }
 }
 
 component::ClsPrefdesk& Component() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -47,6 +48,10 @@ class BenchEnv {
   test_support::TempDatabases db_{kSavedUser};
   std::shared_ptr<datacenter::StatementRecorder> recorder_;
 };
+
+// Copies the databases of both scales into folder/x1 and folder/x10 (local.db, server.db),
+// for the whole-process benchmark (bench/whole_process.sh).
+void WriteDatabases(const std::filesystem::path& folder);
 
 // The one component instance of the process (its shared state is per thread).
 component::ClsPrefdesk& Component();

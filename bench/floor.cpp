@@ -28,8 +28,10 @@ Floor::Floor(const std::filesystem::path& server_file, const std::filesystem::pa
 }
 
 Floor::~Floor() {
+  for (sqlite3_stmt* stmt : prepared_) sqlite3_finalize(stmt);
   sqlite3_close(server_);
   sqlite3_close(local_);
+  sqlite3_close(kept_local_);
 }
 
 long Floor::Run() {
@@ -47,12 +49,10 @@ long Floor::Run() {
   return values;
 }
 
-long Floor::RunOn(sqlite3* db, const std::string& sql) {
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) !=
-      SQLITE_OK) {
-    throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
-  }
+namespace {
+
+// Steps a statement to its end, reading every column of every row once.
+long StepAll(sqlite3* db, sqlite3_stmt* stmt, const std::string& sql) {
   long values = 0;
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -73,8 +73,53 @@ long Floor::RunOn(sqlite3* db, const std::string& sql) {
       }
     }
   }
-  sqlite3_finalize(stmt);
   if (rc != SQLITE_DONE) throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
+  return values;
+}
+
+sqlite3_stmt* Prepare(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) !=
+      SQLITE_OK) {
+    throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
+  }
+  return stmt;
+}
+
+}  // namespace
+
+long Floor::RunOn(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* stmt = Prepare(db, sql);
+  try {
+    const long values = StepAll(db, stmt, sql);
+    sqlite3_finalize(stmt);
+    return values;
+  } catch (...) {
+    sqlite3_finalize(stmt);
+    throw;
+  }
+}
+
+sqlite3* Floor::PreparedOn(const CapturedStatement& statement) {
+  if (statement.target == Target::Server) return server_;
+  if (!reopen_local_) return local_;
+  if (kept_local_ == nullptr) kept_local_ = OpenFile(local_file_);
+  return kept_local_;
+}
+
+long Floor::RunPrepared() {
+  if (prepared_.empty()) {
+    for (const CapturedStatement& statement : statements_) {
+      prepared_.push_back(Prepare(PreparedOn(statement), statement.sql));
+    }
+  }
+  long values = 0;
+  for (size_t i = 0; i < statements_.size(); ++i) {
+    sqlite3* db = PreparedOn(statements_[i]);
+    const long read = StepAll(db, prepared_[i], statements_[i].sql);
+    sqlite3_reset(prepared_[i]);
+    values += read;
+  }
   return values;
 }
 

@@ -17,30 +17,30 @@ double Seconds(const std::function<void()>& run) {
 
 void SideBySide(benchmark::State& state, const std::function<void()>& prepare,
                 const std::function<void()>& operation, Floor& floor) {
-  double operation_total = 0;
-  double floor_total = 0;
+  double totals[3] = {0, 0, 0};  // the operation, the floor, the stricter floor
   long values = 0;
-  const auto floor_run = [&] { values += floor.Run(); };
-  bool operation_first = true;
+  const std::function<void()> runs[3] = {
+      operation, [&] { values += floor.Run(); }, [&] { values += floor.RunPrepared(); }};
+  int first = 0;
   for (auto _ : state) {
     if (prepare) prepare();
-    double operation_time;
-    if (operation_first) {
-      operation_time = Seconds(operation);
-      floor_total += Seconds(floor_run);
-    } else {
-      floor_total += Seconds(floor_run);
-      operation_time = Seconds(operation);
+    double operation_time = 0;
+    for (int k = 0; k < 3; ++k) {
+      const int which = (first + k) % 3;
+      const double time = Seconds(runs[which]);
+      totals[which] += time;
+      if (which == 0) operation_time = time;
     }
-    operation_first = !operation_first;
-    operation_total += operation_time;
+    first = (first + 1) % 3;
     state.SetIterationTime(operation_time);
   }
   benchmark::DoNotOptimize(values);
   const double n = static_cast<double>(state.iterations());
-  state.counters["component_us"] = operation_total * 1e6 / n;
-  state.counters["floor_us"] = floor_total * 1e6 / n;
-  state.counters["ratio"] = floor_total > 0 ? operation_total / floor_total : 0;
+  state.counters["component_us"] = totals[0] * 1e6 / n;
+  state.counters["floor_us"] = totals[1] * 1e6 / n;
+  state.counters["ratio"] = totals[1] > 0 ? totals[0] / totals[1] : 0;
+  state.counters["prepared_us"] = totals[2] * 1e6 / n;
+  state.counters["prepared_ratio"] = totals[2] > 0 ? totals[0] / totals[2] : 0;
   state.counters["statements"] = static_cast<double>(floor.Statements().size());
 }
 

@@ -1,6 +1,6 @@
-// Timing of an operation next to its floor in the same iterations, so both see the same
-// machine load. The iteration time is the operation's; the counters give both means and
-// their ratio.
+// Timing of an operation next to its two floors in the same iterations, so all three see the
+// same machine load. The iteration time is the operation's; the counters give the means and
+// the ratios.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -11,8 +11,8 @@
 
 namespace prefdesk::bench {
 
-// prepare runs before every iteration, outside both timings. The order of operation and floor
-// alternates between iterations.
+// prepare runs before every iteration, outside the timings. The order of operation, floor and
+// stricter floor rotates between iterations.
 void SideBySide(benchmark::State& state, const std::function<void()>& prepare,
                 const std::function<void()>& operation, Floor& floor);
 

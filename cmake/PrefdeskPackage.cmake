@@ -6,7 +6,7 @@ set(PREFDESK_INSTALL_DATA share/prefdesk/data)
 set(PREFDESK_INSTALL_CMAKE lib/cmake/Prefdesk)
 
 install(TARGETS prefdesk prefdesk_automation prefdesk_ado prefdesk_ui prefdesk_columnsbar
-                prefdesk_appearancelib prefdesk_datacenter
+                prefdesk_appearancelib prefdesk_datacenter_sqlite prefdesk_datacenter
         EXPORT PrefdeskTargets ARCHIVE DESTINATION lib LIBRARY DESTINATION lib)
 install(EXPORT PrefdeskTargets NAMESPACE Prefdesk:: DESTINATION ${PREFDESK_INSTALL_CMAKE})
 foreach(dir src platform/automation platform/ado platform/ui platform/columnsbar
@@ -28,6 +28,7 @@ install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/data/ DESTINATION ${PREFDESK_INSTA
         FILES_MATCHING PATTERN "*.sql")
 if(TARGET prefdesk-host)
   install(TARGETS prefdesk-host RUNTIME DESTINATION bin)
+  install(TARGETS prefdesk-host-full RUNTIME DESTINATION libexec/prefdesk)
 endif()
 
 # The same for pkg-config; paths relative to the file, so a moved tree still resolves.

@@ -4,6 +4,7 @@
 
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
+#include "host/cli/full_program.h"
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
 #include "host/datacenter/database_files.h"
@@ -122,7 +123,7 @@ int RunInit(const Words& words) {
   }
 #else
   if (server.kind == ServerLocation::Kind::kPostgres) {
-    throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+    RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
   }
 #endif
   Building files;

@@ -4,6 +4,7 @@
 
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
+#include "host/cli/full_program.h"
 #include "host/cli/commands.h"
 #include "host/cli/json_output.h"
 #include "host/cli/session.h"
@@ -48,7 +49,7 @@ struct RealWindows {
   char* argv[2] = {name, nullptr};
   std::unique_ptr<QApplication> app;
 #else
-  RealWindows() { throw CliError(kExitUsage, "this prefdesk-host was built without Qt; use --ui headless --script FILE"); }
+  RealWindows() { RunInFullProgram("this prefdesk-host was built without Qt; use --ui headless --script FILE"); }
 #endif
 };
 

@@ -4,8 +4,10 @@
 
 #include "host/cli/cli_error.h"
 #include "host/cli/database_checks.h"
+#include "host/cli/full_program.h"
 #include "host/cli/locations.h"
 #include "host/cli/server_access.h"
+#include "host/cli/statement_log.h"
 #include "host/cli/store_size_warning.h"
 #include "host/datacenter/sqlite_datacenter.h"
 #include "platform/automation/error.h"
@@ -80,7 +82,7 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
   ProbeServer(*server, where, kExitDatabase);
   return server;
 #else
-  throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
 #endif
 }
 
@@ -105,7 +107,7 @@ Session::Session(const CommandLine& line, int16_t user)
   SetLanguage(line);
   const ServerLocation server = ServerOption(line);
   local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
-  server_ = OpenServer(server, user);
+  server_ = LogStatements(OpenServer(server, user), DefaultsPath(line));
   ui::Toolkit::Current().SetFrontEnd(driver_);
   prefdesk_ = dialog::CreatePrefdesk();
   prefdesk_->SetDataCenter(server_);

@@ -18,7 +18,34 @@ std::vector<RecordedCall> Only(const std::vector<RecordedCall>& calls,
   return kept;
 }
 
+std::string Where(const std::string& condition) {
+  return condition.empty() ? std::string() : " WHERE " + condition;
+}
+
 }  // namespace
+
+std::vector<std::string> SqliteStatements(const std::vector<RecordedCall>& calls) {
+  std::vector<std::string> sql;
+  for (const RecordedCall& call : calls) {
+    const auto& a = call.args;
+    if (call.member == "OpenRecordsetByString") {
+      sql.push_back(a.at(0));
+    } else if (call.member == "Insert") {
+      sql.push_back("INSERT INTO " + a.at(0) + " (" + a.at(1) + ") VALUES (" + a.at(2) + ")");
+    } else if (call.member == "Update") {
+      sql.push_back("UPDATE " + a.at(0) + " SET " + a.at(1) + Where(a.at(3)));
+    } else if (call.member == "Delete") {
+      sql.push_back("DELETE FROM " + a.at(0) + Where(a.at(1)));
+    } else if (call.member == "BeginTrans") {
+      sql.push_back("BEGIN IMMEDIATE");
+    } else if (call.member == "CommitTrans") {
+      sql.push_back("COMMIT");
+    } else if (call.member == "RollbackTrans") {
+      sql.push_back("ROLLBACK");
+    }
+  }
+  return sql;
+}
 
 void StatementRecorder::Record(std::string member, std::vector<std::string> args) const {
   calls_.push_back({std::move(member), std::move(args)});

@@ -15,6 +15,10 @@ struct RecordedCall {
   friend bool operator==(const RecordedCall&, const RecordedCall&) = default;
 };
 
+// The SQL the SQLite data service runs for the recorded calls (reads, writes and the
+// transaction commands), in order; property reads run nothing.
+std::vector<std::string> SqliteStatements(const std::vector<RecordedCall>& calls);
+
 class StatementRecorder : public ForwardingDataCenter {
  public:
   using ForwardingDataCenter::ForwardingDataCenter;

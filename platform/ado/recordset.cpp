@@ -25,8 +25,8 @@ std::vector<Variant>& Recordset::Impl::Current() {
 }
 
 int Recordset::Impl::IndexOf(std::string_view name) const {
-  NameSlot& slot = name_slots[((reinterpret_cast<uintptr_t>(name.data()) >> 3) ^ name.size()) %
-                              name_slots.size()];
+  const uint64_t where = reinterpret_cast<uintptr_t>(name.data()) ^ name.size();
+  NameSlot& slot = name_slots[(where * 0x9E3779B97F4A7C15ULL) >> 58];  // 64 slots
   if (slot.data == name.data() && slot.size == name.size() && fields[slot.index].name == name) {
     return slot.index;
   }

@@ -42,7 +42,7 @@ struct Recordset::Impl {
     size_t size = 0;
     int index = -1;
   };
-  mutable std::array<NameSlot, 16> name_slots;
+  mutable std::array<NameSlot, 64> name_slots;
   // Forgets what depends on the positions of the fields; whenever they change.
   void FieldsChanged() {
     name_slots = {};

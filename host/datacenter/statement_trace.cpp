@@ -1,10 +1,10 @@
-#include "bench/statement_capture.h"
+#include "host/datacenter/statement_trace.h"
 
 #include <sqlite3.h>
 
 #include <stdexcept>
 
-namespace prefdesk::bench {
+namespace prefdesk::datacenter {
 namespace {
 
 struct TraceSink {
@@ -37,10 +37,6 @@ int TraceEveryConnection(sqlite3* db, const char**, const sqlite3_api_routines*)
   return SQLITE_OK;
 }
 
-std::string Where(const std::string& condition) {
-  return condition.empty() ? std::string() : " WHERE " + condition;
-}
-
 }  // namespace
 
 void InstallLocalTrace() {
@@ -58,27 +54,4 @@ LocalCapture::~LocalCapture() { Sink().file.clear(); }
 
 std::vector<std::string> LocalCapture::Take() { return std::move(Sink().statements); }
 
-std::vector<std::string> ServerStatements(const std::vector<datacenter::RecordedCall>& calls) {
-  std::vector<std::string> sql;
-  for (const datacenter::RecordedCall& call : calls) {
-    const auto& a = call.args;
-    if (call.member == "OpenRecordsetByString") {
-      sql.push_back(a.at(0));
-    } else if (call.member == "Insert") {
-      sql.push_back("INSERT INTO " + a.at(0) + " (" + a.at(1) + ") VALUES (" + a.at(2) + ")");
-    } else if (call.member == "Update") {
-      sql.push_back("UPDATE " + a.at(0) + " SET " + a.at(1) + Where(a.at(3)));
-    } else if (call.member == "Delete") {
-      sql.push_back("DELETE FROM " + a.at(0) + Where(a.at(1)));
-    } else if (call.member == "BeginTrans") {
-      sql.push_back("BEGIN IMMEDIATE");
-    } else if (call.member == "CommitTrans") {
-      sql.push_back("COMMIT");
-    } else if (call.member == "RollbackTrans") {
-      sql.push_back("ROLLBACK");
-    }
-  }
-  return sql;
-}
-
-}  // namespace prefdesk::bench
+}  // namespace prefdesk::datacenter
