@@ -498,6 +498,27 @@ TEST_F(CliJsonTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
   EXPECT_NE(Host("bar --user 22").out.find("no saved layout"), std::string::npos);
 }
 
+// The statement log the whole-process benchmark replays: the data service's statements in the
+// order the readers send them, then those on the local defaults database (a new user falls
+// back to them), each a line of its own ending in ';'.
+TEST_F(CliTest, StatementLogHoldsTheStatementsOfTheCommand) {
+  ASSERT_EQ(Host("init").code, 0);
+  const fs::path log = folder_ / "statements.sql";
+  ASSERT_EQ(Host("settings --user 1", true, "PREFDESK_STATEMENT_LOG=" + log.string()).code, 0);
+  std::ifstream in(log);
+  const std::string text((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(text,
+            "Select F_MAXHISTORY From T_PMISC Where F_UID= 1;\n"
+            "Select F_PRDACMPMAX From T_PMISC Where F_UID= 1;\n"
+            "Select F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR From T_PMISC Where F_UID = 1;\n"
+            "Select F_DEFAPDUR,F_DAYSTIME,F_DAYETIME,F_ALARMADV,F_SOLEINTERVAL From T_PMISC Where F_UID= 1;\n"
+            "Select F_DEFORGCHARGE,F_DEFADVPAID From T_PMISC Where F_UID= 1;\n"
+            "Select MaxHistoricalRecords From DefaultOtherStyle;\n"
+            "Select AppointmentDuration,AppointmentStartDayTime,AppointmentEndDayTime,"
+            "AppointmentAlarmBeforeTime,AppointmentTimeSlotInterval From DefaultOtherStyle;\n"
+            "Select ExpenseChargeNumber,ExpenseCashAdvance From DefaultOtherStyle;\n");
+}
+
 TEST_F(CliTest, ChineseCaptionsWithLangZh) {
   ASSERT_EQ(Host("init").code, 0);
   // The dialog's tab captions follow the language: the script names the Chinese tab and item.
