@@ -9,7 +9,10 @@ the engine's trace) and then times, alternately, the command and `sqlite3 server
 that script with the local defaults database attached. Output goes to /dev/null for both.
 Figures are medians of wall-clock times.
 
-    bench/whole_process.py [runs]        (default 30; environment: BUILD_DIR)
+    bench/whole_process.py [runs]        (default 30)
+
+Environment: BUILD_DIR; HOST, the program to time in the build folder (default prefdesk-host;
+prefdesk-host-full shows what loading Qt and libpq costs).
 """
 
 import os
@@ -49,7 +52,7 @@ def seconds(argv, stdin=None):
 
 def main(runs):
     build()
-    host = os.path.join(BUILD, "prefdesk-host")
+    host = os.path.join(BUILD, os.environ.get("HOST", "prefdesk-host"))
     sqlite3 = shutil.which("sqlite3")
     if sqlite3 is None:
         sys.exit("the sqlite3 program is not installed (apt-get install sqlite3)")
@@ -59,6 +62,7 @@ def main(runs):
     print(f"{time.strftime('%Y-%m-%dT%H:%M:%S%z')}  runs: {runs}  (medians, whole processes)  "
           f"load average {os.getloadavg()[0]:.2f}")
     print()
+    print(f"program: {os.path.basename(host)}")
     header = f"{'command':<18}{'scale':>6}{'prefdesk-host':>15}{'sqlite3':>10}{'ratio':>8}{'goal':>6}  met?"
     print(header)
     print("-" * len(header))
