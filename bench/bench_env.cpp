@@ -112,7 +112,7 @@ std::unique_ptr<Floor> BenchEnv::Capture(const Operation& operation, bool reopen
 
 void WriteDatabases(const std::filesystem::path& folder) {
   for (int scale : {1, 10}) {
-    const auto into = folder / ("x" + std::to_string(scale));
+    const auto into = folder / (scale == 1 ? "x1" : "x10");
     std::filesystem::create_directories(into);
     test_support::TempDatabases& db = BenchEnv::Get(scale).Databases();
     constexpr auto kReplace = std::filesystem::copy_options::overwrite_existing;

@@ -2,11 +2,13 @@
 // and the filter conditions on names.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
@@ -58,26 +60,30 @@ void ForEachRow(ado::Recordset& rs, Visit&& visit) {
   }
 }
 
-// For each position p from low to high, scans the visible rows from the first and calls
-// visit() on each row whose `field` is not null and equals p. Rows come out in ascending
-// position order and rows sharing a position keep record set order. A position that no row
-// holds would only give an empty scan, so it is skipped. visit() may move the record set as
-// long as it puts the row back.
+// For each position p from low to high, calls visit() on each visible row whose `field` is not
+// null and equals p, with the record set on that row. Rows come out in ascending position order
+// and rows sharing a position keep record set order; positions that no row holds are not
+// visited. The positions are read in one pass, so the walk is linear in the rows: visit() may
+// move the record set but must not change `field`. Ends at EOF.
 template <typename Visit>
 void ForEachRowByPosition(ado::Recordset& rs, std::string_view field, int32_t low, int32_t high,
                           Visit&& visit) {
-  std::set<int32_t> positions;
+  std::vector<std::pair<int32_t, int>> rows;  // position, AbsolutePosition of the row
   ForEachRow(rs, [&] {
     const automation::Variant& v = rs[field];
     if (!Present(v)) return;
     const int32_t p = automation::CLng(v);
-    if (p >= low && p <= high) positions.insert(p);
+    if (p >= low && p <= high) rows.emplace_back(p, rs.AbsolutePosition());
   });
-  for (int32_t p : positions) {
-    ForEachRow(rs, [&] {
-      const automation::Variant& v = rs[field];
-      if (Present(v) && automation::CLng(v) == p) visit();
-    });
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [position, row] : rows) {
+    rs.SetAbsolutePosition(row);
+    visit();
+  }
+  if (rs.RecordCount() > 0) {
+    rs.SetAbsolutePosition(rs.RecordCount());
+    rs.MoveNext();
   }
 }
 
