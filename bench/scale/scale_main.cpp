@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "bench/scale/scale_operations.h"
-#include "bench/statement_capture.h"
+#include "host/datacenter/statement_recorder.h"
 #include "host/datacenter/postgres_data_center.h"
 #include "host/datacenter/sqlite_datacenter.h"
 #include "host/datacenter/statement_recorder.h"
@@ -100,7 +100,7 @@ void Record(const Store& first, const std::string& file) {
     recorder->Clear();
     if (op.run(recorded)) throw std::runtime_error(op.name + " failed");
     std::ofstream out(file, std::ios::app);
-    for (const std::string& sql : ServerStatements(recorder->Calls())) out << sql << '\n';
+    for (const std::string& sql : datacenter::SqliteStatements(recorder->Calls())) out << sql << '\n';
   }
 }
 
