@@ -33,5 +33,7 @@ int RunExport(const Words& words);
 int RunImport(const Words& words);
 int RunCopyUser(const Words& words);
 int RunListUsers(const Words& words);
+int RunAddUser(const Words& words);
+int RunRemoveUser(const Words& words);
 
 }  // namespace prefdesk::cli

@@ -15,11 +15,12 @@ constexpr const char* kDatabaseOptions =
     "  --lang en|zh      the interface language (default: from LC_ALL, LC_MESSAGES, LANG)\n";
 
 const std::string kInitHelp = std::string(
-    "usage: prefdesk-host init [--force] [--data DIR] [--defaults PATH] [--server SPEC]\n"
+    "usage: prefdesk-host init [--force] [--row-security] [--data DIR] [--defaults PATH] [--server SPEC]\n"
     "Creates the local defaults database and the server database from the SQL in DIR\n"
     "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
     "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"
-    "is given.\n") + kDatabaseOptions;
+    "is given. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
+    "only that user's rows; the role running init administers every user.\n") + kDatabaseOptions;
 
 const std::string kOptionsHelp = std::string(
     "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--appearance-tab]\n"
@@ -116,6 +117,17 @@ const std::string kResetHelp = std::string(
     "(--schemes) or all three (--all), in one transaction. Asks first; --yes skips the question.\n") +
     kDatabaseOptions;
 
+const std::string kAddUserHelp = std::string(
+    "usage: prefdesk-host add-user --user N --role NAME --server postgresql://...\n"
+    "Makes the existing database role NAME user N of a schema built with init --row-security\n"
+    "and grants it what a client needs: it then reaches user N's rows and no others, and a\n"
+    "client logged in as NAME that puts UserID 0 gets N. Run it as the role that ran init.\n") +
+    kDatabaseOptions;
+
+const std::string kRemoveUserHelp = std::string(
+    "usage: prefdesk-host remove-user --role NAME --server postgresql://...\n"
+    "Takes back what add-user gave role NAME; the user's saved rows stay.\n") + kDatabaseOptions;
+
 }  // namespace
 
 const std::vector<Command>& Commands() {
@@ -133,6 +145,8 @@ const std::vector<Command>& Commands() {
       {"import", "replace the user's preferences with a document's", kImportHelp.c_str(), RunImport},
       {"copy-user", "give a user another user's preferences", kCopyUserHelp.c_str(), RunCopyUser},
       {"list-users", "list the users with stored preferences", kListUsersHelp.c_str(), RunListUsers},
+      {"add-user", "let a server role reach one user's rows", kAddUserHelp.c_str(), RunAddUser},
+      {"remove-user", "take back what add-user gave a role", kRemoveUserHelp.c_str(), RunRemoveUser},
   };
   return commands;
 }
@@ -156,7 +170,8 @@ std::string ProgramHelp() {
           "  4  unknown user: a user id is a whole number from 1 to 32767\n"
           "  5  a line of the script is wrong or cannot be carried out (FILE:LINE: message)\n"
           "  6  the server cannot be reached\n"
-          "  7  refused: init would replace a file or schema, reset or copy-user was not confirmed\n"
+          "  7  refused: init would replace a file or schema, reset or copy-user was not confirmed,\n"
+          "     a role cannot be made a user\n"
           "  8  no display: the dialog in real windows (--ui qt) cannot open a window\n"
           "Errors are one line on stderr; nothing is written then.\n";
   return help;

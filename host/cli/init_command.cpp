@@ -72,15 +72,15 @@ bool SchemaExists(const ServerLocation& server) {
 // The scripts run in one transaction, so a failure leaves no half-built schema behind. Before
 // an existing schema is dropped the scripts are tried in a schema of their own, so that
 // scripts that fail leave the existing one as it was.
-void BuildSchema(const fs::path& data, const ServerLocation& server, bool replace) {
+void BuildSchema(const fs::path& data, const ServerLocation& server, bool replace, bool row_security) {
   try {
     if (replace) {
       const std::string trial = server.schema + "_trial_" + std::to_string(getpid());
-      datacenter::BuildPostgresSchema(data, server.connection_string, trial);
+      datacenter::BuildPostgresSchema(data, server.connection_string, trial, row_security);
       datacenter::DropPostgresSchema(server.connection_string, trial);
       datacenter::DropPostgresSchema(server.connection_string, server.schema);
     }
-    datacenter::BuildPostgresSchema(data, server.connection_string, server.schema);
+    datacenter::BuildPostgresSchema(data, server.connection_string, server.schema, row_security);
   } catch (const automation::AutomationError& error) {
     throw CliError(kExitDatabase, "cannot create " + server.Describe() + ": " + error.Description());
   }
@@ -93,6 +93,7 @@ int RunInit(const Words& words) {
   std::vector<OptionSpec> accepted = DatabaseOptions();
   accepted.push_back({"force", false});
   accepted.push_back({"data", true});
+  accepted.push_back({"row-security", false});
   const CommandLine line = CommandLine::Parse("init", words, accepted);
   if (!line.Positional().empty()) throw CliError(kExitUsage, "init takes no words: " + line.Positional()[0]);
   const fs::path local = DefaultsPath(line);
@@ -102,6 +103,11 @@ int RunInit(const Words& words) {
     throw CliError(kExitDatabase, "no database scripts in " + data.string() + " (give --data DIR)");
   }
   const bool force = line.Has("force");
+  const bool row_security = line.Has("row-security");
+  if (row_security && server.kind != ServerLocation::Kind::kPostgres) {
+    throw CliError(kExitUsage, "--row-security applies to a postgresql:// server only (a SQLite server "
+                               "database serves one machine)");
+  }
   std::vector<fs::path> targets = {local};
   if (server.kind == ServerLocation::Kind::kSqlite) targets.push_back(server.path);
   if (!force) {
@@ -130,13 +136,13 @@ int RunInit(const Words& words) {
   files.Build(data, datacenter::kLocalDatabase, local);
   if (server.kind == ServerLocation::Kind::kSqlite) files.Build(data, datacenter::kServerDatabase, server.path);
 #ifdef PREFDESK_HAVE_POSTGRESQL
-  if (server.kind == ServerLocation::Kind::kPostgres) BuildSchema(data, server, schema_exists);
+  if (server.kind == ServerLocation::Kind::kPostgres) BuildSchema(data, server, schema_exists, row_security);
 #endif
   files.MoveIntoPlace();
   std::cout << "made from: " << data.string() << "\n";
   std::cout << "local defaults database: " << local.string() << "\n";
   std::cout << "server database: " << (server.kind == ServerLocation::Kind::kSqlite ? server.path.string() : server.Describe())
-            << "\n";
+            << (row_security ? " (row security: each user's role reaches that user's rows alone)" : "") << "\n";
   return kExitOk;
 }
 

@@ -10,6 +10,7 @@
 
 #include "host/datacenter/postgres_connection.h"
 #include "host/datacenter/postgres_recordset.h"
+#include "host/datacenter/postgres_users.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -66,7 +67,26 @@ bool PostgresDataCenter::EnsureConnected(const char* member) {
     Fail(member, kind, outcome.sqlstate, outcome.message);
     return false;
   }
+  if (!ReadMappedUser(*connection)) {
+    Fail(member, PgErrorKind::kBrokenConnection, "", connection->Error());
+    return false;
+  }
   connection_ = std::move(connection);
+  return true;
+}
+
+bool PostgresDataCenter::ReadMappedUser(PgConnection& connection) {
+  mapped_uid_.reset();
+  PgOutcome outcome =
+      connection.Exec(kMappedUserQuery, std::chrono::milliseconds(settings_.call_timeout_ms));
+  if (!outcome.ok) return connection.Alive();
+  if (PQntuples(outcome.result.get()) == 1 && !PQgetisnull(outcome.result.get(), 0, 0)) {
+    const char* text = PQgetvalue(outcome.result.get(), 0, 0);
+    int32_t uid = 0;
+    if (std::from_chars(text, text + std::char_traits<char>::length(text), uid).ec == std::errc()) {
+      mapped_uid_ = uid;
+    }
+  }
   return true;
 }
 

@@ -6,9 +6,13 @@
 // A lost connection fails the call at once and is made again by the next call, but never
 // inside an open transaction: the transaction then stays "open but lost" (InTransaction true,
 // every data call fails) until RollbackTrans, so no statement of it runs outside it.
+//
+// On a shared server each person may log in with a role of his own: when T_PUSERROLE maps
+// the session's role to a user, myinfo.uid is that user's id, whatever id the host gave.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/datacenter/postgres_errors.h"
@@ -58,7 +62,8 @@ class PostgresDataCenter : public storage::DataCenter {
   void RollbackTrans() override;
   bool InTransaction() const override;
   storage::ErrInfo GetErrInfo() const override;
-  storage::MyInfo myinfo() const override { return {uid_}; }
+  // The user the session's role is mapped to, read at each connect; else the uid given.
+  storage::MyInfo myinfo() const override { return {mapped_uid_.value_or(uid_)}; }
 
   // The kind of the last failure (kNone before any).
   PgErrorKind LastErrorKind() const { return last_kind_; }
@@ -72,11 +77,15 @@ class PostgresDataCenter : public storage::DataCenter {
   bool RefuseWhenLost(const char* member);
   // Ends an open transaction block after a failure, keeping that failure in ErrInfo.
   void RollbackKeepingError(const char* member);
+  // Reads the mapped user of the new connection's role; no mapping when the schema has no
+  // T_PUSERROLE or the role may not read it. False when the connection died meanwhile.
+  bool ReadMappedUser(PgConnection& connection);
   void Fail(const char* member, PgErrorKind kind, const std::string& sqlstate,
             const std::string& message);
 
   std::string connection_string_;
   int32_t uid_;
+  std::optional<int32_t> mapped_uid_;
   PostgresSettings settings_;
   std::unique_ptr<PgConnection> connection_;
   storage::ErrInfo error_;

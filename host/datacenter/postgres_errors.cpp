@@ -24,6 +24,9 @@ std::string_view Meaning(PgErrorKind kind) {
     case PgErrorKind::kTimeout:
       return "The database server did not answer in time; the connection was closed and the "
              "next call connects again.";
+    case PgErrorKind::kDenied:
+      return "The database server refused the statement: this login may not read or change "
+             "these rows (they belong to another user) or this table.";
     default:
       return {};
   }
@@ -36,6 +39,7 @@ PgErrorKind ClassifyPgError(std::string_view sqlstate, bool connection_alive, bo
     return during_commit ? PgErrorKind::kInDoubt : PgErrorKind::kBrokenConnection;
   }
   if (sqlstate == "40001" || sqlstate == "40P01") return PgErrorKind::kRetryable;
+  if (sqlstate == "42501") return PgErrorKind::kDenied;
   return PgErrorKind::kStatement;
 }
 
@@ -51,6 +55,8 @@ int32_t PgErrorNumber(PgErrorKind kind) {
       return kErrPgInDoubt;
     case PgErrorKind::kTimeout:
       return kErrPgTimeout;
+    case PgErrorKind::kDenied:
+      return kErrPgDenied;
     case PgErrorKind::kStatement:
       break;
   }

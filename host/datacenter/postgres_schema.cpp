@@ -2,12 +2,11 @@
 
 #include "host/datacenter/postgres_schema.h"
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
 #include "host/datacenter/database_files.h"
-#include "host/datacenter/postgres_connection.h"
+#include "host/datacenter/postgres_admin.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
 
@@ -15,8 +14,6 @@ namespace prefdesk::datacenter {
 namespace {
 
 constexpr const char* kSource = "BuildPostgresSchema";
-constexpr int kConnectTimeoutS = 5;
-constexpr std::chrono::seconds kScriptTimeout(60);
 
 std::string ReadFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -26,49 +23,32 @@ std::string ReadFile(const std::filesystem::path& file) {
   return text.str();
 }
 
-std::unique_ptr<PgConnection> Connect(const std::string& connection_string, const char* source) {
-  auto connection = std::make_unique<PgConnection>(connection_string, kConnectTimeoutS);
-  if (!connection->Alive()) {
-    automation::Raise(ado::kErrProvider, source, "Cannot connect: " + connection->Error());
-  }
-  return connection;
-}
-
-[[noreturn]] void RaiseOutcome(const char* source, const std::string& what, const PgOutcome& outcome) {
-  std::string message = what + ": ";
-  if (!outcome.sqlstate.empty()) message += "SQLSTATE " + outcome.sqlstate + ": ";
-  automation::Raise(ado::kErrProvider, source, message + outcome.message);
-}
-
 }  // namespace
 
 void BuildPostgresSchema(const std::filesystem::path& data_dir,
-                         const std::string& connection_string, const std::string& schema) {
+                         const std::string& connection_string, const std::string& schema,
+                         bool row_security) {
   std::vector<std::filesystem::path> scripts = DatabaseScripts(data_dir, kServerDatabase);
   scripts.insert(scripts.begin(), data_dir / "postgresql_types.sql");
-  auto connection = Connect(connection_string, kSource);
+  scripts.push_back(data_dir / "postgresql_users.sql");
+  if (row_security) scripts.push_back(data_dir / "postgresql_row_security.sql");
+  auto connection = ConnectOrRaise(connection_string, kSource);
   const std::string name = connection->QuoteIdentifier(schema);
-  auto run = [&](const std::string& what, const std::string& sql) {
-    PgOutcome outcome = connection->Exec(sql, kScriptTimeout);
-    if (!outcome.ok) {
-      if (connection->InTransactionBlock()) connection->Exec("ROLLBACK", kScriptTimeout);
-      RaiseOutcome(kSource, what, outcome);
-    }
-  };
-  run("BEGIN", "BEGIN; SET LOCAL client_min_messages = warning; CREATE SCHEMA " + name +
-                   "; SET LOCAL search_path = " + name);
-  for (const auto& script : scripts) run(script.filename().string(), ReadFile(script));
-  run("COMMIT", "COMMIT");
+  ExecOrRaise(*connection, kSource, "BEGIN",
+              "BEGIN; SET LOCAL client_min_messages = warning; CREATE SCHEMA " + name +
+                  "; SET LOCAL search_path = " + name);
+  for (const auto& script : scripts) {
+    ExecOrRaise(*connection, kSource, script.filename().string(), ReadFile(script));
+  }
+  ExecOrRaise(*connection, kSource, "COMMIT", "COMMIT");
 }
 
 void DropPostgresSchema(const std::string& connection_string, const std::string& schema) {
   constexpr const char* kDropSource = "DropPostgresSchema";
-  auto connection = Connect(connection_string, kDropSource);
-  PgOutcome outcome = connection->Exec(
-      "SET client_min_messages = warning; SET lock_timeout = '5s'; DROP SCHEMA IF EXISTS " +
-          connection->QuoteIdentifier(schema) + " CASCADE",
-      kScriptTimeout);
-  if (!outcome.ok) RaiseOutcome(kDropSource, "DROP SCHEMA " + schema, outcome);
+  auto connection = ConnectOrRaise(connection_string, kDropSource);
+  ExecOrRaise(*connection, kDropSource, "DROP SCHEMA " + schema,
+              "SET client_min_messages = warning; SET lock_timeout = '5s'; DROP SCHEMA IF EXISTS " +
+                  connection->QuoteIdentifier(schema) + " CASCADE");
 }
 
 }  // namespace prefdesk::datacenter

@@ -83,6 +83,7 @@ TEST(PostgresErrors, KindFollowsStateConnectionAndCommit) {
   EXPECT_EQ(ClassifyPgError("23505", true, true), PgErrorKind::kStatement);
   EXPECT_EQ(ClassifyPgError("40001", true, false), PgErrorKind::kRetryable);
   EXPECT_EQ(ClassifyPgError("40P01", true, true), PgErrorKind::kRetryable);
+  EXPECT_EQ(ClassifyPgError("42501", true, false), PgErrorKind::kDenied);
   EXPECT_EQ(ClassifyPgError("", false, false), PgErrorKind::kBrokenConnection);
   EXPECT_EQ(ClassifyPgError("08006", true, false), PgErrorKind::kBrokenConnection);
   EXPECT_EQ(ClassifyPgError("57P01", true, false), PgErrorKind::kBrokenConnection);
@@ -95,7 +96,7 @@ TEST(PostgresErrors, KindFollowsStateConnectionAndCommit) {
 TEST(PostgresErrors, NumbersAreNegativeAndDistinct) {
   const PgErrorKind kinds[] = {PgErrorKind::kStatement, PgErrorKind::kBrokenConnection,
                                PgErrorKind::kRetryable, PgErrorKind::kInDoubt,
-                               PgErrorKind::kTimeout};
+                               PgErrorKind::kTimeout, PgErrorKind::kDenied};
   for (PgErrorKind a : kinds) {
     EXPECT_LT(PgErrorNumber(a), 0);
     for (PgErrorKind b : kinds) {

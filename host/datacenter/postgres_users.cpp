@@ -1,0 +1,126 @@
+#ifdef PREFDESK_HAVE_POSTGRESQL
+
+#include "host/datacenter/postgres_users.h"
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <optional>
+
+#include "host/datacenter/postgres_admin.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+constexpr const char* kAddSource = "AddPgUser";
+constexpr const char* kRemoveSource = "RemovePgUser";
+constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY";
+constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON";
+
+// The first column of the first row; nullopt when there is none.
+std::optional<std::string> FirstValue(const PgOutcome& outcome) {
+  pg_result* result = outcome.result.get();
+  if (result == nullptr || PQntuples(result) == 0 || PQgetisnull(result, 0, 0)) return std::nullopt;
+  return std::string(PQgetvalue(result, 0, 0));
+}
+
+// A connection inside a transaction whose search path is the schema.
+std::unique_ptr<PgConnection> Begin(const std::string& connection_string, const std::string& schema,
+                                    const char* source) {
+  auto connection = ConnectOrRaise(connection_string, source);
+  ExecOrRaise(*connection, source, "BEGIN",
+              "BEGIN; SET LOCAL search_path = " + connection->QuoteIdentifier(schema));
+  return connection;
+}
+
+PgUserChange Refuse(PgConnection& connection, int32_t uid, std::string message) {
+  ExecOrRaise(connection, "PgUsers", "ROLLBACK", "ROLLBACK");
+  return {true, std::move(message), uid};
+}
+
+std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, const std::string& role) {
+  const auto uid = FirstValue(ExecOrRaise(connection, source, "reading T_PUSERROLE",
+                                          "SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = " +
+                                              storage::SqlText(role)));
+  if (!uid) return std::nullopt;
+  return std::stoi(*uid);
+}
+
+}  // namespace
+
+PgUserChange AddPgUser(const std::string& connection_string, const std::string& schema,
+                       int32_t uid, const std::string& role) {
+  auto connection = Begin(connection_string, schema, kAddSource);
+  PgConnection& c = *connection;
+  const std::string quoted_role = c.QuoteIdentifier(role);
+  // 't': row security is on; 'f': off, or the schema predates the users' table.
+  const auto guarded = FirstValue(ExecOrRaise(
+      c, kAddSource, "reading the tables",
+      "SELECT c.relrowsecurity AND to_regclass('T_PUSERROLE') IS NOT NULL FROM pg_class c "
+      "WHERE c.oid = to_regclass('T_PHBUTTON')"));
+  if (!guarded) {
+    return Refuse(c, uid, "schema " + schema + " has no server tables (create them with prefdesk-host init)");
+  }
+  if (*guarded != "t") {
+    return Refuse(c, uid, "row security is off in schema " + schema +
+                              ", so the role would reach every user's rows (create the schema with "
+                              "prefdesk-host init --row-security)");
+  }
+  const auto unrestricted = FirstValue(ExecOrRaise(
+      c, kAddSource, "reading the role",
+      "SELECT r.rolsuper OR r.rolbypassrls OR pg_has_role(r.oid, c.relowner, 'MEMBER') "
+      "FROM pg_roles r, pg_class c WHERE c.oid = to_regclass('T_PHBUTTON') AND r.rolname = " +
+          storage::SqlText(role)));
+  if (!unrestricted) {
+    return Refuse(c, uid, "no role " + role + " on the server (create it first: CREATE ROLE " +
+                              quoted_role + " LOGIN PASSWORD '...')");
+  }
+  if (*unrestricted == "t") {
+    return Refuse(c, uid, "role " + role + " is a superuser, may bypass row security or owns the "
+                                           "tables: it would reach every user's rows");
+  }
+  const std::optional<int32_t> mapped = MappedUser(c, kAddSource, role);
+  if (mapped && *mapped != uid) {
+    return Refuse(c, *mapped, "role " + role + " is user " + std::to_string(*mapped) +
+                                  " already (prefdesk-host remove-user --role " + role + " first)");
+  }
+  if (!mapped) {
+    ExecOrRaise(c, kAddSource, "adding to T_PUSERROLE",
+                "INSERT INTO T_PUSERROLE (F_ROLE, F_UID) VALUES (" + storage::SqlText(role) + ", " +
+                    storage::SqlInt(uid) + ")");
+  }
+  ExecOrRaise(c, kAddSource, "granting the rights",
+              "GRANT USAGE ON SCHEMA " + c.QuoteIdentifier(schema) + " TO " + quoted_role +
+                  "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
+                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role);
+  ExecOrRaise(c, kAddSource, "COMMIT", "COMMIT");
+  return {false, "", uid};
+}
+
+PgUserChange RemovePgUser(const std::string& connection_string, const std::string& schema,
+                          const std::string& role) {
+  auto connection = Begin(connection_string, schema, kRemoveSource);
+  PgConnection& c = *connection;
+  const std::optional<int32_t> mapped = MappedUser(c, kRemoveSource, role);
+  if (!mapped) return Refuse(c, 0, "role " + role + " is no user of schema " + schema + "; nothing changed");
+  ExecOrRaise(c, kRemoveSource, "removing from T_PUSERROLE",
+              "DELETE FROM T_PUSERROLE WHERE F_ROLE = " + storage::SqlText(role));
+  // A role dropped on the server since it was added has no rights left to take back.
+  const bool exists = FirstValue(ExecOrRaise(c, kRemoveSource, "reading the role",
+                                             "SELECT 1 FROM pg_roles WHERE rolname = " +
+                                                 storage::SqlText(role))).has_value();
+  if (exists) {
+    const std::string quoted_role = c.QuoteIdentifier(role);
+    ExecOrRaise(c, kRemoveSource, "revoking the rights",
+                std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
+                    quoted_role + "; REVOKE USAGE ON SCHEMA " + c.QuoteIdentifier(schema) +
+                    " FROM " + quoted_role);
+  }
+  ExecOrRaise(c, kRemoveSource, "COMMIT", "COMMIT");
+  return {false, "", *mapped};
+}
+
+}  // namespace prefdesk::datacenter
+
+#endif  // PREFDESK_HAVE_POSTGRESQL
