@@ -31,21 +31,47 @@ using Result = std::unique_ptr<PGresult, ResultDeleter>;
 
 }  // namespace
 
-PgTestSchema::PgTestSchema(std::string url) : url_(std::move(url)), schema_(NewSchemaName()) {
+PgTestSchema::PgTestSchema(std::string url, bool row_security)
+    : url_(std::move(url)), schema_(NewSchemaName()) {
   try {
-    datacenter::BuildPostgresSchema(PREFDESK_DATA_DIR, url_, schema_);
+    datacenter::BuildPostgresSchema(PREFDESK_DATA_DIR, url_, schema_, row_security);
   } catch (const automation::AutomationError& e) {
     throw std::runtime_error(e.Description());
   }
 }
 
+PgTestSchema::PgTestSchema(std::string url, std::string schema)
+    : url_(std::move(url)), schema_(std::move(schema)) {}
+
+std::unique_ptr<PgTestSchema> PgTestSchema::Adopt(std::string url, std::string schema) {
+  return std::unique_ptr<PgTestSchema>(new PgTestSchema(std::move(url), std::move(schema)));
+}
+
 PgTestSchema::~PgTestSchema() {
-  if (conn_) PQfinish(conn_);
+  // Roles and schemas that cannot be dropped only cost space on a throw-away server.
   try {
     datacenter::DropPostgresSchema(url_, schema_);
   } catch (const automation::AutomationError&) {
-    // A schema that cannot be dropped only costs space on a throw-away server.
   }
+  for (const std::string& role : roles_) {
+    try {
+      Exec("DROP ROLE IF EXISTS \"" + role + "\"");
+    } catch (const std::runtime_error&) {
+    }
+  }
+  if (conn_) PQfinish(conn_);
+}
+
+std::string PgTestSchema::NewRole(const std::string& suffix) {
+  std::string role = schema_ + "_" + suffix;
+  Exec("CREATE ROLE \"" + role + "\" LOGIN");
+  roles_.push_back(role);
+  return role;
+}
+
+std::string PgTestSchema::UrlAs(const std::string& role) const {
+  if (url_.rfind("postgres", 0) != 0) return url_ + " user=" + role;  // key=value form
+  return url_ + (url_.find('?') == std::string::npos ? "?" : "&") + "user=" + role;
 }
 
 pg_conn* PgTestSchema::Connection() const {
@@ -108,12 +134,19 @@ PgRows PgTestSchema::Query(const std::string& sql) const {
 
 namespace prefdesk::test_support {
 
-PgTestSchema::PgTestSchema(std::string url) : url_(std::move(url)) {
+PgTestSchema::PgTestSchema(std::string url, bool) : url_(std::move(url)) {
   throw std::runtime_error("this build has no PostgreSQL support; unset PREFDESK_PG_URL");
+}
+PgTestSchema::PgTestSchema(std::string url, std::string schema)
+    : url_(std::move(url)), schema_(std::move(schema)) {}
+std::unique_ptr<PgTestSchema> PgTestSchema::Adopt(std::string url, std::string schema) {
+  return std::unique_ptr<PgTestSchema>(new PgTestSchema(std::move(url), std::move(schema)));
 }
 PgTestSchema::~PgTestSchema() = default;
 void PgTestSchema::Exec(const std::string&) const {}
 PgRows PgTestSchema::Query(const std::string&) const { return {}; }
+std::string PgTestSchema::NewRole(const std::string&) { return {}; }
+std::string PgTestSchema::UrlAs(const std::string&) const { return {}; }
 
 }  // namespace prefdesk::test_support
 

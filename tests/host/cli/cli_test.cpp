@@ -21,6 +21,7 @@
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_schema.h"
 #endif
+#include "support/pg_test_schema.h"
 
 namespace {
 
@@ -211,6 +212,9 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
       {"bar --user 1 --lang fr", 2, "--lang 'fr'"},
       {"settings --user 1 --server ftp://host/db", 2, "--server 'ftp://host/db'"},
       {"bar --user 1 --schema other", 2, "--schema applies to a postgresql:// server only"},
+      {"init --force --row-security", 2, "--row-security applies to a postgresql:// server only"},
+      {"add-user --user 3 --role alice", 2, "add-user needs a postgresql:// server"},
+      {"remove-user", 2, "needs --role NAME"},
       {"default-column", 2, "needs --user N"},
       {"reset --yes", 2, "needs --user N"},
       {"options --script " + Write("ok.script", "ok\n").string(), 2, "needs --user N"},
@@ -245,7 +249,7 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("Exit codes:"), std::string::npos);
   for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset", "get",
-                                    "set", "export", "import", "copy-user", "list-users"}) {
+                                    "set", "export", "import", "copy-user", "list-users", "add-user", "remove-user"}) {
     const Outcome own = Host(command + " --help", false);
     EXPECT_EQ(own.code, 0) << command;
     EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
@@ -626,6 +630,9 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   ASSERT_EQ(Host("init --force").code, 0);
   EXPECT_NE(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
   // The shared public schema is never dropped.
+  const Outcome open = Host("add-user --user 31 --role anyone");
+  EXPECT_EQ(open.code, 7) << open.err;
+  EXPECT_NE(open.err.find("row security is off"), std::string::npos) << open.err;
   const Outcome pub = Host("init --force --schema public");
   EXPECT_EQ(pub.code, 7) << pub.err;
   EXPECT_NE(pub.err.find("public schema"), std::string::npos) << pub.err;
@@ -639,6 +646,71 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
 TEST_F(CliPostgresTest, SetExportImportCopyAndResetOnPostgres) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(51);
+}
+
+// With row security each user's client reaches that user's rows alone, whatever user id it
+// puts; the administrator who ran init reaches every user's.
+TEST_F(CliPostgresTest, EachUsersRoleReachesItsOwnRowsAndTheAdministratorAll) {
+  ASSERT_EQ(Host("init --row-security").code, 0);
+  auto admin = prefdesk::test_support::PgTestSchema::Adopt(url_, schema_);
+  const std::string alice = admin->NewRole("alice"), bob = admin->NewRole("bob");
+  auto as = [&](const std::string& role) { return " --server '" + admin->UrlAs(role) + "'"; };
+  ASSERT_EQ(Host("add-user --user 41 --role " + alice).code, 0);
+  ASSERT_EQ(Host("add-user --user 42 --role " + bob).code, 0);
+  const std::string superuser = *admin->Query("SELECT current_user").rows[0][0];
+  const std::pair<std::string, std::string> refused[] = {
+      {"add-user --user 43 --role " + alice, "is user 41 already"},
+      {"add-user --user 43 --role " + schema_ + "_nobody", "no role"},
+      {"add-user --user 43 --role " + superuser, "is a superuser"},
+      {"remove-user --role " + schema_ + "_nobody", "is no user"},
+  };
+  for (const auto& [args, message] : refused) {
+    const Outcome run = Host(args);
+    EXPECT_EQ(run.code, 7) << args << "\n" << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << args << "\n" << run.err;
+  }
+
+  const fs::path ok = Write("ok.script", "ok\n");
+  const fs::path hide = Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
+  ASSERT_EQ(Host("options --user 41 --script " + hide.string() + as(alice)).code, 0);
+  ASSERT_EQ(Host("options --user 42 --script " + ok.string() + as(bob)).code, 0);
+  admin->Exec("INSERT INTO T_PMISC (F_UID, F_MAXHISTORY) VALUES (42, 50);"
+              "INSERT INTO T_PQUERY VALUES ('b1', 42, 1, 'Bob''s')");
+  auto bobs_rows = [&] {
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    for (const char* table : {"T_PMISC", "T_PSCREENSTYLE", "T_PHBUTTON", "T_PVBUTTON", "T_PQUERY"}) {
+      for (auto& row : admin->Query(std::string("SELECT * FROM ") + table + " WHERE F_UID=42 ORDER BY 1, 2").rows) {
+        rows.push_back(std::move(row));
+      }
+    }
+    return rows;
+  };
+  const auto before = bobs_rows();
+  ASSERT_GT(before.size(), 20u);
+  EXPECT_EQ(Json::parse(Host("settings --user 42 --json" + as(bob)).out)["MaxHistoryRecords"], 50);
+
+  // Alice's client with Bob's id finds nothing of his, and its save fails.
+  EXPECT_NE(Host("bar --user 42" + as(alice)).out.find("no saved layout"), std::string::npos);
+  EXPECT_EQ(Json::parse(Host("settings --user 42 --json" + as(alice)).out)["MaxHistoryRecords"], 10);
+  const Outcome save = Host("options --user 42 --script " + ok.string() + as(alice));
+  EXPECT_EQ(save.code, 1);
+  EXPECT_NE(save.out.find("E_OptionFail"), std::string::npos) << save.out;
+  EXPECT_NE((save.out + save.err).find("only its own user's rows"), std::string::npos) << save.out << save.err;
+  EXPECT_EQ(Host("reset --user 42 --all --yes" + as(alice)).code, 0);
+  EXPECT_NE(Host("copy-user --from 41 --to 42 --yes" + as(alice)).code, 0);
+  EXPECT_EQ(bobs_rows(), before);
+  const Json own = Json::parse(Host("bar --user 41 --json" + as(alice)).out);
+  ASSERT_NE(TitleNamed(own, "Marketing"), nullptr);
+  EXPECT_EQ((*TitleNamed(own, "Marketing"))["visible"], false);
+
+  // The administrator acts on any user; a removed role reaches nothing.
+  ASSERT_EQ(Host("copy-user --from 41 --to 42 --yes").code, 0);
+  EXPECT_EQ((*TitleNamed(Json::parse(Host("bar --user 42 --json" + as(bob)).out), "Marketing"))["visible"], false);
+  ASSERT_EQ(Host("reset --user 42 --yes").code, 0);
+  EXPECT_NE(Host("bar --user 42" + as(bob)).out.find("no saved layout"), std::string::npos);
+  EXPECT_EQ(Host("remove-user --role " + alice).code, 0);
+  EXPECT_NE(Host("bar --user 41" + as(alice)).code, 0);
+  EXPECT_EQ(admin->Query("SELECT COUNT(*) FROM T_PHBUTTON WHERE F_UID=41").rows[0][0], "12") << "the rows stay";
 }
 
 }  // namespace

@@ -9,8 +9,12 @@
 #include <memory>
 #include <thread>
 
+#include "host/datacenter/postgres_users.h"
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
+#include "src/component/cls_prefdesk.h"
+#include "src/component/shared_state.h"
+#include "support/pg_test_schema.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::datacenter {
@@ -300,6 +304,49 @@ TEST_F(PostgresDataCenterTest, AServerThatDoesNotAnswerInTimeIsLeft) {
   EXPECT_EQ(quick->GetErrInfo().Number, kErrPgTimeout);
   EXPECT_FALSE(quick->Connected());
   EXPECT_EQ(quick->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12);
+}
+
+// With row security a user's role reaches only the rows of the user it is mapped to: other
+// users' rows are not found and cannot be written, and its client learns its user id from the
+// server (what UserID 0 takes).
+TEST(PostgresRowSecurity, AUsersRoleReachesItsOwnRowsAloneAndNamesItsUser) {
+  const std::string url = test_support::PostgresUrlFromEnvironment();
+  if (url.empty()) GTEST_SKIP() << "PREFDESK_PG_URL is not set";
+  test_support::PgTestSchema db(url, /*row_security=*/true);
+  const std::string role = db.NewRole("alice");
+  ASSERT_FALSE(AddPgUser(url, db.Schema(), 7, role).refused);
+  db.Exec("INSERT INTO T_PQUERY VALUES ('q7', 7, 1, 'Mine'), ('q8', 8, 1, 'Theirs')");
+  PostgresSettings settings;
+  settings.schema = db.Schema();
+  auto mine = std::make_shared<PostgresDataCenter>(db.UrlAs(role), 0, settings);
+  EXPECT_EQ(mine->myinfo().uid, 7);
+  EXPECT_EQ(PostgresDataCenter(url, 3, settings).myinfo().uid, 3) << "the administrator is no mapped user";
+  auto prefdesk = component::ClsPrefdesk::Create();
+  prefdesk->SetDataCenter(mine);
+  prefdesk->SetUserID(0);
+  EXPECT_EQ(component::State().UserID, 7);
+
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_EQ(mine->OpenRecordsetByString(rs, "SELECT F_QUERYID FROM T_PQUERY"), 1);
+  EXPECT_EQ((*rs)["F_QUERYID"], Variant("q7"));
+  EXPECT_EQ(mine->Update("T_PQUERY", "F_QUERYNAME='Changed'", "", "F_UID=8"), 0);
+  EXPECT_EQ(mine->Delete("T_PQUERY", "F_UID=8"), 0);
+  EXPECT_LT(mine->Insert("T_PQUERY", kQueryColumns, "'x8', 8, 1, 'Planted'"), 0);
+  EXPECT_EQ(mine->GetErrInfo().Number, kErrPgDenied) << mine->GetErrInfo().Description;
+  EXPECT_LT(mine->Update("T_PQUERY", "F_UID=8", "", "F_UID=7"), 0) << "its own row handed to another";
+  EXPECT_EQ(mine->Insert("T_PQUERY", kQueryColumns, "'q7b', 7, 2, 'Also mine'"), 1);
+  EXPECT_EQ(mine->OpenRecordsetByString(rs, "SELECT * FROM SYSTBLHBUTTON"), 12);
+  EXPECT_LT(mine->Delete("SYSTBLHBUTTON", ""), 0) << "the catalogue is read-only";
+  EXPECT_EQ(db.Query("SELECT F_QUERYID, F_UID, F_QUERYNAME FROM T_PQUERY ORDER BY 1").rows,
+            (std::vector<std::vector<std::optional<std::string>>>{
+                {"q7", "7", "Mine"}, {"q7b", "7", "Also mine"}, {"q8", "8", "Theirs"}}));
+
+  EXPECT_EQ(RemovePgUser(url, db.Schema(), role).uid, 7);
+  EXPECT_TRUE(RemovePgUser(url, db.Schema(), role).refused);
+  PostgresDataCenter removed(db.UrlAs(role), 0, settings);
+  EXPECT_EQ(removed.myinfo().uid, 0);
+  EXPECT_LT(removed.OpenRecordsetByString(rs, "SELECT * FROM T_PQUERY"), 0);
+  component::State().UserID = 0;
 }
 
 TEST(PostgresDataCenterOffline, AnUnreachableServerFailsEveryCallWithoutThrowing) {
