@@ -4,22 +4,14 @@
 -- user is refused (the USING condition also checks new rows). The role that owns the tables
 -- (the administrator who ran init) is not restricted. The catalogue tables need no policy:
 -- add-user grants user roles the right to read them and no right to change them.
-ALTER TABLE T_PMISC ENABLE ROW LEVEL SECURITY;
-CREATE POLICY own_rows ON T_PMISC
-  USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user));
-
-ALTER TABLE T_PSCREENSTYLE ENABLE ROW LEVEL SECURITY;
-CREATE POLICY own_rows ON T_PSCREENSTYLE
-  USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user));
-
-ALTER TABLE T_PHBUTTON ENABLE ROW LEVEL SECURITY;
-CREATE POLICY own_rows ON T_PHBUTTON
-  USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user));
-
-ALTER TABLE T_PVBUTTON ENABLE ROW LEVEL SECURITY;
-CREATE POLICY own_rows ON T_PVBUTTON
-  USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user));
-
-ALTER TABLE T_PQUERY ENABLE ROW LEVEL SECURITY;
-CREATE POLICY own_rows ON T_PQUERY
-  USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user));
+DO $$
+DECLARE
+  per_user_table TEXT;
+BEGIN
+  FOREACH per_user_table IN ARRAY ARRAY['T_PMISC', 'T_PSCREENSTYLE', 'T_PHBUTTON', 'T_PVBUTTON', 'T_PQUERY'] LOOP
+    EXECUTE format('ALTER TABLE %s ENABLE ROW LEVEL SECURITY', per_user_table);
+    EXECUTE format('CREATE POLICY own_rows ON %s '
+                   'USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user))',
+                   per_user_table);
+  END LOOP;
+END $$;
