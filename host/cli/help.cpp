@@ -15,7 +15,8 @@ constexpr const char* kDatabaseOptions =
     "  --lang en|zh      the interface language (default: from LC_ALL, LC_MESSAGES, LANG)\n";
 
 const std::string kInitHelp = std::string(
-    "usage: prefdesk-host init [--force] [--row-security] [--data DIR] [--defaults PATH] [--server SPEC]\n"
+    "usage: prefdesk-host init [--force] [--row-security] [--data DIR] [--defaults PATH]\n"
+    "                          [--server SPEC]\n"
     "Creates the local defaults database and the server database from the SQL in DIR\n"
     "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
     "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"

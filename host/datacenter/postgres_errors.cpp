@@ -25,8 +25,8 @@ std::string_view Meaning(PgErrorKind kind) {
       return "The database server did not answer in time; the connection was closed and the "
              "next call connects again.";
     case PgErrorKind::kDenied:
-      return "The database server refused the statement: this login may not read or change "
-             "these rows (they belong to another user) or this table.";
+      return "The database server refused the statement: this login reaches only its own "
+             "user's rows, and only the tables it was given the right to.";
     default:
       return {};
   }

@@ -18,7 +18,7 @@ enum class PgErrorKind {
   kRetryable,         // serialization failure or deadlock: the transaction may be run again
   kInDoubt,           // the connection died during COMMIT: the outcome is unknown, never retry
   kTimeout,           // no answer in time; the connection was dropped
-  kDenied,            // the login may not do this: no right, or a row of another user
+  kDenied,            // the login may not do this: a row of another user, or no right
 };
 
 inline constexpr int32_t kErrPgStatement = ado::kErrProvider;
