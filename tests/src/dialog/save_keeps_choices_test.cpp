@@ -98,7 +98,9 @@ TEST_P(SaveKeepsChoicesTest, AHugePositionOpensTheDialogWithThatItemLast) {
                 auto& titles = form.Get<ui::CheckListBox>("lstGrandFather");
                 lists.push_back(Items(titles));
                 for (int i = 0; i < titles.ListCount(); ++i) {
-                  if (titles.List(i) == accounts) EXPECT_TRUE(titles.UserSelect(i));
+                  if (titles.List(i) == accounts) {
+                    EXPECT_TRUE(titles.UserSelect(i));
+                  }
                 }
                 lists.push_back(Items(form.Get<ui::CheckListBox>("lstFather")));
                 EXPECT_TRUE(form.Get<ui::CommandButton>("cmdCancel").UserClick());
