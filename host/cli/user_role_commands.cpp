@@ -61,7 +61,7 @@ datacenter::PgUserChange Apply(const ServerLocation& server, Change change) {
 
 int RunAddUser(const Words& words) {
   const RoleLine parsed = ParseRoleLine("add-user", words, true);
-  const int16_t user = UserOption(parsed.line);
+  [[maybe_unused]] const int16_t user = UserOption(parsed.line);
 #ifdef PREFDESK_HAVE_POSTGRESQL
   Apply(parsed.server, [&] {
     return datacenter::AddPgUser(parsed.server.connection_string, parsed.server.schema, user, parsed.role);
