@@ -5,6 +5,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/full_program.h"
 #include "host/cli/locations.h"
 #include "platform/automation/error.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
@@ -70,7 +71,7 @@ int RunAddUser(const Words& words) {
             << ": it reaches that user's rows alone\n";
   return kExitOk;
 #else
-  throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
 #endif
 }
 
@@ -84,7 +85,7 @@ int RunRemoveUser(const Words& words) {
             << parsed.server.Describe() << "; the user's rows stay\n";
   return kExitOk;
 #else
-  throw CliError(kExitUsage, "this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
 #endif
 }
 
