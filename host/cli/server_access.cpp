@@ -50,24 +50,17 @@ void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::st
 
 std::string UserCondition(int16_t user) { return "F_UID=" + storage::SqlInt(user); }
 
-ServerTransaction::ServerTransaction(storage::DataCenter& dc) : dc_(dc) {
-  const storage::ErrInfo before = dc_.GetErrInfo();
-  dc_.BeginTrans();
-  if (!dc_.InTransaction() || !SameError(before, dc_.GetErrInfo())) {
-    open_ = false;
+ServerTransaction::ServerTransaction(storage::DataCenter& dc)
+    : dc_(dc), before_(dc.GetErrInfo()), scope_(dc) {
+  if (!dc_.InTransaction() || !SameError(before_, dc_.GetErrInfo())) {
     dc_.RollbackTrans();
     Raise(dc_, "starting a transaction failed");
   }
 }
 
-ServerTransaction::~ServerTransaction() {
-  if (open_) dc_.RollbackTrans();
-}
-
 void ServerTransaction::Commit() {
-  open_ = false;
   // A commit that failed leaves no transaction open; the service says why.
-  if (dc_.CommitTrans() < 0) Raise(dc_, "the server did not confirm the commit");
+  if (!scope_.Commit()) Raise(dc_, "the server did not confirm the commit");
 }
 
 }  // namespace prefdesk::cli

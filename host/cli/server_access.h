@@ -8,6 +8,7 @@
 
 #include "platform/ado/recordset.h"
 #include "src/storage/datacenter.h"
+#include "src/storage/scoped_transaction.h"
 
 namespace prefdesk::cli {
 
@@ -30,7 +31,6 @@ std::string UserCondition(int16_t user);
 class ServerTransaction {
  public:
   explicit ServerTransaction(storage::DataCenter& dc);
-  ~ServerTransaction();
   ServerTransaction(const ServerTransaction&) = delete;
   ServerTransaction& operator=(const ServerTransaction&) = delete;
   // Raises unless the server confirmed the commit.
@@ -38,7 +38,9 @@ class ServerTransaction {
 
  private:
   storage::DataCenter& dc_;
-  bool open_ = true;
+  storage::ErrInfo before_;  // the service's error before BEGIN: a new one means BEGIN failed
+  // Rolls back on every way out short of a confirmed commit.
+  storage::ScopedTransaction scope_;
 };
 
 }  // namespace prefdesk::cli
