@@ -69,7 +69,8 @@ bool GetSvrValsCalendar(const storage::DataCenterRef& dc,
     CalendarValues values;
     bool valid = OpenServerRow(dc, rs,
                                "Select F_DEFAPDUR,F_DAYSTIME,F_DAYETIME,F_ALARMADV,F_SOLEINTERVAL "
-                               "From T_PMISC Where F_UID= " + UserIdText()) &&
+                               "From T_PMISC Where F_UID= " + UserIdText(),
+                               "GetSvrValsCalendar") &&
                  ReadValidRow(*rs, kServerColumns, values);
     storage::CloseIfOpen(rs);
     if (!valid) {

@@ -22,7 +22,8 @@ bool GetSvrValExpenseReport(const storage::DataCenterRef& dc,
     automation::Currency cash_advance;
     if (OpenServerRow(dc, rs,
                       "Select F_DEFORGCHARGE,F_DEFADVPAID From T_PMISC Where F_UID= " +
-                          UserIdText())) {
+                          UserIdText(),
+                      "GetSvrValExpenseReport")) {
       const automation::Variant& charge = (*rs)["F_DEFORGCHARGE"];
       const automation::Variant& cash = (*rs)["F_DEFADVPAID"];
       if (!charge.IsEmptyOrNull() && !cash.IsEmptyOrNull()) {

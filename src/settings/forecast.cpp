@@ -24,7 +24,8 @@ bool GetSvrValForecast(const storage::DataCenterRef& dc, int32_t& month_length,
   try {
     if (!OpenServerRow(dc, rs,
                        "Select F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR From T_PMISC "
-                       "Where F_UID = " + UserIdText())) {
+                       "Where F_UID = " + UserIdText(),
+                       "GetSvrValForecast")) {
       month_length = kFallbackLength;
       quarter_length = kFallbackLength;
       year_length = kFallbackLength;

@@ -22,7 +22,8 @@ bool ReadServerValue(const storage::DataCenterRef& dc, int32_t& max_history_reco
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser closer(rs);
   try {
-    if (!OpenServerRow(dc, rs, "Select F_MAXHISTORY From T_PMISC Where F_UID= " + UserIdText())) {
+    if (!OpenServerRow(dc, rs, "Select F_MAXHISTORY From T_PMISC Where F_UID= " + UserIdText(),
+                       "GetSvrValMaxHistoryRecords")) {
       return false;
     }
     const automation::Variant& value = (*rs)["F_MAXHISTORY"];

@@ -14,7 +14,8 @@ bool GetSvrValProductComparisonRecords(const storage::DataCenterRef& dc,
   storage::RecordsetCloser closer(rs);
   try {
     int32_t records = 0;
-    if (OpenServerRow(dc, rs, "Select F_PRDACMPMAX From T_PMISC Where F_UID= " + UserIdText())) {
+    if (OpenServerRow(dc, rs, "Select F_PRDACMPMAX From T_PMISC Where F_UID= " + UserIdText(),
+                      "GetSvrValProductComparisonRecords")) {
       const automation::Variant& value = (*rs)["F_PRDACMPMAX"];
       if (!value.IsEmptyOrNull() &&
           IsOneOf(kProductComparisonCounts, automation::CLng(value))) {

@@ -7,8 +7,8 @@
 namespace prefdesk::settings {
 
 bool OpenServerRow(const storage::DataCenterRef& dc, std::shared_ptr<ado::Recordset>& rs,
-                   const std::string& sql) {
-  if (storage::Require(dc).OpenRecordsetByString(rs, sql) < 0) return false;
+                   const std::string& sql, const std::string& source) {
+  if (storage::Require(dc, source).OpenRecordsetByString(rs, sql) < 0) return false;
   if (!rs) automation::Raise(automation::kErrObjectRequired, "OpenRecordsetByString");
   return !rs->IsEOF() && !rs->IsBOF();
 }

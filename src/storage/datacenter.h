@@ -58,7 +58,7 @@ using DataCenterRef = std::shared_ptr<DataCenter>;
 
 // Raises 91 from source (the calling routine's name) when the data service is missing;
 // otherwise returns it.
-DataCenter& Require(const DataCenterRef& dc, const std::string& source = "DataCenter");
+DataCenter& Require(const DataCenterRef& dc, const std::string& source);
 
 // Opens the query through the data service's OpenRecordsetByString; a negative result raises
 // the service's error (RaiseDataCenterError).
