@@ -110,7 +110,6 @@ PgRows PgTestSchema::Query(const std::string& sql) const {
   }
   PgRows rows;
   const int columns = PQnfields(result.get());
-  for (int c = 0; c < columns; ++c) rows.types.push_back(PQftype(result.get(), c));
   for (int r = 0; r < PQntuples(result.get()); ++r) {
     std::vector<std::optional<std::string>> row;
     for (int c = 0; c < columns; ++c) {

@@ -12,9 +12,8 @@ struct pg_conn;
 
 namespace prefdesk::test_support {
 
-// A query's rows as texts (nullopt for NULL), with each column's type OID.
+// A query's rows as texts (nullopt for NULL).
 struct PgRows {
-  std::vector<unsigned> types;
   std::vector<std::vector<std::optional<std::string>>> rows;
 };
 

@@ -3,11 +3,10 @@
 #include <sqlite3.h>
 #include <stdlib.h>
 
-#include <limits>
+#include <charconv>
 #include <stdexcept>
 
 #include "host/datacenter/database_files.h"
-#include "host/datacenter/postgres_values.h"
 #include "support/pg_test_schema.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
@@ -57,52 +56,6 @@ class RawDatabase {
   sqlite3* db_ = nullptr;
 };
 
-automation::Variant ColumnValue(sqlite3_stmt* stmt, int column) {
-  switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL:
-      return automation::Variant::Null();
-    case SQLITE_INTEGER: {
-      const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
-      if (value >= std::numeric_limits<int32_t>::min() &&
-          value <= std::numeric_limits<int32_t>::max()) {
-        return automation::Variant(static_cast<int32_t>(value));
-      }
-      return automation::Variant(static_cast<double>(value));
-    }
-    case SQLITE_FLOAT:
-      return automation::Variant(sqlite3_column_double(stmt, column));
-    default:
-      return automation::Variant(
-          std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                      static_cast<size_t>(sqlite3_column_bytes(stmt, column))));
-  }
-}
-
-automation::Variant Scalar(const std::filesystem::path& file, const std::string& sql) {
-  automation::Variant first;
-  bool seen = false;
-  RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
-    if (!seen) first = ColumnValue(stmt, 0);
-    seen = true;
-  });
-  return first;
-}
-
-int64_t IntScalar(const std::filesystem::path& file, const std::string& sql) {
-  int64_t value = 0;
-  bool seen = false;
-  RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
-    if (seen) return;
-    seen = true;
-    if (sqlite3_column_type(stmt, 0) != SQLITE_INTEGER) {
-      throw std::runtime_error("not a whole number: " + sql);
-    }
-    value = sqlite3_column_int64(stmt, 0);
-  });
-  if (!seen) throw std::runtime_error("no row: " + sql);
-  return value;
-}
-
 Rows AllRows(const std::filesystem::path& file, const std::string& sql) {
   Rows rows;
   RawDatabase(file).Query(sql, [&](sqlite3_stmt* stmt) {
@@ -116,29 +69,16 @@ Rows AllRows(const std::filesystem::path& file, const std::string& sql) {
   return rows;
 }
 
-bool IsWholeNumberType(unsigned oid) {
-  namespace o = datacenter::pg_oid;
-  return oid == o::kInt2 || oid == o::kInt4 || oid == o::kInt8;
-}
-
-bool IsFloatingType(unsigned oid) {
-  namespace o = datacenter::pg_oid;
-  return oid == o::kFloat4 || oid == o::kFloat8 || oid == o::kNumeric;
-}
-
-// Read with the same rules as ColumnValue, so assertions do not depend on the back end.
-automation::Variant PgValue(unsigned oid, const std::optional<std::string>& text) {
-  if (!text) return automation::Variant::Null();
-  if (IsWholeNumberType(oid)) {
-    const int64_t value = std::stoll(*text);
-    if (value >= std::numeric_limits<int32_t>::min() &&
-        value <= std::numeric_limits<int32_t>::max()) {
-      return automation::Variant(static_cast<int32_t>(value));
-    }
-    return automation::Variant(static_cast<double>(value));
+// The first column of the first row as a whole number.
+int64_t WholeNumber(const Rows& rows, const std::string& sql) {
+  if (rows.empty() || rows[0].empty()) throw std::runtime_error("no row: " + sql);
+  const std::string& text = rows[0][0];
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) {
+    throw std::runtime_error("not a whole number: " + sql);
   }
-  if (IsFloatingType(oid)) return automation::Variant(std::stod(*text));
-  return automation::Variant(*text);
+  return value;
 }
 
 }  // namespace
@@ -211,29 +151,6 @@ void TempDatabases::ExecServer(const std::string& sql) const {
   RawDatabase(ServerPath()).Exec(sql);
 }
 
-automation::Variant TempDatabases::LocalScalar(const std::string& sql) const {
-  return Scalar(LocalPath(), sql);
-}
-automation::Variant TempDatabases::ServerScalar(const std::string& sql) const {
-  if (pg_) {
-    const PgRows rows = pg_->Query(sql);
-    if (rows.rows.empty() || rows.types.empty()) return automation::Variant();
-    return PgValue(rows.types[0], rows.rows[0][0]);
-  }
-  return Scalar(ServerPath(), sql);
-}
-int64_t TempDatabases::LocalInt(const std::string& sql) const { return IntScalar(LocalPath(), sql); }
-int64_t TempDatabases::ServerInt(const std::string& sql) const {
-  if (pg_) {
-    const PgRows rows = pg_->Query(sql);
-    if (rows.rows.empty() || rows.types.empty()) throw std::runtime_error("no row: " + sql);
-    if (!IsWholeNumberType(rows.types[0]) || !rows.rows[0][0]) {
-      throw std::runtime_error("not a whole number: " + sql);
-    }
-    return std::stoll(*rows.rows[0][0]);
-  }
-  return IntScalar(ServerPath(), sql);
-}
 Rows TempDatabases::LocalRows(const std::string& sql) const { return AllRows(LocalPath(), sql); }
 Rows TempDatabases::ServerRows(const std::string& sql) const {
   if (pg_) {
@@ -246,6 +163,17 @@ Rows TempDatabases::ServerRows(const std::string& sql) const {
     return rows;
   }
   return AllRows(ServerPath(), sql);
+}
+int64_t TempDatabases::LocalInt(const std::string& sql) const { return WholeNumber(LocalRows(sql), sql); }
+int64_t TempDatabases::ServerInt(const std::string& sql) const { return WholeNumber(ServerRows(sql), sql); }
+
+Rows TempDatabases::ServerLayout(int32_t uid) const {
+  const std::string user = " WHERE F_UID = " + std::to_string(uid) + " ORDER BY ";
+  Rows rows = ServerRows("SELECT * FROM T_PHBUTTON" + user + "F_HBUTTONID, F_SEQUENCENO");
+  for (auto& row : ServerRows("SELECT * FROM T_PVBUTTON" + user + "F_VBUTTONID, F_HBUTTONID, F_SEQUENCENO")) {
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 void TempDatabases::SeedServerLayout(int32_t uid) const {

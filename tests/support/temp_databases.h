@@ -12,7 +12,6 @@
 
 #include "host/datacenter/sqlite_datacenter.h"
 #include "platform/ado/connection.h"
-#include "platform/automation/variant.h"
 #include "src/storage/datacenter.h"
 
 namespace prefdesk::test_support {
@@ -58,17 +57,15 @@ class TempDatabases {
   // code under test). They throw std::runtime_error with the engine's message on failure.
   void ExecLocal(const std::string& sql) const;
   void ExecServer(const std::string& sql) const;
-  // First column of the first row: Empty when there is no row, Null for NULL, Long for
-  // integers that fit (else Double), Double, String.
-  automation::Variant LocalScalar(const std::string& sql) const;
-  automation::Variant ServerScalar(const std::string& sql) const;
-  // The scalar as a whole number; throws when it is not one.
+  // The first column of the first row as a whole number; throws when it is not one.
   int64_t LocalInt(const std::string& sql) const;
   int64_t ServerInt(const std::string& sql) const;
   // Every row as texts; NULL reads "NULL".
   Rows LocalRows(const std::string& sql) const;
   Rows ServerRows(const std::string& sql) const;
 
+  // The user's layout rows: T_PHBUTTON's, then T_PVBUTTON's, for comparisons before and after.
+  Rows ServerLayout(int32_t uid) const;
   // Gives the user the whole catalogue as his layout: every title and list visible, in
   // catalogue order, first-level lists with F_PVBUTTONID 0, the first title primary and the
   // first list of each title its primary list.

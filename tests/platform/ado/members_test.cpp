@@ -5,6 +5,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
+#include "support/raised_number.h"
 #include "test_database.h"
 
 namespace prefdesk::ado {
@@ -63,12 +64,8 @@ TEST(Members, RecordsetOpensFromPropertiesAndFilters) {
   rs->PutProperty("Filter", Variant(int32_t{0}));  // adFilterNone
   EXPECT_EQ(rs->GetProperty("RecordCount"), Variant(int32_t{3}));
   auto other = Recordset::Create();
-  try {
-    rs->PutProperty("ActiveConnection", Variant(automation::ObjectRef(other)));
-    FAIL() << "took a record set for a connection";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.Number(), automation::kErrTypeMismatch);
-  }
+  EXPECT_EQ(test_support::RaisedNumber([&] { rs->PutProperty("ActiveConnection", Variant(automation::ObjectRef(other))); }),
+            automation::kErrTypeMismatch);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/ui/text_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
+#include "support/raised_number.h"
 
 namespace prefdesk::ui {
 namespace {
@@ -173,13 +174,7 @@ TEST_F(HeadlessDriverTest, UpdateLockDefersRepaintOfTheLockedListUntilUnlock) {
 TEST_F(HeadlessDriverTest, ShowingAShownWindowModallyRaises400) {
   auto form = std::make_shared<TestForm>("frmOption");
   int number = 0;
-  driver_.SetScript("frmOption", [&](Window& w) {
-    try {
-      w.ShowModal();
-    } catch (const automation::AutomationError& e) {
-      number = e.Number();
-    }
-  });
+  driver_.SetScript("frmOption", [&](Window& w) { number = test_support::RaisedNumber([&] { w.ShowModal(); }); });
   form->ShowModal();
   EXPECT_EQ(number, 400);
   EXPECT_FALSE(form->IsLoaded());

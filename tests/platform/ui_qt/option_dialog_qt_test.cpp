@@ -82,9 +82,6 @@ TEST_F(QtDialogTest, NewUserChoosesStartupAndDefaultQueryWithTheKeyboardAndSaves
   EXPECT_EQ(events, (Events{E_OptionSuccess}));
   EXPECT_EQ(message_boxes_, (std::vector<std::string>{resources::LoadResString(2200)}));
   EXPECT_TRUE(message_windows_.empty());
-  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PHBUTTON WHERE F_UID=7"), 12);
-  EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID FROM T_PHBUTTON WHERE F_UID=7 AND F_ISPRIMARY=1"),
-            (test_support::Rows{{"2"}}));
   EXPECT_EQ(db_.ServerRows("SELECT F_VBUTTONID FROM T_PVBUTTON "
                            "WHERE F_UID=7 AND F_HBUTTONID=2 AND F_ISPRIMARY=1"),
             (test_support::Rows{{"29"}}));
@@ -119,7 +116,7 @@ TEST_F(QtDialogTest, CancelEscapeAndTheCloseBoxWriteNothing) {
   EXPECT_TRUE(recorder_->Writes().empty());
   EXPECT_TRUE(recorder_->CallsOf("BeginTrans").empty());
   EXPECT_TRUE(message_boxes_.empty());
-  EXPECT_TRUE(ServerLayout().empty());
+  EXPECT_TRUE(db_.ServerLayout(kUser).empty());
 }
 
 TEST_F(QtDialogTest, ClickOnACheckBoxMakesTheItemCurrentThenTogglesItsMark) {

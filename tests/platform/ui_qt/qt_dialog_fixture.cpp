@@ -172,15 +172,4 @@ QStringList QtDialogTest::ComboItems(QWidget& dialog, const char* name) {
   return items;
 }
 
-test_support::Rows QtDialogTest::ServerLayout() const {
-  test_support::Rows rows = db_.ServerRows(
-      "SELECT 'H', F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, NULL FROM T_PHBUTTON "
-      "WHERE F_UID=7 ORDER BY F_HBUTTONID");
-  const test_support::Rows lists = db_.ServerRows(
-      "SELECT 'V', F_VBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, F_DEFQUERYID "
-      "FROM T_PVBUTTON WHERE F_UID=7 ORDER BY F_VBUTTONID");
-  rows.insert(rows.end(), lists.begin(), lists.end());
-  return rows;
-}
-
 }  // namespace prefdesk::ui_qt::testing

@@ -54,9 +54,6 @@ class QtDialogTest : public ::testing::Test {
   std::vector<std::string> message_boxes_;
   std::vector<std::string> message_windows_;
 
-  // The user's title and list rows on the server: kind, id, order, visible, primary, query.
-  test_support::Rows ServerLayout() const;
-
   test_support::TempDatabases db_{kUser};
   std::shared_ptr<datacenter::StatementRecorder> recorder_;
   std::shared_ptr<QtFrontEnd> front_end_;

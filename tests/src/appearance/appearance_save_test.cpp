@@ -75,12 +75,12 @@ TEST_F(AppearanceSaveTest, OkStoresTheChosenSchemeAsDefaultAndAsTheAppearanceVal
 }
 
 TEST_F(AppearanceSaveTest, AFaultOnTheDefaultRowRollsTheWholeSaveBack) {
-  const test_support::Rows layout_before = ServerLayout();
+  const test_support::Rows layout_before = db_.ServerLayout(dialog::testing::kUser);
   faults_->FailTable("T_PSCREENSTYLE");
   ASSERT_EQ(ChooseClassicBlueAndPressOk(), (std::vector<int32_t>{E_OptionFail}));
   EXPECT_FALSE(recorder_->Inner()->InTransaction());
   EXPECT_TRUE(recorder_->CallsOf("CommitTrans").empty());
-  EXPECT_EQ(ServerLayout(), layout_before);
+  EXPECT_EQ(db_.ServerLayout(dialog::testing::kUser), layout_before);
   EXPECT_EQ(DefaultRow(), "");
   EXPECT_EQ(component::State().Appearance.Form.ColorFormBack, 0);
   ASSERT_FALSE(MessageBoxes().empty());

@@ -39,8 +39,7 @@ TEST_F(ColumnBarTest, SeededLayoutBuildsTheWholeBarInEitherLanguage) {
   EXPECT_EQ(bar_->Titles()[0]->Caption(), "客户");
   EXPECT_EQ(bar_->Titles()[0]->Lists()[0]->Caption(), "所有客户");
   EXPECT_EQ(bar_->Titles()[0]->Lists()[4]->Lists()[0]->Caption(),
-            automation::CStr(db_.LocalScalar(
-                "SELECT ListNameChinese FROM BarList WHERE ListName = 'IndustryManufacturing'")));
+            db_.LocalRows("SELECT ListNameChinese FROM BarList WHERE ListName = 'IndustryManufacturing'")[0][0]);
   EXPECT_TRUE(ShownErrors().empty());
 }
 

@@ -23,20 +23,6 @@ ColumnsTest::~ColumnsTest() {
   component::State() = component::SharedState{};
 }
 
-std::vector<std::string> ColumnsTest::ShownErrors() const {
-  std::vector<std::string> shown;
-  for (const ui::JournalEntry& entry : driver_.ModalWindows()) {
-    if (entry.window_name != "FrmShowErr") continue;
-    std::string title, description;
-    for (const auto& [name, value] : entry.text_boxes) {
-      if (name == "Txt_Title") title = value;
-      if (name == "Txt_ErrDescription") description = value;
-    }
-    shown.push_back(entry.caption + "|" + title + "|" + description);
-  }
-  return shown;
-}
-
 std::vector<std::string> ColumnsTest::Queries() const {
   std::vector<std::string> texts;
   for (const auto& call : recorder_->CallsOf("OpenRecordsetByString")) texts.push_back(call.args.at(0));

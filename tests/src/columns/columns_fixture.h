@@ -12,6 +12,7 @@
 #include "host/datacenter/statement_recorder.h"
 #include "platform/ado/recordset.h"
 #include "platform/ui/headless_driver.h"
+#include "support/shown_windows.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::columns::testing {
@@ -24,7 +25,7 @@ class ColumnsTest : public ::testing::Test {
   ~ColumnsTest() override;
 
   // The error windows shown so far, as "caption|title line|description".
-  std::vector<std::string> ShownErrors() const;
+  std::vector<std::string> ShownErrors() const { return test_support::ShownErrors(driver_); }
   // Texts of the statements sent through the data service, in order.
   std::vector<std::string> Queries() const;
 

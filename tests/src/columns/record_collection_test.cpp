@@ -18,21 +18,6 @@ std::vector<std::string> Names(const clsMainOptionStartups& startups) {
   return names;
 }
 
-TEST(RecordCollectionTest, NewCollectionIsEmpty) {
-  clsMainOptionStartups startups;
-  EXPECT_EQ(startups.Count(), 0);
-  EXPECT_TRUE(Names(startups).empty());
-  EXPECT_EQ(test_support::RaisedNumber([&] { startups.Item(1); }), automation::kErrSubscriptOutOfRange);
-}
-
-TEST(RecordCollectionTest, ItemReturnsTheSameRecordAddReturned) {
-  clsMainOptionStartups startups;
-  auto added = startups.Add("Accounts", "AllAccounts", "Accounts");
-  EXPECT_EQ(startups.Item(1), added);
-  added->DefaultListName = "MyAccounts";
-  EXPECT_EQ(startups.Item(Variant(int16_t{1}))->DefaultListName, "MyAccounts");
-}
-
 TEST(RecordCollectionTest, RemoveMovesLaterRecordsUp) {
   clsMainOptionStartups startups;
   startups.Add("A", "", "");

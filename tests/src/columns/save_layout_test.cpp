@@ -55,22 +55,13 @@ class SaveLayoutTest : public ColumnsTest {
                                               storage::SqlText(name)));
   }
 
-  test_support::Rows Layout(int uid) {
-    const std::string id = std::to_string(uid);
-    test_support::Rows rows = db_.ServerRows("SELECT * FROM T_PHBUTTON WHERE F_UID = " + id + " ORDER BY F_HBUTTONID");
-    for (auto& row : db_.ServerRows("SELECT * FROM T_PVBUTTON WHERE F_UID = " + id + " ORDER BY F_VBUTTONID")) {
-      rows.push_back(row);
-    }
-    return rows;
-  }
-
   clsMainOptionColumns columns_;
 };
 
 TEST_F(SaveLayoutTest, LayoutRoundTripsThroughBothReaders) {
   db_.SeedServerLayout(kUser);
   db_.SeedServerLayout(kUser + 1);
-  const test_support::Rows other_user = Layout(kUser + 1);
+  const test_support::Rows other_user = db_.ServerLayout(kUser + 1);
   RecordingProgress progress;
   component::Hooks().save_progress = [&progress]() -> SaveProgressSink& { return progress; };
   const int do_events = driver_.DoEventsCalls();
@@ -99,7 +90,7 @@ TEST_F(SaveLayoutTest, LayoutRoundTripsThroughBothReaders) {
   EXPECT_EQ(progress.texts, (std::vector<std::string>{"Contacts", "Contacts", "Contacts", "Contacts", "Accounts",
                                                       "Reports", "O'Neil Corp", "O'Neil Corp"}));
   EXPECT_EQ(driver_.DoEventsCalls() - do_events, columns_.Count());
-  EXPECT_EQ(Layout(kUser + 1), other_user);
+  EXPECT_EQ(db_.ServerLayout(kUser + 1), other_user);
 
   std::shared_ptr<ado::Recordset> title_lists, list_sons;
   int32_t o[6];
@@ -134,12 +125,12 @@ TEST_F(SaveLayoutTest, EmptyCollectionDeletesTheWholeLayout) {
   db_.SeedServerLayout(kUser);
   EXPECT_FALSE(SaveValsColumnsToSvr(recorder_, clsMainOptionColumns()));
   EXPECT_EQ(recorder_->Writes().size(), 2u);
-  EXPECT_TRUE(Layout(kUser).empty());
+  EXPECT_TRUE(db_.ServerLayout(kUser).empty());
 }
 
 TEST_F(SaveLayoutTest, FailureAtAnyCallKeepsThePreviousLayout) {
   db_.SeedServerLayout(kUser);
-  const test_support::Rows before = Layout(kUser);
+  const test_support::Rows before = db_.ServerLayout(kUser);
   const int calls = 13;  // two deletes and eleven inserts
   for (int k = 1; k <= calls + 1; ++k) {
     driver_.ClearJournal();
@@ -154,10 +145,10 @@ TEST_F(SaveLayoutTest, FailureAtAnyCallKeepsThePreviousLayout) {
     }
     EXPECT_TRUE(failed) << "call " << k;
     EXPECT_FALSE(recorder_->InTransaction()) << "call " << k;
-    EXPECT_EQ(Layout(kUser), before) << "call " << k;
+    EXPECT_EQ(db_.ServerLayout(kUser), before) << "call " << k;
     EXPECT_EQ(ShownErrors().size(), 1u) << "call " << k;
   }
-  EXPECT_EQ(Layout(kUser), before);
+  EXPECT_EQ(db_.ServerLayout(kUser), before);
 }
 
 TEST_F(SaveLayoutTest, MissingDataServiceIsShown) {

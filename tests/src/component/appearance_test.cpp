@@ -35,23 +35,6 @@ std::vector<Variant> AllValues(const AppearanceValues& values) {
   return all;
 }
 
-TEST_F(AppearanceTest, OrderAndGroupsOfTheValues) {
-  const auto& infos = component::AppearanceValueInfos();
-  EXPECT_EQ(infos.front().name, "ColorFormBack");
-  EXPECT_EQ(infos[22].name, "ColorTitleTextSheet");
-  EXPECT_EQ(infos[22].type, "Single");
-  EXPECT_EQ(infos.back().name, "FontBoldListColumnbar");
-  const int sizes[] = {1, 3, 4, 12, 5, 4, 0, 8, 8};
-  int first = 0;
-  for (int group = 1; group <= 9; ++group) {
-    auto range = component::AppearanceGroupRange(group);
-    EXPECT_EQ(range.first, first) << group;
-    EXPECT_EQ(range.count, sizes[group - 1]) << group;
-    first += range.count;
-  }
-  EXPECT_EQ(first, component::kAppearanceValueCount);
-}
-
 TEST_F(AppearanceTest, EverythingStartsAtZeroEmptyOrFalse) {
   std::vector<Variant> fresh;
   std::thread([&] {

@@ -32,26 +32,6 @@ class MemberTableTest : public ComponentTest {
   std::shared_ptr<ClsPrefdesk> prefdesk_ = ClsPrefdesk::Create();
 };
 
-TEST_F(MemberTableTest, SlotOrderStartsWithUserIdAndEndsWithGetDefaultColumn) {
-  const auto& members = prefdesk_->Members().Members();
-  ASSERT_FALSE(members.empty());
-  EXPECT_EQ(members.front().name, "UserID");
-  EXPECT_EQ(members.front().kind, MemberKind::PropertyPut);
-  EXPECT_EQ(members.front().dispid, 0x68030012);
-  // The original interface ends with GetDefaultColumn; the host option follows it.
-  ASSERT_GE(members.size(), 3u);
-  EXPECT_EQ(members[members.size() - 3].name, "GetDefaultColumn");
-  EXPECT_EQ(members[members.size() - 3].dispid, 0x60030031);
-  EXPECT_EQ(members.back().name, "EnableAppearanceTab");
-  EXPECT_EQ(members.back().dispid, 0x68030100);
-  // UserID put only, 19 properties with get and put, 20 appearance methods, 8 other methods.
-  EXPECT_EQ(members.size(), 1u + 2 * 19 + 20 + 8);
-  const auto* get_all = prefdesk_->Members().Find("GetAppearance", MemberKind::Method);
-  ASSERT_NE(get_all, nullptr);
-  EXPECT_EQ(get_all->params.size(), 45u);
-  EXPECT_EQ(get_all->params[44].direction, automation::ParamDirection::InOut);
-}
-
 TEST_F(MemberTableTest, HistoryByDispatchIdFillsItsInOutArgument) {
   db_.ExecServer("INSERT INTO T_PMISC (F_UID, F_MAXHISTORY) VALUES (1, 50)");
   Arguments args{Variant(ObjectRef(recorder_)), Variant(ObjectRef(db_.Local())), Variant(int32_t{0})};

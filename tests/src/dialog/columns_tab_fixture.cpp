@@ -44,24 +44,10 @@ bool ColumnsTabTest::Load() {
   return tab_->LoadColumnValue();
 }
 
-std::vector<std::string> ColumnsTabTest::Items(const ui::CheckListBox& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
-  return items;
-}
-
 std::vector<bool> ColumnsTabTest::Marks(const ui::CheckListBox& list) {
   std::vector<bool> marks;
   for (int i = 0; i < list.ListCount(); ++i) marks.push_back(list.Selected(i));
   return marks;
-}
-
-int ColumnsTabTest::IndexOf(const ui::CheckListBox& list, const std::string& text) {
-  for (int i = 0; i < list.ListCount(); ++i) {
-    if (list.List(i) == text) return i;
-  }
-  ADD_FAILURE() << "no item \"" << text << "\" in " << list.Name();
-  return -1;
 }
 
 namespace {

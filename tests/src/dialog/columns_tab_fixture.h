@@ -13,6 +13,7 @@
 #include "platform/ui/ui.h"
 #include "src/columns/main_option_column.h"
 #include "src/dialog/columns_tab.h"
+#include "tests/src/dialog/list_items.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::dialog::testing {
@@ -37,11 +38,8 @@ class ColumnsTabTest : public ::testing::Test {
   // Creates the tab on the window and runs its loader; true when the load failed.
   bool Load();
 
-  // Item texts and check marks of a list, in list order.
-  static std::vector<std::string> Items(const ui::CheckListBox& list);
+  // The check marks of a list, in list order.
   static std::vector<bool> Marks(const ui::CheckListBox& list);
-  // The index of the item with that text; fails the test when there is none.
-  static int IndexOf(const ui::CheckListBox& list, const std::string& text);
 
   // Working records of a title, of a title and first-level list, or of one second-level list.
   std::vector<columns::clsMainOptionColumn*> RecordsOf(const std::string& title,

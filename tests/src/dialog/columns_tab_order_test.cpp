@@ -21,47 +21,25 @@ class ColumnsTabOrderTest : public ColumnsTabTest {
     return items;
   }
 
-  // Every record and row of each shown title carries the title's list index + 1.
-  void ExpectTitlesNumberedInListOrder() {
-    const ui::CheckListBox& titles = window_->Titles();
-    for (int k = 0; k < titles.ListCount(); ++k) {
+  // Every record and row of each item shown carries the item's index + 1: each title, or with
+  // a title each list shown for it.
+  void ExpectNumberedInListOrder(const std::string& title = "") {
+    const bool titles = title.empty();
+    const ui::CheckListBox& list = titles ? window_->Titles() : window_->Lists();
+    for (int k = 0; k < list.ListCount(); ++k) {
       int records = 0;
-      for (const auto& record : tab_->EditedColumns()) {
-        if (record->TitleCaption != titles.List(k)) continue;
+      for (const auto* record : RecordsOf(titles ? "*" : title)) {
+        if ((titles ? record->TitleCaption : record->ListCaption) != list.List(k)) continue;
         ++records;
-        EXPECT_EQ(record->TitlePos, k + 1) << record->TitleName;
+        EXPECT_EQ(titles ? record->TitlePos : record->ListPos, k + 1) << list.List(k);
       }
       EXPECT_GT(records, 0);
       ado::Recordset& rows = *tab_->TitleLists();
-      rows.MoveFirst();
-      while (!rows.IsEOF()) {
-        if (automation::CStr(rows["TitleCaption_E"]) == titles.List(k)) {
-          EXPECT_EQ(automation::CLng(rows["TitleOrder"]), k + 1) << titles.List(k);
+      for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        if ((titles || automation::CStr(rows["TitleName"]) == title) &&
+            automation::CStr(rows[titles ? "TitleCaption_E" : "ListCaption_E"]) == list.List(k)) {
+          EXPECT_EQ(automation::CLng(rows[titles ? "TitleOrder" : "ListOrder"]), k + 1) << list.List(k);
         }
-        rows.MoveNext();
-      }
-    }
-  }
-
-  // Every record and row of each shown list of the current title carries index + 1.
-  void ExpectListsNumberedInListOrder(const std::string& title) {
-    const ui::CheckListBox& lists = window_->Lists();
-    for (int k = 0; k < lists.ListCount(); ++k) {
-      int records = 0;
-      for (const auto* record : RecordsOf(title)) {
-        if (record->ListCaption != lists.List(k)) continue;
-        ++records;
-        EXPECT_EQ(record->ListPos, k + 1) << record->ListName;
-      }
-      EXPECT_GT(records, 0);
-      ado::Recordset& rows = *tab_->TitleLists();
-      rows.MoveFirst();
-      while (!rows.IsEOF()) {
-        if (automation::CStr(rows["TitleName"]) == title &&
-            automation::CStr(rows["ListCaption_E"]) == lists.List(k)) {
-          EXPECT_EQ(automation::CLng(rows["ListOrder"]), k + 1) << lists.List(k);
-        }
-        rows.MoveNext();
       }
     }
   }
@@ -78,7 +56,7 @@ TEST_F(ColumnsTabOrderTest, TitleMovesRenumberRecordsAndRowsAndKeepTheItemCurren
   EXPECT_EQ(Head(titles, 4),
             (Strings{"Activities", "Accounts", "Contacts", "Opportunities"}));
   EXPECT_EQ(titles.ListIndex(), 0);
-  ExpectTitlesNumberedInListOrder();
+  ExpectNumberedInListOrder();
   // A move refills nothing.
   EXPECT_EQ(driver_->LockCalls(), locks + 2);
   EXPECT_EQ(Items(window_->Lists()), activity_lists);
@@ -88,7 +66,7 @@ TEST_F(ColumnsTabOrderTest, TitleMovesRenumberRecordsAndRowsAndKeepTheItemCurren
   EXPECT_EQ(titles.ListIndex(), 2);
   EXPECT_EQ(Head(titles, 4),
             (Strings{"Accounts", "Contacts", "Activities", "Opportunities"}));
-  ExpectTitlesNumberedInListOrder();
+  ExpectNumberedInListOrder();
 
   Press("cmdGrandFatherBottom");
   EXPECT_EQ(titles.List(11), "Activities");
@@ -96,7 +74,7 @@ TEST_F(ColumnsTabOrderTest, TitleMovesRenumberRecordsAndRowsAndKeepTheItemCurren
   Press("cmdGrandFatherUp");
   EXPECT_EQ(titles.List(10), "Activities");
   EXPECT_EQ(titles.List(11), "Administration");
-  ExpectTitlesNumberedInListOrder();
+  ExpectNumberedInListOrder();
   for (const auto* record : RecordsOf("Activities")) EXPECT_EQ(record->TitlePos, 11);
 }
 
@@ -119,7 +97,7 @@ TEST_F(ColumnsTabOrderTest, ImpossibleMovesDoNothingAndEndMovesKeepTheOrder) {
   Press("cmdGrandFatherBottom");
   EXPECT_EQ(Items(titles), before);
   EXPECT_EQ(titles.ListIndex(), 11);
-  ExpectTitlesNumberedInListOrder();
+  ExpectNumberedInListOrder();
 }
 
 TEST_F(ColumnsTabOrderTest, ListMovesRenumberShownListsAndSurviveARefill) {
@@ -131,7 +109,7 @@ TEST_F(ColumnsTabOrderTest, ListMovesRenumberShownListsAndSurviveARefill) {
   EXPECT_EQ(Head(lists, 3),
             (Strings{"All Accounts", "By Industry", "My Accounts"}));
   EXPECT_EQ(lists.CurrentText(), "By Industry");
-  ExpectListsNumberedInListOrder("Accounts");
+  ExpectNumberedInListOrder("Accounts");
   for (const auto* record : RecordsOf("Accounts", "AccountsByIndustry")) EXPECT_EQ(record->ListPos, 2);
   // The list that is never shown keeps its position.
   EXPECT_EQ(RecordsOf("Accounts", "InactiveAccounts")[0]->ListPos, 8);
@@ -140,7 +118,7 @@ TEST_F(ColumnsTabOrderTest, ListMovesRenumberShownListsAndSurviveARefill) {
   window_->Titles().UserSelect(IndexOf(window_->Titles(), "Sales"));
   window_->Titles().UserSelect(IndexOf(window_->Titles(), "Accounts"));
   EXPECT_EQ(Items(lists), moved);
-  ExpectListsNumberedInListOrder("Accounts");
+  ExpectNumberedInListOrder("Accounts");
 }
 
 TEST_F(ColumnsTabOrderTest, SecondLevelMovesRenumberRecordsAndRows) {

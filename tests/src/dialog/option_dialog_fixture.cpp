@@ -62,19 +62,9 @@ std::vector<int32_t> OptionDialogTest::ShowOption(std::function<void(FrmOption&)
 }
 
 void OptionDialogTest::Pick(ui::ComboBox& list, const std::string& text) {
-  for (int i = 0; i < list.ListCount(); ++i) {
-    if (list.List(i) == text) {
-      EXPECT_TRUE(list.UserSelect(i)) << list.Name() << " is not usable";
-      return;
-    }
-  }
-  ADD_FAILURE() << list.Name() << " has no item \"" << text << "\"";
-}
-
-std::vector<std::string> OptionDialogTest::Items(const ui::ListControl& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
-  return items;
+  const int index = IndexOf(list, text);
+  if (index < 0) return;
+  EXPECT_TRUE(list.UserSelect(index)) << list.Name() << " is not usable";
 }
 
 std::vector<std::string> OptionDialogTest::InfoMessages() const {
@@ -84,17 +74,6 @@ std::vector<std::string> OptionDialogTest::InfoMessages() const {
     for (const auto& [name, value] : entry.text_boxes) {
       if (name == "Txt_ErrDescription") shown.push_back(value);
     }
-  }
-  return shown;
-}
-
-std::vector<std::string> OptionDialogTest::ErrorWindows() const {
-  std::vector<std::string> shown;
-  for (const ui::JournalEntry& entry : driver_->ModalWindows()) {
-    if (entry.window_name != "FrmShowErr") continue;
-    std::string text = entry.caption;
-    for (const auto& [name, value] : entry.text_boxes) text += "|" + value;
-    shown.push_back(text);
   }
   return shown;
 }
@@ -114,17 +93,6 @@ bool OptionDialogTest::IsOpen(const std::string& window_name) {
     if (window->Name() == window_name) return true;
   }
   return false;
-}
-
-test_support::Rows OptionDialogTest::ServerLayout() const {
-  test_support::Rows rows = db_.ServerRows(
-      "SELECT 'H', F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, NULL FROM T_PHBUTTON "
-      "WHERE F_UID=7 ORDER BY F_HBUTTONID");
-  const test_support::Rows lists = db_.ServerRows(
-      "SELECT 'V', F_VBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY, F_DEFQUERYID "
-      "FROM T_PVBUTTON WHERE F_UID=7 ORDER BY F_VBUTTONID");
-  rows.insert(rows.end(), lists.begin(), lists.end());
-  return rows;
 }
 
 test_support::Rows OptionDialogTest::Everything() const {

@@ -13,10 +13,12 @@
 
 #include "host/datacenter/fault_injector.h"
 #include "host/datacenter/statement_recorder.h"
+#include "list_items.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/headless_driver.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/dialog/frm_option.h"
+#include "support/shown_windows.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::dialog::testing {
@@ -48,12 +50,11 @@ class OptionDialogTest : public ::testing::Test {
 
   // A person picks the item with that text; fails the test when there is none.
   static void Pick(ui::ComboBox& list, const std::string& text);
-  static std::vector<std::string> Items(const ui::ListControl& list);
 
   // Descriptions of the information windows and "caption|title|description" of the error
   // windows shown so far.
   std::vector<std::string> InfoMessages() const;
-  std::vector<std::string> ErrorWindows() const;
+  std::vector<std::string> ErrorWindows() const { return test_support::ShownErrors(*driver_); }
   // Prompts of the message boxes shown so far.
   std::vector<ui::JournalEntry> MessageBoxes() const { return driver_->MessageBoxes(); }
   // Writes (Insert, Update, Delete) sent since the last ClearRecorder, as "member|arg|arg...".
@@ -61,8 +62,6 @@ class OptionDialogTest : public ::testing::Test {
   // True when a window of that name is loaded.
   static bool IsOpen(const std::string& window_name);
 
-  // The user's rows on the server, for comparisons before and after a save.
-  test_support::Rows ServerLayout() const;
   // Every row of every server table, in a fixed order.
   test_support::Rows Everything() const;
   // The component talks to this data service from now on, through a fresh fault injector

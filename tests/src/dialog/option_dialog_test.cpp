@@ -8,7 +8,6 @@
 #include "platform/ui/check_list_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
-#include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
 #include "src/component/enumerations.h"
 #include "src/component/shared_state.h"
@@ -51,10 +50,6 @@ TEST_F(OptionDialogFlowTest, NewUserChoosesStartupAndDefaultQueryAndSaves) {
   bool failed = true;
   const auto events = ShowOption(
       [&](FrmOption& form) {
-        const auto& tabs = form.Get<ui::TabControl>("SSTab1");
-        for (int tab : {0, 1, 2, 3}) EXPECT_FALSE(tabs.TabEnabled(tab)) << tab;
-        for (int tab : {4, 5, 6}) EXPECT_TRUE(tabs.TabEnabled(tab)) << tab;
-
         auto& startup = form.Get<ui::ComboBox>("cboStartup");
         EXPECT_EQ(startup.Text(), "<None>");
         EXPECT_EQ(startup.ListCount(), 13);
@@ -118,7 +113,7 @@ TEST_F(OptionDialogFlowTest, NewUserChoosesStartupAndDefaultQueryAndSaves) {
 TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWritesNoColumnRows) {
   InsertQueries();
   ASSERT_EQ(SaveFirstChoices(), (std::vector<int32_t>{E_OptionSuccess}));
-  const test_support::Rows saved = ServerLayout();
+  const test_support::Rows saved = db_.ServerLayout(kUser);
   recorder_->Clear();
   driver_->samples.clear();
 
@@ -134,7 +129,7 @@ TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWri
   for (const std::string& write : Writes()) {
     EXPECT_EQ(write.rfind("Update|", 0), 0u) << write;
   }
-  EXPECT_EQ(ServerLayout(), saved);
+  EXPECT_EQ(db_.ServerLayout(kUser), saved);
   // No layout record was written: the bar jumps to Max - 4, then one step per later part.
   ASSERT_EQ(driver_->samples.size(), 2u);
   EXPECT_EQ(driver_->samples[0].max, 195);
@@ -146,18 +141,11 @@ TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWri
 
 TEST_F(OptionDialogFlowTest, HidingOnlyASecondLevelListIsSaved) {
   db_.SeedServerLayout(kUser);
-  const auto pick = [](ui::CheckListBox& list, const std::string& text) {
-    for (int i = 0; i < list.ListCount(); ++i) {
-      if (list.List(i) == text) return i;
-    }
-    ADD_FAILURE() << text;
-    return 0;
-  };
   const auto events = ShowOption([&](FrmOption& form) {
     auto& lists = form.Get<ui::CheckListBox>("lstFather");
-    lists.UserSelect(pick(lists, "By Industry"));
+    lists.UserSelect(IndexOf(lists, "By Industry"));
     auto& sons = form.Get<ui::CheckListBox>("lstSon");
-    EXPECT_TRUE(sons.UserToggleCheck(pick(sons, "Retail")));
+    EXPECT_TRUE(sons.UserToggleCheck(IndexOf(sons, "Retail")));
     EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
   });
   EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
@@ -177,7 +165,7 @@ TEST_F(OptionDialogFlowTest, CancelAndTheCloseBoxWriteNothing) {
   EXPECT_TRUE(Writes().empty());
   EXPECT_TRUE(recorder_->CallsOf("BeginTrans").empty());
   EXPECT_TRUE(MessageBoxes().empty());
-  EXPECT_TRUE(ServerLayout().empty());
+  EXPECT_TRUE(db_.ServerLayout(kUser).empty());
   EXPECT_FALSE(IsOpen("frmOption"));
 }
 
@@ -185,8 +173,6 @@ TEST_F(OptionDialogFlowTest, InvalidCashAdvanceKeepsTheDialogOpen) {
   prefdesk_->SetExpenseCashAdvance(automation::Currency{-50000});
   const std::string message = resources::LoadResString(2024);
   const auto events = ShowOption([&](FrmOption& form) {
-    const auto& tabs = form.Get<ui::TabControl>("SSTab1");
-    for (int tab = 0; tab < 7; ++tab) EXPECT_FALSE(tabs.TabEnabled(tab)) << tab;
     auto& ok = form.Get<ui::CommandButton>("CmdOk");
     auto& cash = form.Get<ui::TextBox>("txtCash");
     EXPECT_EQ(cash.Text(), "-5");
@@ -208,7 +194,6 @@ TEST_F(OptionDialogFlowTest, ZeroAndFractionalCashAdvancePass) {
   for (int64_t scaled : {int64_t{0}, int64_t{125000}}) {
     prefdesk_->SetExpenseCashAdvance(automation::Currency{scaled});
     const auto events = ShowOption([&](FrmOption& form) {
-      EXPECT_TRUE(form.Get<ui::TabControl>("SSTab1").TabEnabled(4));
       EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
     });
     EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess})) << scaled;

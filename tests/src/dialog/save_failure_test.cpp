@@ -20,18 +20,24 @@ using component::E_OptionSuccess;
 
 class SaveFailureTest : public OptionDialogTest {
  protected:
-  // Opens the dialog, makes the choices, arms the fault at the k-th data call of the save
-  // and presses OK. Returns the events; failing_call receives the member that failed.
-  std::vector<int32_t> SaveWithFaultAt(int k, std::string* failing_call) {
-    const int injected_before = faults_->InjectedFailures();
-    const auto events = ShowOption([&](FrmOption& form) {
+  // Opens the dialog, picks a new start-up title and default query, clears the recorder,
+  // arms what fails and presses OK. Returns the events.
+  std::vector<int32_t> SaveChoices(const std::function<void()>& arm) {
+    return ShowOption([&](FrmOption& form) {
       Pick(form.Get<ui::ComboBox>("cboStartup"), "Sales");
       Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - My Accounts");
       Pick(form.Get<ui::ComboBox>("cboDefaultQuery"), "Open orders");
       recorder_->Clear();
-      faults_->FailNthCall(k);
+      arm();
       EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
     });
+  }
+
+  // Saves with a fault at the k-th data call of the save; failing_call receives the member
+  // that failed.
+  std::vector<int32_t> SaveWithFaultAt(int k, std::string* failing_call) {
+    const int injected_before = faults_->InjectedFailures();
+    const auto events = SaveChoices([&] { faults_->FailNthCall(k); });
     failing_call->clear();
     if (faults_->InjectedFailures() > injected_before) {
       *failing_call = recorder_->Statements().at(static_cast<size_t>(k - 1)).member;
@@ -61,7 +67,7 @@ class SaveFailureTest : public OptionDialogTest {
       EXPECT_FALSE(IsOpen("frmSaveProgress"));
       EXPECT_TRUE(recorder_->CallsOf("CommitTrans").empty());
       EXPECT_FALSE(recorder_->Inner()->InTransaction());
-      EXPECT_EQ(ServerLayout(), before);
+      EXPECT_EQ(db_.ServerLayout(kUser), before);
       // A failing writer, and the id-table load that stops the save, show the service's error.
       const std::vector<std::string> shown = ErrorWindows();
       ASSERT_EQ(shown.size(), errors + 1);
@@ -88,14 +94,14 @@ TEST_F(SaveFailureTest, NewUserLayoutWriteFailingAnywhereLeavesNothingOnTheServe
 TEST_F(SaveFailureTest, StartupAndQueryWritesFailingAnywhereLeaveTheSavedLayout) {
   InsertQuery();
   db_.SeedServerLayout(kUser);
-  FaultAtEveryCall(ServerLayout());
+  FaultAtEveryCall(db_.ServerLayout(kUser));
   EXPECT_EQ(db_.ServerRows("SELECT F_DEFQUERYID FROM T_PVBUTTON WHERE F_UID=7 AND F_VBUTTONID=2"),
             (test_support::Rows{{"Q7"}}));
 }
 
 TEST_F(SaveFailureTest, ACatalogueIdBeyondSixteenBitsStopsTheSaveWithTheReasonShown) {
   db_.SeedServerLayout(kUser);
-  const test_support::Rows before = ServerLayout();
+  const test_support::Rows before = db_.ServerLayout(kUser);
   db_.ExecServer("INSERT INTO SYSTBLHBUTTON (F_HBUTTONID, F_HBUTTONNAME, F_HBUTTONLABEL, "
                  "F_SEQUENCENO) VALUES (40000, 'Archive', 'Archive', 99)");
   const size_t errors = ErrorWindows().size();
@@ -108,105 +114,12 @@ TEST_F(SaveFailureTest, ACatalogueIdBeyondSixteenBitsStopsTheSaveWithTheReasonSh
   ASSERT_EQ(shown.size(), errors + 1);
   EXPECT_NE(shown.back().find("SaveValsStartupToSvr"), std::string::npos) << shown.back();
   EXPECT_NE(shown.back().find("Overflow"), std::string::npos) << shown.back();
-  EXPECT_EQ(ServerLayout(), before);
+  EXPECT_EQ(db_.ServerLayout(kUser), before);
   EXPECT_FALSE(recorder_->Inner()->InTransaction());
 }
 
 // Every write of the save went through, then the commit is refused, or the connection dies
 // while it commits.
-// SQLite's file system with a disk that fills up when armed: every write to a database file
-// fails with SQLITE_FULL, while the rollback journal is still written. A transaction's
-// statements then succeed and its commit, the first write to the database file, fails.
-// Installed as the default file system while it lives, so connections opened meanwhile use it.
-class FullDiskVfs {
- public:
-  FullDiskVfs() : real_(sqlite3_vfs_find(nullptr)), vfs_(*real_) {
-    vfs_.zName = "prefdesk-full-disk";
-    vfs_.szOsFile = static_cast<int>(sizeof(File)) + real_->szOsFile;
-    vfs_.xOpen = &Open;
-    current_ = this;
-    sqlite3_vfs_register(&vfs_, 1);
-  }
-  ~FullDiskVfs() {
-    sqlite3_vfs_unregister(&vfs_);
-    current_ = nullptr;
-    sqlite3_vfs_register(real_, 1);
-  }
-  FullDiskVfs(const FullDiskVfs&) = delete;
-  FullDiskVfs& operator=(const FullDiskVfs&) = delete;
-
-  bool full = false;
-
- private:
-  struct File {
-    sqlite3_file base;
-    FullDiskVfs* owner;
-    bool database;
-    sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
-  };
-  static File& Of(sqlite3_file* f) { return *reinterpret_cast<File*>(f); }
-  static sqlite3_file* R(sqlite3_file* f) { return Of(f).real(); }
-
-  static int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int flags, int* out) {
-    FullDiskVfs* self = current_;
-    File& file = Of(f);
-    file.base.pMethods = nullptr;
-    file.owner = self;
-    file.database = (flags & SQLITE_OPEN_MAIN_DB) != 0;
-    const int rc = self->real_->xOpen(self->real_, name, file.real(), flags, out);
-    if (rc != SQLITE_OK || file.real()->pMethods == nullptr) return rc;
-    self->Wrap(*file.real()->pMethods);
-    file.base.pMethods = &self->methods_;
-    return rc;
-  }
-
-  // Every member passes to the real file; writes to a database file fail while the disk is full.
-  void Wrap(const sqlite3_io_methods& real) {
-    methods_ = real;
-    methods_.xClose = [](sqlite3_file* f) { return R(f)->pMethods->xClose(R(f)); };
-    methods_.xRead = [](sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
-      return R(f)->pMethods->xRead(R(f), b, n, o);
-    };
-    methods_.xWrite = [](sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
-      if (Of(f).database && Of(f).owner->full) return SQLITE_FULL;
-      return R(f)->pMethods->xWrite(R(f), b, n, o);
-    };
-    methods_.xTruncate = [](sqlite3_file* f, sqlite3_int64 n) {
-      return R(f)->pMethods->xTruncate(R(f), n);
-    };
-    methods_.xSync = [](sqlite3_file* f, int flags) { return R(f)->pMethods->xSync(R(f), flags); };
-    methods_.xFileSize = [](sqlite3_file* f, sqlite3_int64* n) {
-      return R(f)->pMethods->xFileSize(R(f), n);
-    };
-    methods_.xLock = [](sqlite3_file* f, int l) { return R(f)->pMethods->xLock(R(f), l); };
-    methods_.xUnlock = [](sqlite3_file* f, int l) { return R(f)->pMethods->xUnlock(R(f), l); };
-    methods_.xCheckReservedLock = [](sqlite3_file* f, int* out) {
-      return R(f)->pMethods->xCheckReservedLock(R(f), out);
-    };
-    methods_.xFileControl = [](sqlite3_file* f, int op, void* arg) {
-      return R(f)->pMethods->xFileControl(R(f), op, arg);
-    };
-    methods_.xSectorSize = [](sqlite3_file* f) { return R(f)->pMethods->xSectorSize(R(f)); };
-    methods_.xDeviceCharacteristics = [](sqlite3_file* f) {
-      return R(f)->pMethods->xDeviceCharacteristics(R(f));
-    };
-    // Without shared memory or memory mapping the engine needs neither (rollback journal).
-    methods_.iVersion = 1;
-    methods_.xShmMap = nullptr;
-    methods_.xShmLock = nullptr;
-    methods_.xShmBarrier = nullptr;
-    methods_.xShmUnmap = nullptr;
-    methods_.xFetch = nullptr;
-    methods_.xUnfetch = nullptr;
-  }
-
-  // The real file system's members may read its own pAppData, so ours stays unchanged.
-  static inline FullDiskVfs* current_ = nullptr;
-  sqlite3_vfs* real_;
-  sqlite3_vfs vfs_;
-  sqlite3_io_methods methods_{};
-};
-
 class CommitFailureTest : public SaveFailureTest {
  protected:
   CommitFailureTest() {
@@ -217,22 +130,12 @@ class CommitFailureTest : public SaveFailureTest {
   bool OnPostgres() const { return db_.Backend() == test_support::ServerBackend::kPostgres; }
 
   // Saves a new start-up title and default query: the save fails as a whole, the error
-  // window carries the service's reason, and every server row is as it was. A disk given
-  // fills up for the moment OK is pressed.
-  void ExpectCommitFails(const std::string& reason, FullDiskVfs* disk = nullptr) {
+  // window carries the service's reason, and every server row is as it was.
+  void ExpectCommitFails(const std::string& reason) {
     const test_support::Rows before = Everything();
     const size_t boxes = MessageBoxes().size();
     const size_t errors = ErrorWindows().size();
-    const auto events = ShowOption([&](FrmOption& form) {
-      Pick(form.Get<ui::ComboBox>("cboStartup"), "Sales");
-      Pick(form.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - My Accounts");
-      Pick(form.Get<ui::ComboBox>("cboDefaultQuery"), "Open orders");
-      recorder_->Clear();
-      if (disk != nullptr) disk->full = true;
-      EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
-      if (disk != nullptr) disk->full = false;
-    });
-    EXPECT_EQ(events, (std::vector<int32_t>{E_OptionFail}));
+    EXPECT_EQ(SaveChoices([] {}), (std::vector<int32_t>{E_OptionFail}));
     EXPECT_EQ(recorder_->CallsOf("CommitTrans").size(), 1u);
     EXPECT_EQ(MessageBoxes().size(), boxes) << "no message that the changes were saved";
     const std::vector<std::string> shown = ErrorWindows();
@@ -262,14 +165,6 @@ TEST_F(CommitFailureTest, AReaderHoldingTheSqliteFileRefusesTheCommitAndNoLockIs
   other.BeginTrans();
   EXPECT_EQ(other.Delete("T_PQUERY", "F_UID=8"), 0) << "the failed save left a lock behind";
   EXPECT_EQ(other.CommitTrans(), 0);
-}
-
-TEST_F(CommitFailureTest, ADiskThatFillsUpAtTheCommitFailsTheSave) {
-  if (OnPostgres()) GTEST_SKIP() << "the disk of a SQLite server file";
-  FullDiskVfs disk;
-  UseServer(db_.NewServerClient(kUser));
-  ExpectCommitFails("database or disk is full", &disk);
-  UseServer(db_.Server());  // the files opened through the full disk close before it goes
 }
 
 TEST_F(CommitFailureTest, ADeferredConstraintRaisingAtCommitFailsTheSave) {

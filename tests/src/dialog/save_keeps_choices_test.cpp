@@ -97,11 +97,7 @@ TEST_P(SaveKeepsChoicesTest, AHugePositionOpensTheDialogWithThatItemLast) {
                 lists.push_back(Items(form.Get<ui::ComboBox>("cboDefaultStartup")));
                 auto& titles = form.Get<ui::CheckListBox>("lstGrandFather");
                 lists.push_back(Items(titles));
-                for (int i = 0; i < titles.ListCount(); ++i) {
-                  if (titles.List(i) == accounts) {
-                    EXPECT_TRUE(titles.UserSelect(i));
-                  }
-                }
+                EXPECT_TRUE(titles.UserSelect(IndexOf(titles, accounts)));
                 lists.push_back(Items(form.Get<ui::CheckListBox>("lstFather")));
                 EXPECT_TRUE(form.Get<ui::CommandButton>("cmdCancel").UserClick());
               }),

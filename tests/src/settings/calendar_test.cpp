@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "settings_fixture.h"
 
 namespace prefdesk::settings_test {
@@ -65,18 +67,18 @@ TEST_F(CalendarTest, MissingRowAndFailedQueryUseTheLocalRow) {
   ExpectLocalRow();
 }
 
-TEST_F(CalendarTest, EmptyLocalTableBehindMissingRowShowsRecordNotFound) {
-  db_.ExecLocal("DELETE FROM DefaultOtherStyle");
-  EXPECT_TRUE(Read());
-  EXPECT_EQ(interval_, -1);  // outputs keep what they held
-  ExpectOneError("GetDefValsCalendar", "Error:2", 2026);
-}
-
-TEST_F(CalendarTest, InvalidLocalRowShowsInvalidValue) {
-  db_.ExecLocal("UPDATE DefaultOtherStyle SET AppointmentTimeSlotInterval = 45");
-  EXPECT_TRUE(Read());
-  EXPECT_EQ(interval_, -1);
-  ExpectOneError("GetDefValsCalendar", "Error:1", 2023);
+TEST_F(CalendarTest, AnUnusableLocalRowIsShownAndTheOutputsKeepWhatTheyHeld) {
+  const std::tuple<const char*, const char*, int> cases[] = {
+      {"UPDATE DefaultOtherStyle SET AppointmentTimeSlotInterval = 45", "Error:1", 2023},
+      {"DELETE FROM DefaultOtherStyle", "Error:2", 2026}};
+  for (const auto& [change, title, message] : cases) {
+    SCOPED_TRACE(change);
+    db_.ExecLocal(change);
+    driver_.ClearJournal();
+    EXPECT_TRUE(Read());
+    EXPECT_EQ(interval_, -1);
+    ExpectOneError("GetDefValsCalendar", title, message);
+  }
 }
 
 TEST_F(CalendarTest, MissingServiceFailsSilentlyWithoutFallback) {

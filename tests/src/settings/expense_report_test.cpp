@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "settings_fixture.h"
 
 namespace prefdesk::settings_test {
@@ -33,19 +35,20 @@ TEST_F(ExpenseReportTest, ZeroOrMissingServerValuesUseTheLocalRow) {
   EXPECT_TRUE(ErrorWindows().empty());
 }
 
-TEST_F(ExpenseReportTest, LocalCashOfZeroShowsInvalidValueAndEmptiesTheOutputs) {
-  db_.ExecLocal("UPDATE DefaultOtherStyle SET ExpenseCashAdvance = 0");
-  EXPECT_TRUE(Read());
-  EXPECT_EQ(charge_, "");
-  EXPECT_EQ(cash_, automation::Currency{});
-  ExpectOneError("GetDefValExpenseReport", "Error:1", 2023);
-}
-
-TEST_F(ExpenseReportTest, EmptyLocalTableShowsRecordNotFound) {
-  db_.ExecLocal("DELETE FROM DefaultOtherStyle");
-  EXPECT_TRUE(Read());
-  EXPECT_EQ(charge_, "");
-  ExpectOneError("GetDefValExpenseReport", "Error:2", 2026);
+TEST_F(ExpenseReportTest, AnUnusableLocalRowIsShownAndEmptiesTheOutputs) {
+  const std::tuple<const char*, const char*, int> cases[] = {
+      {"UPDATE DefaultOtherStyle SET ExpenseCashAdvance = 0", "Error:1", 2023},
+      {"DELETE FROM DefaultOtherStyle", "Error:2", 2026}};
+  for (const auto& [change, title, message] : cases) {
+    SCOPED_TRACE(change);
+    db_.ExecLocal(change);
+    driver_.ClearJournal();
+    charge_ = "before";
+    EXPECT_TRUE(Read());
+    EXPECT_EQ(charge_, "");
+    EXPECT_EQ(cash_, automation::Currency{});
+    ExpectOneError("GetDefValExpenseReport", title, message);
+  }
 }
 
 TEST_F(ExpenseReportTest, MissingServiceFailsSilentlyWithoutFallback) {

@@ -14,6 +14,7 @@
 #include "platform/ui/toolkit.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/resources/strings.h"
+#include "support/shown_windows.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::settings_test {
@@ -43,32 +44,10 @@ class SettingsTest : public ::testing::Test {
     return sql;
   }
 
-  // Error windows shown so far: caption, title line and description.
-  struct ErrorWindow {
-    std::string caption;
-    std::string title;
-    std::string description;
-  };
-  std::vector<ErrorWindow> ErrorWindows() const {
-    std::vector<ErrorWindow> shown;
-    for (const ui::JournalEntry& entry : driver_.ModalWindows()) {
-      if (entry.window_name != "FrmShowErr") continue;
-      ErrorWindow window{entry.caption, "", ""};
-      for (const auto& [name, text] : entry.text_boxes) {
-        if (name == "Txt_Title") window.title = text;
-        if (name == "Txt_ErrDescription") window.description = text;
-      }
-      shown.push_back(window);
-    }
-    return shown;
-  }
-
+  // Error windows shown so far, as "caption|title line|description".
+  std::vector<std::string> ErrorWindows() const { return test_support::ShownErrors(driver_); }
   void ExpectOneError(const std::string& source, const std::string& title, int string_id) const {
-    auto shown = ErrorWindows();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, source);
-    EXPECT_EQ(shown[0].title, title);
-    EXPECT_EQ(shown[0].description, resources::LoadResString(string_id));
+    EXPECT_EQ(ErrorWindows(), std::vector<std::string>{source + "|" + title + "|" + resources::LoadResString(string_id)});
   }
 
   static automation::Date Time(int hour, int minute) { return automation::TimeSerial(hour, minute, 0); }

@@ -37,6 +37,40 @@ TEST(DataCenterContract, MembersByNameReachTheService) {
   EXPECT_FALSE(dc.InTransaction());
 }
 
+// On the server of the test run: SQLite, or PostgreSQL when PREFDESK_PG_URL is set.
+TEST(DataCenterContract, WritesReturnTheRowsTheyChangeAndOnlyACommitKeepsThem) {
+  test_support::TempDatabases db(5);
+  DataCenter& dc = *db.Server();
+  const char* columns = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
+  const auto count = [&] { return db.ServerInt("SELECT COUNT(*) FROM T_PQUERY"); };
+  EXPECT_EQ(dc.Insert("T_PQUERY", columns, "'1', 1, 1, 'A'"), 1);
+  EXPECT_EQ(dc.Insert("T_PQUERY", columns, "'2', 1, 2, 'B'"), 1);
+  EXPECT_EQ(dc.Insert("T_PQUERY", columns, "'3', 2, 2, 'C'"), 1);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_QUERYNAME='X'", "", "F_UID=1 And F_HBUTTONID=2"), 1);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_QUERYNAME='Y'", "", "F_UID=9"), 0);
+  EXPECT_EQ(dc.Update("T_PQUERY", "F_HBUTTONID=5", "", ""), 3);  // no condition: every row
+  EXPECT_EQ(dc.Delete("T_PQUERY", "F_UID=1"), 2);
+  EXPECT_EQ(db.ServerRows("SELECT F_QUERYID, F_HBUTTONID, F_QUERYNAME FROM T_PQUERY"),
+            (test_support::Rows{{"3", "5", "C"}}));
+  EXPECT_EQ(dc.Delete("T_PQUERY", ""), 1);
+
+  dc.BeginTrans();
+  EXPECT_TRUE(dc.InTransaction());
+  ASSERT_EQ(dc.Insert("T_PQUERY", columns, "'1', 5, 1, 'A'"), 1);
+  EXPECT_LT(dc.Insert("T_PQUERY", columns, "'1', 5, 1, 'again'"), 0);
+  EXPECT_TRUE(dc.InTransaction()) << "a failed statement leaves the transaction to the caller";
+  dc.RollbackTrans();
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_EQ(count(), 0);
+
+  dc.BeginTrans();
+  ASSERT_EQ(dc.Insert("T_PQUERY", columns, "'2', 5, 1, 'B'"), 1);
+  EXPECT_EQ(count(), 0) << "other connections do not see uncommitted rows";
+  EXPECT_EQ(dc.CommitTrans(), 0);
+  EXPECT_FALSE(dc.InTransaction());
+  EXPECT_EQ(count(), 1);
+}
+
 TEST(DataCenterContract, ErrInfoByNameCarriesTheLastFailure) {
   test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   DataCenter& dc = *db.Server();
@@ -50,16 +84,17 @@ TEST(DataCenterContract, ErrInfoByNameCarriesTheLastFailure) {
             std::string::npos);
 }
 
-TEST(DataCenterContract, RequireRaises91OnAMissingService) {
+TEST(DataCenterContract, RequireRaises91FromTheCallersNameOnAMissingService) {
   try {
-    Require(nullptr);
+    Require(nullptr, "GetSvrValForecast");
     FAIL() << "no error raised";
   } catch (const automation::AutomationError& e) {
     EXPECT_EQ(e.Number(), automation::kErrObjectRequired);
+    EXPECT_EQ(e.Source(), "GetSvrValForecast");
   }
   test_support::TempDatabases db;
   DataCenterRef dc = db.Server();
-  EXPECT_EQ(&Require(dc), dc.get());
+  EXPECT_EQ(&Require(dc, "GetSvrValForecast"), dc.get());
 }
 
 TEST(DataCenterContract, RaiseDataCenterErrorRaisesErrInfo) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_databases.h"
-
 namespace prefdesk::storage {
 namespace {
 
@@ -19,17 +17,6 @@ TEST(SqlLiteral, TextDoublesEveryQuote) {
 TEST(SqlLiteral, EmptyTextBecomesNull) {
   EXPECT_EQ(SqlTextOrNull(""), "NULL");
   EXPECT_EQ(SqlTextOrNull("Q'1"), "'Q''1'");
-}
-
-TEST(SqlLiteral, QuotedTextsSurviveTheEngineUnchanged) {
-  test_support::TempDatabases db;
-  const std::string name = "Tom's 'quoted' scheme";
-  ASSERT_EQ(db.Server()->Insert("T_PSCREENSTYLE", "F_UID,ScreenStyleName",
-                                SqlInt(-3) + "," + SqlText(name)),
-            1);
-  EXPECT_EQ(db.ServerScalar("SELECT ScreenStyleName FROM T_PSCREENSTYLE WHERE F_UID=-3"),
-            automation::Variant(name));
-  EXPECT_EQ(db.Server()->Delete("T_PSCREENSTYLE", "ScreenStyleName=" + SqlText(name)), 1);
 }
 
 }  // namespace
