@@ -1,5 +1,3 @@
-#include <tuple>
-
 #include "settings_fixture.h"
 
 namespace prefdesk::settings_test {
@@ -68,17 +66,8 @@ TEST_F(CalendarTest, MissingRowAndFailedQueryUseTheLocalRow) {
 }
 
 TEST_F(CalendarTest, AnUnusableLocalRowIsShownAndTheOutputsKeepWhatTheyHeld) {
-  const std::tuple<const char*, const char*, int> cases[] = {
-      {"UPDATE DefaultOtherStyle SET AppointmentTimeSlotInterval = 45", "Error:1", 2023},
-      {"DELETE FROM DefaultOtherStyle", "Error:2", 2026}};
-  for (const auto& [change, title, message] : cases) {
-    SCOPED_TRACE(change);
-    db_.ExecLocal(change);
-    driver_.ClearJournal();
-    EXPECT_TRUE(Read());
-    EXPECT_EQ(interval_, -1);
-    ExpectOneError("GetDefValsCalendar", title, message);
-  }
+  ExpectUnusableLocalRowsShown("GetDefValsCalendar", "AppointmentTimeSlotInterval = 45", [&] { return Read(); },
+                               [&] { EXPECT_EQ(interval_, -1); });
 }
 
 TEST_F(CalendarTest, MissingServiceFailsSilentlyWithoutFallback) {

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/datacenter/statement_recorder.h"
@@ -48,6 +50,21 @@ class SettingsTest : public ::testing::Test {
   std::vector<std::string> ErrorWindows() const { return test_support::ShownErrors(driver_); }
   void ExpectOneError(const std::string& source, const std::string& title, int string_id) const {
     EXPECT_EQ(ErrorWindows(), std::vector<std::string>{source + "|" + title + "|" + resources::LoadResString(string_id)});
+  }
+  // The local defaults row with an invalid value (column = value), then no row at all: each
+  // time read fails and shows source's error, and check looks at the outputs.
+  void ExpectUnusableLocalRowsShown(const std::string& source, const std::string& invalid,
+                                    const std::function<bool()>& read, const std::function<void()>& check) {
+    const std::tuple<std::string, const char*, int> cases[] = {
+        {"UPDATE DefaultOtherStyle SET " + invalid, "Error:1", 2023}, {"DELETE FROM DefaultOtherStyle", "Error:2", 2026}};
+    for (const auto& [change, title, message] : cases) {
+      SCOPED_TRACE(change);
+      db_.ExecLocal(change);
+      driver_.ClearJournal();
+      EXPECT_TRUE(read());
+      check();
+      ExpectOneError(source, title, message);
+    }
   }
 
   static automation::Date Time(int hour, int minute) { return automation::TimeSerial(hour, minute, 0); }
