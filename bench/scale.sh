@@ -25,18 +25,10 @@ cmake --build "$build" -j2 --target prefdesk_scale prefdesk-host >/dev/null
 host="$build/prefdesk-host"
 mkdir -p "$work"
 local_db="$work/local.db"
+# The stores are made again when the schema, the catalogue or the generator change.
 stamp=$(cat "$root/data/server_schema.sql" "$root/data/server_catalogue.sql" "$here/scale_users.sql" \
-  | sha1sum | cut -c1-12)
-printf 'tab Startup\nchoose cboStartup "Contacts"\nok\n' >"$work/save.script"
-
-# init and a save of the factory layout for user 1 (start-up title Contacts), then the
-# copies of user 1.
-seed() {
-  "$host" init --force --data "$root/data" --defaults "$local_db" "$@" >/dev/null
-  "$host" options --user 1 --script "$work/save.script" --defaults "$local_db" "$@" >/dev/null
-}
-generator() { sed "s/@LAST@/$(($1 + 1))/" "$here/scale_users.sql"; }
-timed() { local start=$SECONDS; "$@"; echo "  $((SECONDS - start)) s" >&2; }
+  "$here/scale_generate.sh" | sha1sum | cut -c1-12)
+generate() { "$here/scale_generate.sh" "$host" "$local_db" "$@"; }
 
 stores=()
 largest=${users[-1]}
@@ -48,9 +40,8 @@ if [[ " $engines " == *" sqlite "* ]]; then
     if [ "$(cat "$db.stamp" 2>/dev/null)" != "$stamp" ]; then
       echo "generating $n users on SQLite"
       rm -f "$db" "$db.stamp"
-      seed --server "sqlite:$db"
-      { echo "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"; generator "$n"; echo "COMMIT;"; } \
-        | timed sqlite3 -bail "$db" >/dev/null
+      took=$(generate "$n" sqlite "$db")
+      echo "  $took s"
       echo "$stamp" >"$db.stamp"
     fi
     stores+=(--sqlite "$n" "$db")
@@ -72,9 +63,8 @@ if [[ " $engines " == *" pg "* ]]; then
   for n in "${users[@]}"; do
     if [ "$(cat "$pg/stamp-$n" 2>/dev/null)" != "$stamp" ]; then
       echo "generating $n users on PostgreSQL"
-      seed --server "$url" --schema "scale_$n"
-      generator "$n" | timed psql "$url" -X -q -v ON_ERROR_STOP=1 -1 \
-        -c "SET search_path TO scale_$n" -f - -c "ANALYZE"
+      took=$(generate "$n" pg "$url" "scale_$n")
+      echo "  $took s"
       echo "$stamp" >"$pg/stamp-$n"
     fi
     stores+=(--pg "$n" "$url" "scale_$n")
