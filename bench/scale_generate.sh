@@ -48,7 +48,11 @@ case "$engine" in
   pg)
     { echo "SET search_path TO $2; SET maintenance_work_mem = '1GB';"; copy; } \
       | psql "$1" -X -q -v ON_ERROR_STOP=1 -1 -f -
-    psql "$1" -X -q -v ON_ERROR_STOP=1 -c "SET search_path TO $2" -c "VACUUM ANALYZE"
+    # The tables of this store only: VACUUM runs outside a transaction, one statement for all.
+    echo "SET search_path TO $2;
+      SELECT 'VACUUM ANALYZE ' || string_agg(format('%I.%I', schemaname, tablename), ', ')
+      FROM pg_tables WHERE schemaname = current_schema() \gexec" \
+      | psql "$1" -X -q -v ON_ERROR_STOP=1 -f -
     ;;
 esac
 echo "$SECONDS"

@@ -127,9 +127,10 @@ int Run(const Arguments& a) {
   // samples[operation][store]; the first round warms the caches and is not kept.
   std::vector<std::vector<std::vector<double>>> samples(
       operations.size(), std::vector<std::vector<double>>(a.stores.size()));
-  // A sample of a fast operation is the mean of several runs, about 20 ms of them (the count
-  // is taken in the warm-up round); the stores take turns run by run, so that a disturbance
-  // of the machine falls on all of them alike, and each takes each place in the turn.
+  // A sample is the mean of as many runs as take about 0.2 s on the slowest store (the count
+  // is taken in the warm-up round), so that a save, not only the fast readers, is averaged
+  // over several runs; the stores take turns run by run, so that a disturbance of the machine
+  // falls on all of them alike, and each takes each place in the turn.
   std::vector<int> runs(operations.size(), 1);
   for (int round = 0; round <= a.repetitions; ++round) {
     for (size_t o = 0; o < operations.size(); ++o) {
@@ -148,7 +149,10 @@ int Run(const Arguments& a) {
       for (size_t s = 0; s < a.stores.size(); ++s) {
         if (round > 0) samples[o][s].push_back(took[s].count() / runs[o]);
       }
-      if (round == 0) runs[o] = std::clamp(static_cast<int>(0.02 / took[0].count()), 1, 1000);
+      if (round == 0) {
+        const auto slowest = *std::max_element(took.begin(), took.end());
+        runs[o] = std::clamp(static_cast<int>(0.2 / slowest.count()), 1, 1000);
+      }
     }
   }
   std::map<std::string, std::vector<size_t>> by_engine;
