@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # The scale benchmark: server stores holding N users each (every user a copy of one saved
 # factory layout, made by bench/scale_generate.sh), on SQLite and on a throw-away PostgreSQL
-# server; one
-# user's operations timed on all stores side by side; then the index check of the statements
-# a recorded run sent, on the largest store of each engine.
+# server; one user's operations timed on all stores side by side; then the index check of
+# the statements a recorded run sent, on the largest store of each engine.
 #   bench/scale.sh [repetitions] [users...]        (default: 3 10 1000 20000 100000)
 # Environment: BUILD_DIR (default build/bench), WORK (default build/scale: the stores, kept
 # for the next run while data/server_schema.sql, the catalogue and the generator are
-# unchanged), ENGINES
-# (default "sqlite pg").
+# unchanged), ENGINES (default "sqlite pg").
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
