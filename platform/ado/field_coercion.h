@@ -5,6 +5,7 @@
 
 namespace prefdesk::ado {
 
-automation::Variant CoerceToFieldType(const automation::Variant& value, int type);
+// A value that already has the field's type is moved through unchanged.
+automation::Variant CoerceToFieldType(automation::Variant value, int type);
 
 }  // namespace prefdesk::ado

@@ -11,7 +11,7 @@ int Field::DefinedSize() const { return owner_->impl_->fields[index_].defined_si
 
 const automation::Variant& Field::Value() const { return owner_->impl_->Current()[index_]; }
 
-void Field::SetValue(const automation::Variant& value) { owner_->impl_->SetValue(index_, value); }
+void Field::SetValue(automation::Variant value) { owner_->impl_->SetValue(index_, std::move(value)); }
 
 Field Fields::Item(std::string_view name) const {
   return Field(owner_, owner_->impl_->RequireField(name));

@@ -11,8 +11,6 @@ namespace {
 
 using Kind = Comparable::Kind;
 
-const std::vector<int> kNoRows;
-
 }  // namespace
 
 void EqualityIndex::AppendPart(std::string& key, const Comparable& c) {
@@ -29,22 +27,30 @@ void EqualityIndex::AppendPart(std::string& key, const Comparable& c) {
 
 EqualityIndex::EqualityIndex(std::vector<int> fields, const Rows& rows)
     : fields_(std::move(fields)), kinds_(fields_.size(), Kind::Null) {
-  groups_.reserve(rows.size());
-  std::string key;
+  entries_.reserve(rows.size());
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    key.clear();
+    const size_t offset = keys_.size();
     for (size_t f = 0; f < fields_.size(); ++f) {
       Comparable c = ComparableOf(rows[r][fields_[f]]);
       if (c.kind != Kind::Null && kinds_[f] != c.kind) {
         kinds_[f] = kinds_[f] == Kind::Null ? c.kind : Kind::Other;
       }
-      AppendPart(key, c);
+      AppendPart(keys_, c);
     }
-    groups_[key].push_back(r);
+    const std::string_view key(keys_.data() + offset, keys_.size() - offset);
+    entries_.push_back({std::hash<std::string_view>{}(key), r, static_cast<uint32_t>(offset),
+                        static_cast<uint32_t>(key.size())});
   }
+  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+    return a.hash != b.hash ? a.hash < b.hash : a.row < b.row;
+  });
 }
 
-const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& literals) const {
+std::string_view EqualityIndex::KeyOf(const Entry& entry) const {
+  return std::string_view(keys_).substr(entry.offset, entry.size);
+}
+
+bool EqualityIndex::Lookup(const std::vector<Literal>& literals, std::vector<int>& out) const {
   key_.clear();
   for (size_t f = 0; f < literals.size(); ++f) {
     const Literal& literal = literals[f];
@@ -56,7 +62,8 @@ const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& litera
     const bool numeric = literal.kind != Literal::Kind::Text;
     switch (kinds_[f]) {
       case Kind::Null:
-        return &kNoRows;  // only nulls here, and the value is not null
+        out.clear();  // only nulls here, and the value is not null
+        return true;
       case Kind::Number:
       case Kind::Date: {
         part.kind = kinds_[f];
@@ -68,30 +75,42 @@ const std::vector<int>* EqualityIndex::Lookup(const std::vector<Literal>& litera
         } else if (auto d = automation::detail::ParseDateText(literal.text)) {
           n = d->serial;
         }
-        if (!n) return &kNoRows;
+        if (!n) {
+          out.clear();
+          return true;
+        }
         part.number = *n;
         break;
       }
       case Kind::Text:
-        if (literal.kind == Literal::Kind::Number) return nullptr;  // "12" and "12.0" both match
-        if (literal.kind == Literal::Kind::Boolean) return &kNoRows;
+        if (literal.kind == Literal::Kind::Number) return false;  // "12" and "12.0" both match
+        if (literal.kind == Literal::Kind::Boolean) {
+          out.clear();
+          return true;
+        }
         part.kind = Kind::Text;
         part.text = literal.text;
         break;
       default:
-        return nullptr;
+        return false;
     }
     AppendPart(key_, part);
   }
-  auto it = groups_.find(key_);
-  return it == groups_.end() ? &kNoRows : &it->second;
+  out.clear();
+  const size_t hash = std::hash<std::string_view>{}(key_);
+  auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
+                             [](const Entry& e, size_t h) { return e.hash < h; });
+  for (; it != entries_.end() && it->hash == hash; ++it) {
+    if (KeyOf(*it) == key_) out.push_back(it->row);
+  }
+  return true;
 }
 
-const std::vector<int>* IndexCache::Find(const std::vector<int>& fields,
-                                         const std::vector<Literal>& literals, const Rows& rows) {
+bool IndexCache::Find(const std::vector<int>& fields, const std::vector<Literal>& literals,
+                      const Rows& rows, std::vector<int>& out) {
   auto it = indexes_.find(fields);
   if (it == indexes_.end()) it = indexes_.try_emplace(fields, fields, rows).first;
-  return it->second.Lookup(literals);
+  return it->second.Lookup(literals, out);
 }
 
 void IndexCache::InvalidateField(int field) {

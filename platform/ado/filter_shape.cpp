@@ -26,7 +26,8 @@ const Shape* ShapeCache::Find(std::string_view text) {
       continue;
     }
     if (c != '\'') {
-      const size_t next = std::min(text.find_first_of("'[", i), text.size());
+      size_t next = i + 1;
+      while (next < text.size() && text[next] != '\'' && text[next] != '[') ++next;
       key_.append(text.substr(i, next - i));
       i = next;
       continue;

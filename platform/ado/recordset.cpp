@@ -50,9 +50,9 @@ int Recordset::Impl::RequireField(std::string_view name) const {
   return index;
 }
 
-void Recordset::Impl::SetValue(int field, const Variant& value) {
+void Recordset::Impl::SetValue(int field, Variant value) {
   auto& row = Current();
-  row[field] = CoerceToFieldType(value, fields[field].type);
+  row[field] = CoerceToFieldType(std::move(value), fields[field].type);
   indexes.InvalidateField(field);
 }
 
@@ -203,21 +203,20 @@ void Recordset::SetFilter(std::string_view expression) {
     d.position = 0;
     return;
   }
-  const auto answer = [&d](const filter::Shape* shape) -> const std::vector<int>* {
-    return shape ? d.indexes.Find(shape->fields, shape->literals, d.rows) : nullptr;
+  // An index answers straight into the visible rows; otherwise every row is tested.
+  const auto answer = [&d](const filter::Shape* shape) {
+    return shape != nullptr && d.indexes.Find(shape->fields, shape->literals, d.rows, d.visible);
   };
-  const std::vector<int>* rows = answer(d.shapes.Find(expression));
-  if (!rows) {
+  if (!answer(d.shapes.Find(expression))) {
     auto parsed = filter::Expression::Parse(expression, [&d](std::string_view name) { return d.IndexOf(name); });
-    if (auto terms = parsed.EqualityConjunction()) rows = answer(d.shapes.Remember(std::move(*terms)));
-    if (!rows) {
+    const auto terms = parsed.EqualityConjunction();
+    if (!terms || !answer(d.shapes.Remember(std::move(*terms)))) {
       d.visible.clear();
       for (int r = 0; r < static_cast<int>(d.rows.size()); ++r) {
         if (parsed.Matches(d.rows[r])) d.visible.push_back(r);
       }
     }
   }
-  if (rows) d.visible.assign(rows->begin(), rows->end());
   d.filtered = true;
   d.filter_text = std::string(expression);
   d.position = 0;
@@ -239,8 +238,8 @@ void Recordset::Update() {
   impl_->RequireOpen();  // values are stored as they are put; nothing is pending
 }
 
-void Recordset::SetCollect(std::string_view field, const Variant& value) {
-  impl_->SetValue(impl_->RequireField(field), value);
+void Recordset::SetCollect(std::string_view field, Variant value) {
+  impl_->SetValue(impl_->RequireField(field), std::move(value));
 }
 
 const Variant& Recordset::Collect(std::string_view field) const {

@@ -24,7 +24,7 @@ class Field {
   int DefinedSize() const;
   // Value of the current row; raises 3021 when there is none.
   const automation::Variant& Value() const;
-  void SetValue(const automation::Variant& value);
+  void SetValue(automation::Variant value);
 
  private:
   friend class Recordset;
@@ -99,7 +99,7 @@ class Recordset : public automation::Dispatch {
 
   void AddNew();
   void Update();
-  void SetCollect(std::string_view field, const automation::Variant& value);
+  void SetCollect(std::string_view field, automation::Variant value);
   const automation::Variant& Collect(std::string_view field) const;
 
   Fields& GetFields() { return fields_; }

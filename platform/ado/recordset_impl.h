@@ -62,7 +62,7 @@ struct Recordset::Impl {
   int IndexOf(std::string_view name) const;
   // Raises 3265 when there is no such field.
   int RequireField(std::string_view name) const;
-  void SetValue(int field, const automation::Variant& value);
+  void SetValue(int field, automation::Variant value);
 };
 
 }  // namespace prefdesk::ado

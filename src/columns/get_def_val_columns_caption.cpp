@@ -2,7 +2,6 @@
 #include "src/columns/default_layout.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
-#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
@@ -56,8 +55,8 @@ bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
       CopyRowByPosition(server_titles, *title_lists,
                         {"TitleCaption_C", "TitleCaption_E", "ListCaption_C", "ListCaption_E"});
       TakeCaptions(*local_names,
-                   TitleListCaptionFilter(storage::TextOrEmpty(server_titles["TitleName"]),
-                                          storage::TextOrEmpty(server_titles["ListName"])),
+                   TitleListCaptionFilter(server_titles["TitleName"],
+                                          server_titles["ListName"]),
                    *title_lists,
                    {"TitleCaption_C", "TitleCaption_E", "ListCaption_C", "ListCaption_E"});
       title_lists->Update();
@@ -80,8 +79,8 @@ bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
                         {"ListCaption_C", "ListCaption_E", "ListSonCaption_C",
                          "ListSonCaption_E"});
       TakeCaptions(*local_names,
-                   ListSonFilter(storage::TextOrEmpty(server_sons["TitleName"]), storage::TextOrEmpty(server_sons["ListName"]),
-                                 storage::TextOrEmpty(server_sons["ListSonName"])),
+                   ListSonFilter(server_sons["TitleName"], server_sons["ListName"],
+                                 server_sons["ListSonName"]),
                    *list_sons,
                    {"ListCaption_C", "ListCaption_E", "ListSonCaption_C", "ListSonCaption_E"});
       list_sons->Update();

@@ -5,7 +5,6 @@
 #include "src/columns/layout_recordsets.h"
 #include "src/columns/order_test.h"
 #include "src/component/shared_state.h"
-#include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
@@ -75,7 +74,7 @@ void FillTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connecti
     title_lists->AddNew();
     CopyRowByPosition(*local, *title_lists, {"TitleID", "ListID"});
     MatchIds(*catalogue,
-             TitleListIdFilter(storage::TextOrEmpty((*local)["TitleName"]), storage::TextOrEmpty((*local)["ListName"])),
+             TitleListIdFilter((*local)["TitleName"], (*local)["ListName"]),
              *title_lists, "TitleID", "ListID");
     title_lists->Update();
   }
@@ -111,8 +110,8 @@ void FillListSons(storage::DataCenter& dc, const std::shared_ptr<ado::Connection
     list_sons->AddNew();
     CopyRowByPosition(*local, *list_sons, {"ListID", "ListSonID"});
     MatchIds(*catalogue,
-             ListSonFilter(storage::TextOrEmpty((*local)["TitleName"]), storage::TextOrEmpty((*local)["ListName"]),
-                           storage::TextOrEmpty((*local)["ListSonName"])),
+             ListSonFilter((*local)["TitleName"], (*local)["ListName"],
+                           (*local)["ListSonName"]),
              *list_sons, "ListID", "ListSonID");
     list_sons->Update();
   }

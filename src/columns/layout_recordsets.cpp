@@ -1,6 +1,6 @@
 #include "src/columns/layout_recordsets.h"
 
-#include <algorithm>
+#include <vector>
 
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
@@ -63,15 +63,14 @@ void CopyRowByPosition(const ado::Recordset& source, ado::Recordset& target,
                        std::initializer_list<std::string_view> left_out) {
   const ado::Fields& from = source.GetFields();
   ado::Fields& to = target.GetFields();
+  std::vector<bool> skipped(from.Count(), false);
+  for (std::string_view name : left_out) {
+    if (const int index = from.IndexOf(name); index >= 0) skipped[index] = true;
+  }
   for (int i = 0; i < from.Count(); ++i) {
-    const ado::Field field = from.Item(i);
-    const std::string& name = field.Name();
-    bool skipped = std::any_of(left_out.begin(), left_out.end(), [&](std::string_view n) {
-      return automation::EqualsIgnoreCase(n, name);
-    });
-    if (skipped) continue;
+    if (skipped[i]) continue;
     ado::Field into = to.Item(i);
-    into.SetValue(Typed(into.Type(), field.Value()));
+    into.SetValue(Typed(into.Type(), from.Item(i).Value()));
   }
 }
 

@@ -1,12 +1,15 @@
 // Loading of the Column tab: the layout from the readers, the title list, the loading records
 // with their list and second-level positions, and the working copy.
-#include <map>
+#include <algorithm>
+#include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/automation/error.h"
 #include "platform/ui/check_list_box.h"
 #include "src/columns/default_layout.h"
+#include "src/columns/layout_filters.h"
 #include "src/columns/main_option_column.h"
 #include "src/columns/user_layout.h"
 #include "src/component/shared_state.h"
@@ -21,30 +24,44 @@ using automation::Variant;
 using namespace columns_tab;
 
 // The loading records by their names, so that the list and second-level passes reach them
-// without scanning the collection for every row.
+// without scanning the collection for every row: every record once, sorted by title, list and
+// second-level names with records of the same names kept in collection order. The keys view the
+// records' own names, which the passes do not change.
 struct ColumnsTab::LoadIndex {
-  // Every record of a title and first-level list.
-  std::map<std::pair<std::string, std::string>, std::vector<columns::clsMainOptionColumn*>> lists;
-  // The first record of a title, first-level list and second-level list.
-  std::map<std::tuple<std::string, std::string, std::string>, columns::clsMainOptionColumn*> sons;
+  using Names = std::tuple<std::string_view, std::string_view, std::string_view>;
+  using Entry = std::pair<Names, columns::clsMainOptionColumn*>;
+  std::vector<Entry> entries;
 
   explicit LoadIndex(const columns::clsMainOptionColumns& records) {
+    entries.reserve(records.Count());
     for (const auto& record : records) {
-      lists[{record->TitleName, record->ListName}].push_back(record.get());
-      sons.try_emplace({record->TitleName, record->ListName, record->ListSonName}, record.get());
+      entries.push_back({{record->TitleName, record->ListName, record->ListSonName}, record.get()});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.first < b.first; });
+  }
+
+  // Calls visit(record) on every record of a title and first-level list.
+  template <typename Visit>
+  void ForEachOfList(std::string_view title, std::string_view list, Visit&& visit) const {
+    auto it = std::lower_bound(entries.begin(), entries.end(), Names{title, list, {}},
+                               [](const Entry& e, const Names& key) { return e.first < key; });
+    for (; it != entries.end() && std::get<0>(it->first) == title &&
+           std::get<1>(it->first) == list;
+         ++it) {
+      visit(*it->second);
     }
   }
+
+  // The first record of a title, first-level list and second-level list, or nullptr.
+  columns::clsMainOptionColumn* FirstOf(std::string_view title, std::string_view list,
+                                        std::string_view son) const {
+    const Names key{title, list, son};
+    auto it = std::lower_bound(entries.begin(), entries.end(), key,
+                               [](const Entry& e, const Names& k) { return e.first < k; });
+    return it != entries.end() && it->first == key ? it->second : nullptr;
+  }
 };
-
-namespace {
-
-// "Field=NULL" for a null name, else "Field='name'".
-std::string NameOrNullCondition(std::string_view field, const Variant& name) {
-  if (name.IsNull()) return std::string(field) + "=NULL";
-  return NameCondition(field, TextOf(name));
-}
-
-}  // namespace
 
 bool ColumnsTab::LoadColumnValue() {
   try {
@@ -120,8 +137,7 @@ void ColumnsTab::TitlePass(bool chinese) {
     loaded_->Add(title, title_id, list, list_id, "", 0, title_caption, list_caption, "",
                  title_visible, title_pos, list_visible, default_visible, list_pos, false, 0);
 
-    sons.SetFilter(NameOrNullCondition("TitleName", title_name) + " And " +
-                   NameOrNullCondition("ListName", rs["ListName"]));
+    sons.SetFilter(columns::TitleListValueCondition(title_name, rs["ListName"]));
     if (sons.RecordCount() > 0) {
       ForEachRow(sons, [&] {
         loaded_->Add(title, title_id, list, list_id, TextOf(sons["ListSonName"]),
@@ -153,20 +169,17 @@ void ColumnsTab::ListPass() {
 
 void ColumnsTab::LoadTitleLists(const std::string& title_name, const LoadIndex& index) {
   ado::Recordset& rs = *title_lists_;
-  rs.SetFilter(NameCondition("TitleName", title_name));
+  rs.SetFilter(columns::NameCondition("TitleName", title_name));
   ForEachRowByPosition(rs, "ListOrder", list_min_, list_max_, [&] {
     const std::string list_name = TextOf(rs["ListName"]);
-    const auto records = index.lists.find({title_name, list_name});
-    if (records != index.lists.end()) {
-      const bool list_visible = BoolOf(rs["ListVisible"]);
-      const bool default_visible = BoolOf(rs["DefaultVisible"]);
-      const int32_t list_pos = LongOf(rs["ListOrder"]);
-      for (columns::clsMainOptionColumn* record : records->second) {
-        record->ListVisible = list_visible;
-        record->DefaultVisible = default_visible;
-        record->ListPos = list_pos;
-      }
-    }
+    const bool list_visible = BoolOf(rs["ListVisible"]);
+    const bool default_visible = BoolOf(rs["DefaultVisible"]);
+    const int32_t list_pos = LongOf(rs["ListOrder"]);
+    index.ForEachOfList(title_name, list_name, [&](columns::clsMainOptionColumn& record) {
+      record.ListVisible = list_visible;
+      record.DefaultVisible = default_visible;
+      record.ListPos = list_pos;
+    });
     LoadListSons(title_name, list_name, index);
   });
   rs.SetFilter("");
@@ -175,13 +188,13 @@ void ColumnsTab::LoadTitleLists(const std::string& title_name, const LoadIndex& 
 void ColumnsTab::LoadListSons(const std::string& title_name, const std::string& list_name,
                               const LoadIndex& index) {
   ado::Recordset& sons = *list_sons_;
-  sons.SetFilter(NameCondition("TitleName", title_name) + " And " +
-                 NameCondition("ListName", list_name));
+  sons.SetFilter(columns::TitleListCondition(title_name, list_name));
   ForEachRowByPosition(sons, "ListSonOrder", son_min_, son_max_, [&] {
-    const auto record = index.sons.find({title_name, list_name, TextOf(sons["ListSonName"])});
-    if (record == index.sons.end()) return;
-    record->second->ListSonVisible = BoolOf(sons["ListSonVisible"]);
-    record->second->ListSonPos = LongOf(sons["ListSonOrder"]);
+    columns::clsMainOptionColumn* record =
+        index.FirstOf(title_name, list_name, TextOf(sons["ListSonName"]));
+    if (record == nullptr) return;
+    record->ListSonVisible = BoolOf(sons["ListSonVisible"]);
+    record->ListSonPos = LongOf(sons["ListSonOrder"]);
   });
   sons.SetFilter("");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/check_list_box.h"
+#include "src/columns/layout_filters.h"
 #include "src/columns/main_option_column.h"
 #include "src/dialog/columns_tab.h"
 #include "src/dialog/columns_tab_rows.h"
@@ -64,7 +65,7 @@ void ColumnsTab::lstGrandFather_Click() {
   }
   ado::Recordset& rs = *title_lists_;
   ui::CheckListBox& lists = *controls_.lstFather;
-  rs.SetFilter(NameCondition("TitleName", title_name) + " And DefaultVisible = TRUE");
+  rs.SetFilter(columns::NameCondition("TitleName", title_name) + " And DefaultVisible = TRUE");
   RefillLock lock(lists, rs);
   lists.Clear();
 
@@ -116,8 +117,7 @@ void ColumnsTab::lstFather_Click() {
   }
   ado::Recordset& rs = *list_sons_;
   ui::CheckListBox& sons = *controls_.lstSon;
-  rs.SetFilter(NameCondition("TitleName", title_name) + " And " +
-               NameCondition("ListName", list_name));
+  rs.SetFilter(columns::TitleListCondition(title_name, list_name));
   RefillLock lock(sons, rs);
   sons.Clear();
 

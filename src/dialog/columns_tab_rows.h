@@ -13,7 +13,6 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/variant.h"
-#include "src/storage/sql_literal.h"
 
 namespace prefdesk::dialog::columns_tab {
 
@@ -29,11 +28,6 @@ inline int32_t LongOf(const automation::Variant& v) { return Present(v) ? automa
 // A name field equal to a text: a null field never equals anything.
 inline bool NameIs(const automation::Variant& v, std::string_view name) {
   return Present(v) ? automation::CStr(v) == name : false;
-}
-
-// "Field='name'" with the name written as a SQL text.
-inline std::string NameCondition(std::string_view field, std::string_view name) {
-  return std::string(field) + "=" + storage::SqlText(name);
 }
 
 // The caption column of a level in the display language: "TitleCaption" -> "TitleCaption_C".

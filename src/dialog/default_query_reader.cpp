@@ -1,6 +1,7 @@
 // GetSvrValDefaultQuery: the screens, the user's queries and the chosen defaults.
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
 #include "src/component/shared_state.h"
 #include "src/dialog/default_query_storage.h"
@@ -16,11 +17,6 @@ using automation::Variant;
 
 const std::string kSource = "GetSvrValDefaultQuery";
 
-std::string NameCondition(const char* field, const Variant& name) {
-  if (name.IsNull()) return std::string(field) + "=NULL";
-  return std::string(field) + "=" + storage::SqlText(automation::CStr(name));
-}
-
 constexpr columns::FieldSpec kScreenFields[] = {
     {"TitleID", ado::adInteger}, {"TitleLabel_C", ado::adBSTR}, {"TitleLabel_E", ado::adBSTR},
     {"ListID", ado::adInteger},  {"ListLabel_C", ado::adBSTR},  {"ListLabel_E", ado::adBSTR},
@@ -31,8 +27,7 @@ void AddScreen(const ado::Recordset& server, ado::Recordset& local, ado::Records
   screens.AddNew();
   screens.SetCollect("TitleID", storage::LongOrNull(server["TitleID"]));
   screens.SetCollect("ListID", storage::LongOrNull(server["ListID"]));
-  local.SetFilter(NameCondition("TitleName", server["TitleName"]) + " And " +
-                  NameCondition("ListName", server["ListName"]));
+  local.SetFilter(columns::TitleListValueCondition(server["TitleName"], server["ListName"]));
   if (!local.IsEOF()) {
     screens.SetCollect("TitleLabel_C", local["TitleLabel_C"]);
     screens.SetCollect("TitleLabel_E", local["TitleLabel_E"]);

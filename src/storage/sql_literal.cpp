@@ -16,14 +16,18 @@ std::string SqlFlag(bool value) { return value ? "1" : "0"; }
 
 std::string SqlText(std::string_view value) {
   std::string text;
-  text.reserve(value.size() + 2);
+  AppendSqlText(text, value);
+  return text;
+}
+
+void AppendSqlText(std::string& text, std::string_view value) {
+  text.reserve(text.size() + value.size() + 2);
   text += '\'';
   for (char c : value) {
     if (c == '\'') text += '\'';
     text += c;
   }
   text += '\'';
-  return text;
 }
 
 std::string SqlNull() { return "NULL"; }

@@ -15,6 +15,8 @@ std::string SqlNumber(double value);
 std::string SqlFlag(bool value);
 // A text between single quotes, each single quote inside doubled: 'O''Brien'.
 std::string SqlText(std::string_view value);
+// SqlText(value) written onto the end of text: for conditions built in one piece.
+void AppendSqlText(std::string& text, std::string_view value);
 // The keyword NULL.
 std::string SqlNull();
 // SqlText(value) when not empty, else NULL.
