@@ -1,7 +1,5 @@
 #include "platform/ado/field_coercion.h"
 
-#include <utility>
-
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
 
@@ -11,28 +9,30 @@ using automation::Variant;
 
 namespace {
 
-// The value itself when it already holds a T, else the conversion's result.
+// Converts value with `convert` unless it already holds a T.
 template <typename T, typename Convert>
-Variant As(Variant&& value, Convert convert) {
-  if (value.Get<T>() != nullptr) return std::move(value);
-  return Variant(convert(value));
+void As(Variant& value, Convert convert) {
+  if (value.Get<T>() == nullptr) value = Variant(convert(value));
 }
 
 }  // namespace
 
-Variant CoerceToFieldType(Variant value, int type) {
-  if (value.IsEmptyOrNull()) return Variant::Null();
+void CoerceToFieldType(Variant& value, int type) {
+  if (value.IsEmptyOrNull()) {
+    value = Variant::Null();
+    return;
+  }
   switch (type) {
-    case adSmallInt: return As<int16_t>(std::move(value), automation::CInt);
-    case adInteger: return As<int32_t>(std::move(value), automation::CLng);
-    case adSingle: return As<float>(std::move(value), automation::CSng);
-    case adDouble: return As<double>(std::move(value), automation::CDbl);
-    case adCurrency: return As<automation::Currency>(std::move(value), automation::CCur);
-    case adDate: return As<automation::Date>(std::move(value), automation::CDate);
+    case adSmallInt: return As<int16_t>(value, automation::CInt);
+    case adInteger: return As<int32_t>(value, automation::CLng);
+    case adSingle: return As<float>(value, automation::CSng);
+    case adDouble: return As<double>(value, automation::CDbl);
+    case adCurrency: return As<automation::Currency>(value, automation::CCur);
+    case adDate: return As<automation::Date>(value, automation::CDate);
     case adBSTR:
-    case adVarWChar: return As<std::string>(std::move(value), automation::CStr);
-    case adBoolean: return As<bool>(std::move(value), automation::CBool);
-    default: return value;
+    case adVarWChar: return As<std::string>(value, automation::CStr);
+    case adBoolean: return As<bool>(value, automation::CBool);
+    default: return;
   }
 }
 

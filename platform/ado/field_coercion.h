@@ -5,7 +5,8 @@
 
 namespace prefdesk::ado {
 
-// A value that already has the field's type is moved through unchanged.
-automation::Variant CoerceToFieldType(automation::Variant value, int type);
+// Gives value the type of a field of ADO type `type`, in place; a value that already has it is
+// left as it is.
+void CoerceToFieldType(automation::Variant& value, int type);
 
 }  // namespace prefdesk::ado

@@ -52,7 +52,8 @@ int Recordset::Impl::RequireField(std::string_view name) const {
 
 void Recordset::Impl::SetValue(int field, Variant value) {
   auto& row = Current();
-  row[field] = CoerceToFieldType(std::move(value), fields[field].type);
+  CoerceToFieldType(value, fields[field].type);
+  row[field] = std::move(value);
   indexes.InvalidateField(field);
 }
 
@@ -218,7 +219,7 @@ void Recordset::SetFilter(std::string_view expression) {
     }
   }
   d.filtered = true;
-  d.filter_text = std::string(expression);
+  d.filter_text.assign(expression);
   d.position = 0;
 }
 

@@ -23,10 +23,12 @@ std::string SqlText(std::string_view value) {
 void AppendSqlText(std::string& text, std::string_view value) {
   text.reserve(text.size() + value.size() + 2);
   text += '\'';
-  for (char c : value) {
-    if (c == '\'') text += '\'';
-    text += c;
+  for (size_t quote; (quote = value.find('\'')) != std::string_view::npos;) {
+    text.append(value.substr(0, quote + 1));
+    text += '\'';
+    value.remove_prefix(quote + 1);
   }
+  text.append(value);
   text += '\'';
 }
 
