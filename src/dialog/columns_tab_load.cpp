@@ -115,18 +115,18 @@ void ColumnsTab::TitlePass(bool chinese) {
   std::string last_title;
   ForEachRowByPosition(rs, "TitleOrder", title_min_, title_max_, [&] {
     const Variant& title_name = rs["TitleName"];
-    if (Present(title_name) && TextOf(title_name) != last_title) {
-      last_title = TextOf(title_name);
-      const int index = titles.AddItem(TextOf(rs[title_caption_field]));
+    if (Present(title_name) && TextOrEmpty(title_name) != last_title) {
+      last_title = TextOrEmpty(title_name);
+      const int index = titles.AddItem(TextOrEmpty(rs[title_caption_field]));
       const Variant& visible = rs["TitleVisible"];
       title_guard_ = false;
       if (Present(visible)) titles.SetSelected(index, automation::CBool(visible));
       title_guard_ = true;
     }
-    const std::string title = TextOf(title_name);
-    const std::string list = TextOf(rs["ListName"]);
-    const std::string title_caption = TextOf(rs[title_caption_field]);
-    const std::string list_caption = TextOf(rs[list_caption_field]);
+    const std::string title = TextOrEmpty(title_name);
+    const std::string list = TextOrEmpty(rs["ListName"]);
+    const std::string title_caption = TextOrEmpty(rs[title_caption_field]);
+    const std::string list_caption = TextOrEmpty(rs[list_caption_field]);
     const int32_t title_id = LongOf(rs["TitleID"]);
     const int32_t list_id = LongOf(rs["ListID"]);
     const bool title_visible = BoolOf(rs["TitleVisible"]);
@@ -140,9 +140,9 @@ void ColumnsTab::TitlePass(bool chinese) {
     sons.SetFilter(columns::TitleListValueCondition(title_name, rs["ListName"]));
     if (sons.RecordCount() > 0) {
       ForEachRow(sons, [&] {
-        loaded_->Add(title, title_id, list, list_id, TextOf(sons["ListSonName"]),
+        loaded_->Add(title, title_id, list, list_id, TextOrEmpty(sons["ListSonName"]),
                      LongOf(sons["ListSonID"]), title_caption, list_caption,
-                     TextOf(sons[son_caption_field]), title_visible, title_pos, list_visible,
+                     TextOrEmpty(sons[son_caption_field]), title_visible, title_pos, list_visible,
                      default_visible, list_pos, BoolOf(sons["ListSonVisible"]),
                      LongOf(sons["ListSonOrder"]));
       });
@@ -159,8 +159,8 @@ void ColumnsTab::ListPass() {
   std::string last_title;
   ForEachRowByPosition(rs, "TitleOrder", title_min_, title_max_, [&] {
     const Variant& title_name = rs["TitleName"];
-    if (!Present(title_name) || TextOf(title_name) == last_title) return;
-    last_title = TextOf(title_name);
+    if (!Present(title_name) || TextOrEmpty(title_name) == last_title) return;
+    last_title = TextOrEmpty(title_name);
     const int position = rs.AbsolutePosition();
     LoadTitleLists(last_title, index);
     rs.SetAbsolutePosition(position);
@@ -171,7 +171,7 @@ void ColumnsTab::LoadTitleLists(const std::string& title_name, const LoadIndex& 
   ado::Recordset& rs = *title_lists_;
   rs.SetFilter(columns::NameCondition("TitleName", title_name));
   ForEachRowByPosition(rs, "ListOrder", list_min_, list_max_, [&] {
-    const std::string list_name = TextOf(rs["ListName"]);
+    const std::string list_name = TextOrEmpty(rs["ListName"]);
     const bool list_visible = BoolOf(rs["ListVisible"]);
     const bool default_visible = BoolOf(rs["DefaultVisible"]);
     const int32_t list_pos = LongOf(rs["ListOrder"]);
@@ -191,7 +191,7 @@ void ColumnsTab::LoadListSons(const std::string& title_name, const std::string& 
   sons.SetFilter(columns::TitleListCondition(title_name, list_name));
   ForEachRowByPosition(sons, "ListSonOrder", son_min_, son_max_, [&] {
     columns::clsMainOptionColumn* record =
-        index.FirstOf(title_name, list_name, TextOf(sons["ListSonName"]));
+        index.FirstOf(title_name, list_name, TextOrEmpty(sons["ListSonName"]));
     if (record == nullptr) return;
     record->ListSonVisible = BoolOf(sons["ListSonVisible"]);
     record->ListSonPos = LongOf(sons["ListSonOrder"]);

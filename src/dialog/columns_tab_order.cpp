@@ -90,7 +90,7 @@ void ColumnsTab::RenumberTitles() {
   ForEachRow(rs, [&] {
     const Variant& caption = rs[caption_field];
     if (!Present(caption)) return;
-    const auto found = position_of.find(TextOf(caption));
+    const auto found = position_of.find(TextOrEmpty(caption));
     if (found != position_of.end()) Put(rs, "TitleOrder", found->second);
   });
 }
@@ -124,7 +124,7 @@ void ColumnsTab::RenumberLists() {
     const Variant& name = rs["TitleName"];
     const Variant& caption = rs[caption_field];
     if (!Present(name) || !Present(caption)) return;
-    const auto found = row_position.find({TextOf(name), TextOf(caption)});
+    const auto found = row_position.find({TextOrEmpty(name), TextOrEmpty(caption)});
     if (found != row_position.end()) Put(rs, "ListOrder", found->second);
   });
 }
@@ -162,7 +162,7 @@ void ColumnsTab::RenumberListSons() {
     const Variant& list = rs["ListName"];
     const Variant& caption = rs[caption_field];
     if (!Present(title) || !Present(list) || !Present(caption)) return;
-    const auto found = row_position.find({TextOf(title), TextOf(list), TextOf(caption)});
+    const auto found = row_position.find({TextOrEmpty(title), TextOrEmpty(list), TextOrEmpty(caption)});
     if (found != row_position.end()) Put(rs, "ListSonOrder", found->second);
   });
 }

@@ -82,14 +82,14 @@ void ColumnsTab::lstGrandFather_Click() {
     if (!list_name.IsNull() && !hidden_by_design) {
       const Variant& caption = rs[caption_field];
       if (!caption.IsNull()) {
-        const int index = lists.AddItem(TextOf(caption));
+        const int index = lists.AddItem(TextOrEmpty(caption));
         list_guard_ = false;
         if (Present(visible)) lists.SetSelected(index, automation::CBool(visible));
         list_guard_ = true;
       }
     }
     if (list_name.IsNull()) return;
-    const auto records = records_of_list.find(TextOf(list_name));
+    const auto records = records_of_list.find(TextOrEmpty(list_name));
     if (records == records_of_list.end()) return;
     const Variant& order = rs["ListOrder"];
     for (columns::clsMainOptionColumn* record : records->second) {
@@ -132,14 +132,14 @@ void ColumnsTab::lstFather_Click() {
     const Variant& caption = rs[caption_field];
     const Variant& visible = rs["ListSonVisible"];
     if (!caption.IsNull()) {
-      const int index = sons.AddItem(TextOf(caption));
+      const int index = sons.AddItem(TextOrEmpty(caption));
       son_guard_ = false;
       if (Present(visible)) sons.SetSelected(index, automation::CBool(visible));
       son_guard_ = true;
     }
     const Variant& son_name = rs["ListSonName"];
     if (son_name.IsNull()) return;
-    const auto records = records_of_son.find(TextOf(son_name));
+    const auto records = records_of_son.find(TextOrEmpty(son_name));
     if (records == records_of_son.end()) return;
     const Variant& order = rs["ListSonOrder"];
     for (columns::clsMainOptionColumn* record : records->second) {

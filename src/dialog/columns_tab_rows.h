@@ -13,15 +13,13 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/variant.h"
+#include "src/storage/field_values.h"
 
 namespace prefdesk::dialog::columns_tab {
 
 inline bool Present(const automation::Variant& v) { return !v.IsEmptyOrNull(); }
 
-// The text of a value; empty when it is empty or null.
-inline std::string TextOf(const automation::Variant& v) {
-  return Present(v) ? automation::CStr(v) : std::string();
-}
+using storage::TextOrEmpty;
 inline bool BoolOf(const automation::Variant& v) { return Present(v) && automation::CBool(v); }
 inline int32_t LongOf(const automation::Variant& v) { return Present(v) ? automation::CLng(v) : 0; }
 
