@@ -16,7 +16,7 @@ platform/ado/filter.cpp~case Op::GreaterEqual: return a >= b;~case Op::GreaterEq
 src/settings/accepted_values.h~kHistoryLengths = {5, 10, 15, 20, 30, 50};~kHistoryLengths = {5, 10, 20, 30, 50};~test_component~HistoryTest.*
 src/dialog/frm_option_save.cpp~e->ListSonPos != l->ListSonPos || e->ListSonVisible != l->ListSonVisible ||~e->ListSonPos != l->ListSonPos ||~test_dialog~OptionDialogFlowTest.*
 host/datacenter/sqlite_datacenter.cpp~if (InTransaction()) Run("CommitTrans", "ROLLBACK");~(void)0;~test_dialog~CommitFailure*
-src/storage/sql_literal.cpp~if (c == '\'') text += '\'';~(void)c;~test_storage~SqlLiteral.*
+src/storage/sql_literal.cpp~text.append(value.substr(0, quote + 1));~text.append(value.substr(0, quote));~test_storage~SqlLiteral.*
 src/storage/datacenter.cpp~if (dc.OpenRecordsetByString(rs, sql) < 0) RaiseDataCenterError(dc);~dc.OpenRecordsetByString(rs, sql);~test_columns~*
 src/storage/local_query.cpp~if (!cn) automation::Raise(automation::kErrObjectRequired, source);~if (!cn) automation::Raise(automation::kErrObjectRequired, "OpenLocalQuery");~test_component~HistoryTest.*
 src/settings/accepted_values.h~return day_start.serial < day_end.serial;~return day_start.serial <= day_end.serial;~test_component~CalendarTest.*
