@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "platform/ado/errors.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/recordset_impl.h"
@@ -11,7 +13,9 @@ int Field::DefinedSize() const { return owner_->impl_->fields[index_].defined_si
 
 const automation::Variant& Field::Value() const { return owner_->impl_->Current()[index_]; }
 
-void Field::SetValue(automation::Variant value) { owner_->impl_->SetValue(index_, std::move(value)); }
+void Field::SetValue(automation::Variant value) {
+  owner_->impl_->SetValue(index_, std::move(value));
+}
 
 Field Fields::Item(std::string_view name) const {
   return Field(owner_, owner_->impl_->RequireField(name));

@@ -210,7 +210,7 @@ void Recordset::SetFilter(std::string_view expression) {
   };
   if (!answer(d.shapes.Find(expression))) {
     auto parsed = filter::Expression::Parse(expression, [&d](std::string_view name) { return d.IndexOf(name); });
-    const auto terms = parsed.EqualityConjunction();
+    auto terms = parsed.EqualityConjunction();
     if (!terms || !answer(d.shapes.Remember(std::move(*terms)))) {
       d.visible.clear();
       for (int r = 0; r < static_cast<int>(d.rows.size()); ++r) {

@@ -37,7 +37,8 @@ void AppendTerm(std::string& text, std::string_view field, const automation::Var
 }
 
 // Appends "Field=NULL" for a null name, else "Field='name'".
-void AppendNullableTerm(std::string& text, std::string_view field, const automation::Variant& name) {
+void AppendNullableTerm(std::string& text, std::string_view field,
+                        const automation::Variant& name) {
   text += field;
   if (name.IsNull()) {
     text += "=NULL";
@@ -66,7 +67,8 @@ std::string TitleListCondition(std::string_view title, std::string_view list) {
   return text;
 }
 
-std::string TitleListValueCondition(const automation::Variant& title, const automation::Variant& list) {
+std::string TitleListValueCondition(const automation::Variant& title,
+                                    const automation::Variant& list) {
   std::string text;
   AppendNullableTerm(text, "TitleName", title);
   text += kAnd;

@@ -14,7 +14,8 @@ std::string NameCondition(std::string_view field, std::string_view name);
 // "TitleName='title' And ListName='list'".
 std::string TitleListCondition(std::string_view title, std::string_view list);
 // The same for name fields of a row, where a null name gives "Field=NULL".
-std::string TitleListValueCondition(const automation::Variant& title, const automation::Variant& list);
+std::string TitleListValueCondition(const automation::Variant& title,
+                                    const automation::Variant& list);
 
 // The catalogue look-ups take the name fields of a row; an empty or null name is matched
 // with "= NULL".
