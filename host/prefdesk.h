@@ -1,5 +1,5 @@
 // Everything a host program needs, in one include:
-//   - dialog::CreatePrefdesk(): the ClsPrefdesk instance with the real options window;
+//   - component::CreatePrefdesk(): the ClsPrefdesk instance with the real options window;
 //   - datacenter::SqliteDataCenter (and PostgresDataCenter where the package was built with
 //     PostgreSQL, PREFDESK_HAVE_POSTGRESQL): the data service the component talks to;
 //   - datacenter::BuildDatabase: the local defaults and embedded server databases from the
@@ -16,7 +16,7 @@
 #include "platform/ui/toolkit.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/component/enumerations.h"
-#include "src/dialog/create_prefdesk.h"
+#include "src/component/create_prefdesk.h"
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"

@@ -84,14 +84,14 @@ int main(int argc, char** argv) {
     driver.SetScript("frmOption", ui::HeadlessDriver::PressDefaultOrClose);
   }
 
-  auto options = dialog::CreatePrefdesk();
+  auto options = component::CreatePrefdesk();
   options->SetDataCenter(server);
   options->SetBaseConn(local);
   options->SetUserID(5);
   int32_t outcome = -1;
   options->Advise([&](int32_t, const automation::Arguments& args) { outcome = args[0].Get<int32_t>() ? *args[0].Get<int32_t>() : -1; });
   // The Startup tab opens with the user's start-up title, and a save keeps it.
-  if (dialog::PutDefaultTitle(*options, local, server)) return 1;
+  if (component::PutDefaultTitle(*options, local, server)) return 1;
   if (options->ShowOption()) return 1;
   std::cout << "OptionSuccess " << outcome << "\n";
 

@@ -13,7 +13,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/enumerations.h"
-#include "src/dialog/create_prefdesk.h"
+#include "src/component/create_prefdesk.h"
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_QT
 #include "platform/ui_qt/application.h"
@@ -93,7 +93,7 @@ int RunOptions(const Words& words) {
   session.Prefdesk().Advise([&](int32_t, const automation::Arguments& args) {
     outcomes.push_back(args.empty() ? -1 : automation::CLng(args[0]));
   });
-  if (dialog::PutDefaultTitle(session.Prefdesk(), session.Local(), session.Server())) {
+  if (component::PutDefaultTitle(session.Prefdesk(), session.Local(), session.Server())) {
     session.Failed("GetDefaultColumn");
   }
   bool failed = false;

@@ -14,7 +14,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/ui/toolkit.h"
 #include "src/component/enumerations.h"
-#include "src/dialog/create_prefdesk.h"
+#include "src/component/create_prefdesk.h"
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
@@ -109,7 +109,7 @@ Session::Session(const CommandLine& line, int16_t user)
   local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
   server_ = LogStatements(OpenServer(server, user), DefaultsPath(line));
   ui::Toolkit::Current().SetFrontEnd(driver_);
-  prefdesk_ = dialog::CreatePrefdesk();
+  prefdesk_ = component::CreatePrefdesk();
   prefdesk_->SetDataCenter(server_);
   prefdesk_->SetBaseConn(local_);
   prefdesk_->SetUserID(user);

@@ -6,7 +6,7 @@
 #include "platform/ui/window.h"
 #include "src/appearance/scheme_rows.h"
 #include "src/appearance/scheme_storage.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/show_err.h"
 
@@ -57,7 +57,7 @@ bool AppearanceTab::LoadAppearanceTab() {
     LoadAppearanceIntoScheme(*scheme_);
 
     appearance_object_ = appearancelib::AppearanceObject::Create();
-    const auto& base_conn = component::State().BaseConn;
+    const auto& base_conn = state::State().BaseConn;
     if (!base_conn) automation::Raise(automation::kErrObjectRequired, "LoadAppearanceTab");
     if (appearance_object_->OpenConnection(base_conn->ConnectionString())) {
       int32_t number = ado::kErrConnectionUnusable;
@@ -93,7 +93,7 @@ void AppearanceTab::SaveAppearanceValue() {
 
 bool AppearanceTab::SaveToDefaultScheme() {
   try {
-    return appearance::SaveToDefaultScheme(storage::Require(component::State().DataCenter, "SaveToDefaultScheme"),
+    return appearance::SaveToDefaultScheme(storage::Require(state::State().DataCenter, "SaveToDefaultScheme"),
                                            *controls_.AppearanceValueSet1);
   } catch (const automation::AutomationError& error) {
     storage::ShowErr(error);

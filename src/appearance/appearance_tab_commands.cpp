@@ -10,7 +10,7 @@
 #include "src/appearance/appearance_tab.h"
 #include "src/appearance/scheme_rows.h"
 #include "src/appearance/scheme_storage.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
@@ -52,7 +52,7 @@ void AppearanceTab::SchemeCommand(const std::string& command) {
       ChooseScheme();
     } else if (command == lib::kCommandSaveAs) {
       // A failed Save As has shown its error already; the command has nothing to add.
-      static_cast<void>(SaveAsScheme(storage::Require(component::State().DataCenter, "SchemeCommand"),
+      static_cast<void>(SaveAsScheme(storage::Require(state::State().DataCenter, "SchemeCommand"),
                                      *controls_.AppearanceValueSet1));
     } else if (command == lib::kCommandDelete) {
       if (scheme_list_kind_ != 0) {
@@ -76,7 +76,7 @@ void AppearanceTab::ShowSchemes(bool user_schemes) {
   }
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
-  if (LoadUserScheme(storage::Require(component::State().DataCenter, "ShowSchemes"), rs)) return;
+  if (LoadUserScheme(storage::Require(state::State().DataCenter, "ShowSchemes"), rs)) return;
   value_set.ShowUserSchemes(rs.get());
   scheme_list_kind_ = 1;
 }
@@ -92,7 +92,7 @@ void AppearanceTab::ChooseScheme() {
 }
 
 void AppearanceTab::ChooseUserScheme(const std::string& name) {
-  storage::DataCenter& dc = storage::Require(component::State().DataCenter, "ChooseUserScheme");
+  storage::DataCenter& dc = storage::Require(state::State().DataCenter, "ChooseUserScheme");
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
   if (dc.OpenRecordsetByString(rs, "select * from T_PSCREENSTYLE where ScreenStyleName=" + storage::SqlText(name)) <
@@ -127,7 +127,7 @@ void AppearanceTab::DeleteScheme() {
   lib::AppearanceValueSet& value_set = *controls_.AppearanceValueSet1;
   const std::string name = value_set.SelectedSchemeName();
   if (name.empty()) return;
-  storage::DataCenter& dc = storage::Require(component::State().DataCenter, "DeleteScheme");
+  storage::DataCenter& dc = storage::Require(state::State().DataCenter, "DeleteScheme");
   if (dc.Delete("T_PSCREENSTYLE", "F_UID=" + storage::SqlInt(dc.myinfo().uid) +
                                       " and  ScreenStyleName=" + storage::SqlText(name)) < 0) {
     const storage::ErrInfo info = dc.GetErrInfo();

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "src/component/appearance_values.h"
-#include "src/component/shared_state.h"
+#include "src/state/appearance_values.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::appearance {
@@ -32,19 +32,19 @@ void CopyScheme(appearancelib::Scheme& target, const appearancelib::Scheme& sour
 }
 
 void LoadAppearanceIntoScheme(appearancelib::Scheme& scheme) {
-  const component::AppearanceValues& values = component::State().Appearance;
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
-    scheme.SetValue(component::AppearanceValueInfos()[static_cast<size_t>(i)].name,
-                    component::GetAppearanceValue(values, i));
+  const state::AppearanceValues& values = state::State().Appearance;
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) {
+    scheme.SetValue(state::AppearanceValueInfos()[static_cast<size_t>(i)].name,
+                    state::GetAppearanceValue(values, i));
   }
 }
 
 void StoreSchemeAsAppearance(const appearancelib::Scheme& scheme) {
-  component::AppearanceValues values = component::State().Appearance;
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
-    component::SetAppearanceValue(values, i, scheme.Value(component::AppearanceValueInfos()[static_cast<size_t>(i)].name));
+  state::AppearanceValues values = state::State().Appearance;
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) {
+    state::SetAppearanceValue(values, i, scheme.Value(state::AppearanceValueInfos()[static_cast<size_t>(i)].name));
   }
-  component::State().Appearance = std::move(values);
+  state::State().Appearance = std::move(values);
 }
 
 }  // namespace prefdesk::appearance

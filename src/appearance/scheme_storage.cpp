@@ -8,7 +8,7 @@
 #include "platform/ui/services.h"
 #include "src/appearance/left_by_width.h"
 #include "src/appearance/scheme_rows.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/local_query.h"
 #include "src/storage/schema.h"
@@ -64,7 +64,7 @@ bool GetDefaultSchemes(appearancelib::SchemeCollection& schemes) {
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
   try {
-    const auto& base_conn = component::State().BaseConn;
+    const auto& base_conn = state::State().BaseConn;
     if (!base_conn) automation::Raise(automation::kErrObjectRequired, "GetDefaultSchemes");
     rs = ado::Recordset::Create();
     rs->SetCursorLocation(ado::adUseClient);
@@ -87,7 +87,7 @@ bool GetDefaultSchemes(appearancelib::SchemeCollection& schemes) {
 }
 
 bool LoadUserScheme(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs) {
-  const std::string sql = "Select * from T_PSCREENSTYLE where F_UID=" + SqlInt(component::State().UserID) +
+  const std::string sql = "Select * from T_PSCREENSTYLE where F_UID=" + SqlInt(state::State().UserID) +
                           " And ScreenStyleName<>'Default'";
   if (dc.OpenRecordsetByString(rs, sql) < 0) {
     ShowServiceFailure(dc, "LoadUserScheme");
@@ -99,7 +99,7 @@ bool LoadUserScheme(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs
 bool SaveAsScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set) {
   std::string name = ui::InputBox(resources::LoadResString(1030), resources::LoadResString(2413));
   if (name.empty()) return false;
-  const int32_t uid = component::State().UserID;
+  const int32_t uid = state::State().UserID;
   std::shared_ptr<ado::Recordset> rs;
   const storage::RecordsetCloser closer(rs);
   try {

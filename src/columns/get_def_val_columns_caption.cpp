@@ -1,5 +1,5 @@
 #include "platform/automation/error.h"
-#include "src/columns/default_layout.h"
+#include "src/columns/get_def_val_columns_caption.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
 #include "src/storage/local_query.h"

@@ -1,10 +1,10 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "src/columns/default_layout.h"
+#include "src/columns/get_def_val_columns_visible.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
-#include "src/columns/order_test.h"
-#include "src/component/shared_state.h"
+#include "src/storage/order_bounds.h"
+#include "src/state/shared_state.h"
 #include "src/storage/local_query.h"
 #include "src/storage/show_err.h"
 
@@ -13,25 +13,25 @@ namespace {
 
 const std::string kSource = "GetDefValColumnsVisible";
 
-constexpr OrderMessages kTitleMessages{
+constexpr storage::OrderMessages kTitleMessages{
     "Titles can not be found in local database.", "本地数据库未找到栏目！",
     "The sequences of titles in local database are error!", "本地数据库中栏目的排列顺序错误！"};
-constexpr OrderMessages kListMessages{
+constexpr storage::OrderMessages kListMessages{
     "The first level columns can not be found in local database.",
     "本地数据库未找到所有的第一级列中！",
     "The sequences of the first level columns in local database are error!",
     "本地数据库中所有的第一级列中的排列顺序错误！"};
-constexpr OrderMessages kSonMessages{
+constexpr storage::OrderMessages kSonMessages{
     "The second level columns can not be found in local database.",
     "本地数据库未找到所有的第二级列中！",
     "The sequences of the second level columns in local database are error!",
     "本地数据库中所有的第二级列中的排列顺序错误！"};
 
 void TestLocalOrders(const std::shared_ptr<ado::Connection>& cn, const std::string& sql,
-                     const OrderMessages& messages, int32_t& smallest, int32_t& largest) {
+                     const storage::OrderMessages& messages, int32_t& smallest, int32_t& largest) {
   std::shared_ptr<ado::Recordset> aggregate = storage::OpenLocalQuery(cn, sql, kSource);
   storage::RecordsetCloser closer(aggregate);
-  TestOrders(*aggregate, messages, kSource, smallest, largest);
+  storage::ReadOrderBounds(*aggregate, messages, kSource, smallest, largest);
 }
 
 // Sets two id fields of the new row from the first catalogue row the filter finds (0 for
@@ -142,7 +142,7 @@ bool GetDefValColumnsVisible(storage::DataCenterRef DataCenter,
                     "MaxDefaultOrder From BarList Where ParentID > 0",
                     kSonMessages, min_son_order, max_son_order);
     FillListSons(dc, BaseConn, list_sons);
-    component::State().ColumnsFromLocalDefaults = true;
+    state::State().ColumnsFromLocalDefaults = true;
     return false;
   } catch (const automation::AutomationError& error) {
     storage::ShowErr(error);

@@ -1,7 +1,7 @@
 #include "platform/automation/error.h"
-#include "src/columns/column_bar.h"
+#include "src/columns/get_default_column.h"
 #include "src/columns/layout_filters.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
@@ -27,7 +27,7 @@ bool GetDefaultColumn(std::shared_ptr<ado::Connection> cn, storage::DataCenterRe
         service,
         "Select a.F_HBUTTONNAME As DefaultTitleName From SYSTBLHBUTTON a,T_PHBUTTON b Where "
         "a.F_HBUTTONID=b.F_HBUTTONID And b.F_ISPRIMARY=1 And b.F_UID=" +
-            storage::SqlInt(component::State().UserID));
+            storage::SqlInt(state::State().UserID));
     const std::string title =
         primary->IsEOF() || primary->IsBOF() ? std::string() : storage::TextOrEmpty((*primary)["DefaultTitleName"]);
     if (!title.empty()) {

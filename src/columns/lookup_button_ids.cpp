@@ -1,5 +1,5 @@
-#include "src/columns/button_ids.h"
-#include "src/component/record_classes.h"
+#include "src/columns/lookup_button_ids.h"
+#include "src/columns/record_classes.h"
 
 namespace prefdesk::columns {
 

@@ -3,10 +3,10 @@
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "src/columns/column_bar.h"
+#include "src/columns/read_columns_bar.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
@@ -174,7 +174,7 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
     cn->Open();
     bar = std::make_shared<columnsbar::ColumnsBar>();
     storage::DataCenter& service = storage::Require(dc, kSource);
-    const std::string uid = storage::SqlInt(component::State().UserID);
+    const std::string uid = storage::SqlInt(state::State().UserID);
     server = storage::OpenOrRaise(service,
                    "Select a.F_HBUTTONID As TitleID,a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL "
                    "TitleCaption,b.F_SEQUENCENO As TitlePos,b.F_ISVISIBLE As TitleVisible "

@@ -1,8 +1,8 @@
 #include "platform/automation/error.h"
 #include "platform/ui/services.h"
-#include "src/columns/save_columns.h"
-#include "src/columns/save_progress.h"
-#include "src/component/shared_state.h"
+#include "src/columns/save_vals_columns_to_svr.h"
+#include "src/state/save_progress.h"
+#include "src/state/shared_state.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -21,7 +21,7 @@ void Check(storage::DataCenter& dc, int32_t result) {
 void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
   using storage::SqlFlag;
   using storage::SqlInt;
-  const std::string uid = SqlInt(component::State().UserID);
+  const std::string uid = SqlInt(state::State().UserID);
   const std::string condition = "F_UID=" + uid;
   Check(dc, dc.Delete("T_PHBUTTON", condition));
   Check(dc, dc.Delete("T_PVBUTTON", condition));
@@ -30,7 +30,7 @@ void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
   std::string previous_list;
   int32_t title_id = 0;
   for (const auto& column : columns) {
-    SaveProgress().ProgressNext(column->TitleCaption);
+    state::SaveProgress().ProgressNext(column->TitleCaption);
     ui::DoEvents();
     if (column->TitleName != previous_title) {
       previous_title = column->TitleName;

@@ -1,8 +1,8 @@
 #include "platform/automation/error.h"
-#include "src/columns/default_layout.h"
-#include "src/columns/order_test.h"
-#include "src/columns/user_layout.h"
-#include "src/component/shared_state.h"
+#include "src/columns/get_def_val_columns_caption.h"
+#include "src/storage/order_bounds.h"
+#include "src/columns/tag_get_svr_val_columns_visible.h"
+#include "src/state/shared_state.h"
 #include "src/storage/local_query.h"
 #include "src/storage/sql_literal.h"
 
@@ -11,24 +11,24 @@ namespace {
 
 const std::string kSource = "tagGetSvrValColumnsVisible";
 
-constexpr OrderMessages kTitleMessages{
+constexpr storage::OrderMessages kTitleMessages{
     "Titles can not be found in server.", "服务器未找到栏目！",
     "The sequences of titles in server are error!", "服务器中栏目的排列顺序错误！"};
-constexpr OrderMessages kListMessages{
+constexpr storage::OrderMessages kListMessages{
     "The first level columns can not be found in server.", "服务器未找到第一级列！",
     "The sequences of first level columns in server are error!",
     "服务器中第一级列的排列顺序错误！"};
-constexpr OrderMessages kSonMessages{
+constexpr storage::OrderMessages kSonMessages{
     "The second level columns can not be found in server.", "服务器未找到第二级列！",
     "The sequences of second level columns in server are error!",
     "服务器中第二级列的排列顺序错误！"};
 
 void TestServerOrders(storage::DataCenter& dc, const std::string& sql,
-                      const OrderMessages& messages, int32_t& smallest, int32_t& largest) {
+                      const storage::OrderMessages& messages, int32_t& smallest, int32_t& largest) {
   std::shared_ptr<ado::Recordset> aggregate;
   storage::RecordsetCloser closer(aggregate);
   aggregate = storage::OpenOrRaise(dc, sql);
-  TestOrders(*aggregate, messages, kSource, smallest, largest);
+  storage::ReadOrderBounds(*aggregate, messages, kSource, smallest, largest);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ bool tagGetSvrValColumnsVisible(storage::DataCenterRef DataCenter,
   storage::RecordsetCloser son_closer(server_list_sons);
   try {
     storage::DataCenter& dc = storage::Require(DataCenter, kSource);
-    const std::string uid = storage::SqlInt(component::State().UserID);
+    const std::string uid = storage::SqlInt(state::State().UserID);
     TestServerOrders(dc,
                      "select Min(a.F_SEQUENCENO) as MinDefaultOrder, Max(a.F_SEQUENCENO) as "
                      "MaxDefaultOrder from T_PHBUTTON a Where a.F_UID =" + uid,

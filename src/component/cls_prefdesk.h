@@ -11,7 +11,7 @@
 #include "platform/automation/dispatch.h"
 #include "platform/automation/variant.h"
 #include "platform/ui/picture.h"
-#include "src/component/appearance_values.h"
+#include "src/state/appearance_values.h"
 #include "src/component/enumerations.h"
 #include "src/storage/datacenter.h"
 
@@ -86,26 +86,26 @@ class ClsPrefdesk : public automation::Dispatch {
 
   // --- appearance values: getters copy the stored values out, setters store them; all
   // return false (done). Group 7 has no values.
-  bool GetAppearance(AppearanceValues& values) const;
-  bool GetAppearance1(FormAppearance& values) const;
-  bool GetAppearance2(PopFormAppearance& values) const;
-  bool GetAppearance3(CaptionAppearance& values) const;
-  bool GetAppearance4(GridAppearance& values) const;
-  bool GetAppearance5(SheetAppearance& values) const;
-  bool GetAppearance6(ChartAppearance& values) const;
+  bool GetAppearance(state::AppearanceValues& values) const;
+  bool GetAppearance1(state::FormAppearance& values) const;
+  bool GetAppearance2(state::PopFormAppearance& values) const;
+  bool GetAppearance3(state::CaptionAppearance& values) const;
+  bool GetAppearance4(state::GridAppearance& values) const;
+  bool GetAppearance5(state::SheetAppearance& values) const;
+  bool GetAppearance6(state::ChartAppearance& values) const;
   bool GetAppearance7() const;
-  bool GetAppearance8(ColumnbarTitleAppearance& values) const;
-  bool GetAppearance9(ColumnbarListAppearance& values) const;
-  bool SetAppearance(const AppearanceValues& values);
-  bool SetAppearance1(const FormAppearance& values);
-  bool SetAppearance2(const PopFormAppearance& values);
-  bool SetAppearance3(const CaptionAppearance& values);
-  bool SetAppearance4(const GridAppearance& values);
-  bool SetAppearance5(const SheetAppearance& values);
-  bool SetAppearance6(const ChartAppearance& values);
+  bool GetAppearance8(state::ColumnbarTitleAppearance& values) const;
+  bool GetAppearance9(state::ColumnbarListAppearance& values) const;
+  bool SetAppearance(const state::AppearanceValues& values);
+  bool SetAppearance1(const state::FormAppearance& values);
+  bool SetAppearance2(const state::PopFormAppearance& values);
+  bool SetAppearance3(const state::CaptionAppearance& values);
+  bool SetAppearance4(const state::GridAppearance& values);
+  bool SetAppearance5(const state::SheetAppearance& values);
+  bool SetAppearance6(const state::ChartAppearance& values);
   bool SetAppearance7();
-  bool SetAppearance8(const ColumnbarTitleAppearance& values);
-  bool SetAppearance9(const ColumnbarListAppearance& values);
+  bool SetAppearance8(const state::ColumnbarTitleAppearance& values);
+  bool SetAppearance9(const state::ColumnbarListAppearance& values);
 
   // Font of the component's windows. The getters read the options dialog's window (creating
   // it when needed); the setters set the dialog, the progress window and all their controls,

@@ -1,4 +1,5 @@
-#include "src/columns/column_bar.h"
+#include "src/columns/get_default_column.h"
+#include "src/columns/read_columns_bar.h"
 #include "src/component/cls_prefdesk.h"
 #include "src/settings/calendar.h"
 #include "src/settings/expense_report.h"

@@ -43,7 +43,7 @@ void AddProperty(MemberTable& table, const std::string& name, int32_t dispid,
 // The parameters of the appearance values of one group (0: all 45), in their order.
 std::vector<ParamInfo> AppearanceParams(int group, ParamDirection direction) {
   std::vector<ParamInfo> params;
-  for (const AppearanceValueInfo& info : AppearanceValueInfos()) {
+  for (const state::AppearanceValueInfo& info : state::AppearanceValueInfos()) {
     if (group == 0 || info.group == group) {
       params.push_back(ParamInfo{std::string(info.name), std::string(info.type), direction, false});
     }
@@ -51,8 +51,8 @@ std::vector<ParamInfo> AppearanceParams(int group, ParamDirection direction) {
   return params;
 }
 
-AppearanceRange RangeOf(int group) {
-  return group == 0 ? AppearanceRange{0, kAppearanceValueCount} : AppearanceGroupRange(group);
+state::AppearanceRange RangeOf(int group) {
+  return group == 0 ? state::AppearanceRange{0, state::kAppearanceValueCount} : state::AppearanceGroupRange(group);
 }
 
 std::string GroupName(const char* prefix, int group) {
@@ -66,11 +66,11 @@ void AddAppearanceGetter(MemberTable& table, int group, int32_t dispid, Get get)
   table.Add(MemberInfo{GroupName("GetAppearance", group), dispid, MemberKind::Method,
                        AppearanceParams(group, ParamDirection::InOut), "Boolean"},
             [group, get](Arguments& args) {
-              AppearanceValues values;
+              state::AppearanceValues values;
               bool failed = get(values);
-              AppearanceRange range = RangeOf(group);
+              state::AppearanceRange range = RangeOf(group);
               for (int i = 0; i < range.count; ++i) {
-                args[static_cast<size_t>(i)] = GetAppearanceValue(values, range.first + i);
+                args[static_cast<size_t>(i)] = state::GetAppearanceValue(values, range.first + i);
               }
               return Variant(failed);
             });
@@ -83,10 +83,10 @@ void AddAppearanceSetter(MemberTable& table, int group, int32_t dispid, Set set)
   table.Add(MemberInfo{GroupName("SetAppearance", group), dispid, MemberKind::Method,
                        AppearanceParams(group, ParamDirection::In), "Boolean"},
             [group, set](Arguments& args) {
-              AppearanceValues values;
-              AppearanceRange range = RangeOf(group);
+              state::AppearanceValues values;
+              state::AppearanceRange range = RangeOf(group);
               for (int i = 0; i < range.count; ++i) {
-                SetAppearanceValue(values, range.first + i, args[static_cast<size_t>(i)]);
+                state::SetAppearanceValue(values, range.first + i, args[static_cast<size_t>(i)]);
               }
               return Variant(set(values));
             });
@@ -95,26 +95,26 @@ void AddAppearanceSetter(MemberTable& table, int group, int32_t dispid, Set set)
 void AddAppearanceMembers(MemberTable& table, ClsPrefdesk* self) {
   constexpr int32_t kGetBase = 0x60030013;
   constexpr int32_t kSetBase = 0x6003001d;
-  AddAppearanceGetter(table, 0, kGetBase, [self](AppearanceValues& v) { return self->GetAppearance(v); });
-  AddAppearanceGetter(table, 1, kGetBase + 1, [self](AppearanceValues& v) { return self->GetAppearance1(v.Form); });
-  AddAppearanceGetter(table, 2, kGetBase + 2, [self](AppearanceValues& v) { return self->GetAppearance2(v.PopForm); });
-  AddAppearanceGetter(table, 3, kGetBase + 3, [self](AppearanceValues& v) { return self->GetAppearance3(v.Caption); });
-  AddAppearanceGetter(table, 4, kGetBase + 4, [self](AppearanceValues& v) { return self->GetAppearance4(v.Grid); });
-  AddAppearanceGetter(table, 5, kGetBase + 5, [self](AppearanceValues& v) { return self->GetAppearance5(v.Sheet); });
-  AddAppearanceGetter(table, 6, kGetBase + 6, [self](AppearanceValues& v) { return self->GetAppearance6(v.Chart); });
-  AddAppearanceGetter(table, 7, kGetBase + 7, [self](AppearanceValues&) { return self->GetAppearance7(); });
-  AddAppearanceGetter(table, 8, kGetBase + 8, [self](AppearanceValues& v) { return self->GetAppearance8(v.ColumnbarTitle); });
-  AddAppearanceGetter(table, 9, kGetBase + 9, [self](AppearanceValues& v) { return self->GetAppearance9(v.ColumnbarList); });
-  AddAppearanceSetter(table, 0, kSetBase, [self](const AppearanceValues& v) { return self->SetAppearance(v); });
-  AddAppearanceSetter(table, 1, kSetBase + 1, [self](const AppearanceValues& v) { return self->SetAppearance1(v.Form); });
-  AddAppearanceSetter(table, 2, kSetBase + 2, [self](const AppearanceValues& v) { return self->SetAppearance2(v.PopForm); });
-  AddAppearanceSetter(table, 3, kSetBase + 3, [self](const AppearanceValues& v) { return self->SetAppearance3(v.Caption); });
-  AddAppearanceSetter(table, 4, kSetBase + 4, [self](const AppearanceValues& v) { return self->SetAppearance4(v.Grid); });
-  AddAppearanceSetter(table, 5, kSetBase + 5, [self](const AppearanceValues& v) { return self->SetAppearance5(v.Sheet); });
-  AddAppearanceSetter(table, 6, kSetBase + 6, [self](const AppearanceValues& v) { return self->SetAppearance6(v.Chart); });
-  AddAppearanceSetter(table, 7, kSetBase + 7, [self](const AppearanceValues&) { return self->SetAppearance7(); });
-  AddAppearanceSetter(table, 8, kSetBase + 8, [self](const AppearanceValues& v) { return self->SetAppearance8(v.ColumnbarTitle); });
-  AddAppearanceSetter(table, 9, kSetBase + 9, [self](const AppearanceValues& v) { return self->SetAppearance9(v.ColumnbarList); });
+  AddAppearanceGetter(table, 0, kGetBase, [self](state::AppearanceValues& v) { return self->GetAppearance(v); });
+  AddAppearanceGetter(table, 1, kGetBase + 1, [self](state::AppearanceValues& v) { return self->GetAppearance1(v.Form); });
+  AddAppearanceGetter(table, 2, kGetBase + 2, [self](state::AppearanceValues& v) { return self->GetAppearance2(v.PopForm); });
+  AddAppearanceGetter(table, 3, kGetBase + 3, [self](state::AppearanceValues& v) { return self->GetAppearance3(v.Caption); });
+  AddAppearanceGetter(table, 4, kGetBase + 4, [self](state::AppearanceValues& v) { return self->GetAppearance4(v.Grid); });
+  AddAppearanceGetter(table, 5, kGetBase + 5, [self](state::AppearanceValues& v) { return self->GetAppearance5(v.Sheet); });
+  AddAppearanceGetter(table, 6, kGetBase + 6, [self](state::AppearanceValues& v) { return self->GetAppearance6(v.Chart); });
+  AddAppearanceGetter(table, 7, kGetBase + 7, [self](state::AppearanceValues&) { return self->GetAppearance7(); });
+  AddAppearanceGetter(table, 8, kGetBase + 8, [self](state::AppearanceValues& v) { return self->GetAppearance8(v.ColumnbarTitle); });
+  AddAppearanceGetter(table, 9, kGetBase + 9, [self](state::AppearanceValues& v) { return self->GetAppearance9(v.ColumnbarList); });
+  AddAppearanceSetter(table, 0, kSetBase, [self](const state::AppearanceValues& v) { return self->SetAppearance(v); });
+  AddAppearanceSetter(table, 1, kSetBase + 1, [self](const state::AppearanceValues& v) { return self->SetAppearance1(v.Form); });
+  AddAppearanceSetter(table, 2, kSetBase + 2, [self](const state::AppearanceValues& v) { return self->SetAppearance2(v.PopForm); });
+  AddAppearanceSetter(table, 3, kSetBase + 3, [self](const state::AppearanceValues& v) { return self->SetAppearance3(v.Caption); });
+  AddAppearanceSetter(table, 4, kSetBase + 4, [self](const state::AppearanceValues& v) { return self->SetAppearance4(v.Grid); });
+  AddAppearanceSetter(table, 5, kSetBase + 5, [self](const state::AppearanceValues& v) { return self->SetAppearance5(v.Sheet); });
+  AddAppearanceSetter(table, 6, kSetBase + 6, [self](const state::AppearanceValues& v) { return self->SetAppearance6(v.Chart); });
+  AddAppearanceSetter(table, 7, kSetBase + 7, [self](const state::AppearanceValues&) { return self->SetAppearance7(); });
+  AddAppearanceSetter(table, 8, kSetBase + 8, [self](const state::AppearanceValues& v) { return self->SetAppearance8(v.ColumnbarTitle); });
+  AddAppearanceSetter(table, 9, kSetBase + 9, [self](const state::AppearanceValues& v) { return self->SetAppearance9(v.ColumnbarList); });
 }
 
 using DataCenterArg = storage::DataCenter;

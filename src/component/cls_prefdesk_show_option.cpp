@@ -1,8 +1,8 @@
 #include "platform/automation/dispatch.h"
 #include "platform/ui/window.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/component/option_dialog.h"
-#include "src/component/shared_state.h"
+#include "src/state/option_dialog.h"
+#include "src/state/shared_state.h"
 
 namespace prefdesk::component {
 
@@ -24,17 +24,17 @@ void SetMousePointer(const automation::Variant& owner_form, int pointer) {
 bool ClsPrefdesk::ShowOption(const automation::Variant& owner_form) {
   SetMousePointer(owner_form, ui::kPointerHourglass);
   // Held here too: the dialog releases the shared instance when its window unloads.
-  std::shared_ptr<OptionDialog> dialog = LoadedOptionDialog();
+  std::shared_ptr<state::OptionDialog> dialog = state::LoadedOptionDialog();
   bool failed = dialog->LoadMe();
   SetMousePointer(owner_form, ui::kPointerDefault);
   if (failed) {
     dialog->Unload();
-    ReleaseOptionDialog();
+    state::ReleaseOptionDialog();
     return true;
   }
   dialog->ShowModal();
 
-  SharedState& state = State();
+  state::SharedState& state = state::State();
   switch (state.OutcomeFlag) {
     case 0: RaiseOptionSuccess(E_OptionCancel); break;
     case 1: RaiseOptionSuccess(E_OptionSuccess); break;

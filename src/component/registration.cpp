@@ -5,7 +5,7 @@
 
 #include "src/component/cls_prefdesk.h"
 #include "src/component/enumerations.h"
-#include "src/component/record_classes.h"
+#include "src/columns/record_classes.h"
 
 namespace prefdesk::component {
 
@@ -54,9 +54,9 @@ automation::TypeLibrary PrefdeskTypeLibrary() {
       InterfaceRecord{"__ClsPrefdesk", "{74FDD297-2FD8-4EDA-AD15-0453527798D3}", false, true,
                       false, false, EventMembers()},
       InterfaceRecord{"_clsTitleInfo", "{DAED535B-BEEE-4839-8737-467F0C4270A8}", true, false,
-                      false, false, clsTitleInfo::DescribeMembers().Members()},
+                      false, false, columns::clsTitleInfo::DescribeMembers().Members()},
       InterfaceRecord{"_ClsListInfo", "{B24EB3FB-46B6-4484-BF72-9FB874816B1F}", true, false,
-                      false, false, ClsListInfo::DescribeMembers().Members()},
+                      false, false, columns::ClsListInfo::DescribeMembers().Members()},
   };
 
   library.enumerations = {

@@ -7,7 +7,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/settings/accepted_values.h"
 #include "src/storage/show_err.h"
@@ -66,7 +66,7 @@ CalendarTab::~CalendarTab() {
 void CalendarTab::ClearTouched() { touched_ = Touched{}; }
 
 void CalendarTab::GetCalendarValue() {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   duration_ = state.AppointmentDuration;
   start_ = state.AppointmentStartDayTime;
   end_ = state.AppointmentEndDayTime;
@@ -141,7 +141,7 @@ void CalendarTab::RestoreLastAccepted() {
 }
 
 void CalendarTab::SaveCalendarValue() {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.AppointmentDuration = StoredTimeOf(*controls_.cboAptDutHour, *controls_.cboAptDutMin);
   state.AppointmentStartDayTime = last_start_;
   state.AppointmentEndDayTime = last_end_;

@@ -8,11 +8,11 @@
 
 #include "platform/automation/error.h"
 #include "platform/ui/check_list_box.h"
-#include "src/columns/default_layout.h"
+#include "src/columns/get_def_val_columns_visible.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/main_option_column.h"
-#include "src/columns/user_layout.h"
-#include "src/component/shared_state.h"
+#include "src/columns/tag_get_svr_val_columns_visible.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/columns_tab.h"
 #include "src/dialog/columns_tab_rows.h"
 #include "src/resources/strings.h"
@@ -84,7 +84,7 @@ bool ColumnsTab::LoadColumnValue() {
 
 // The user's own layout; the factory layout when he has none or it holds no rows.
 bool ColumnsTab::ReadLayout() {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   auto read_defaults = [&] {
     return columns::GetDefValColumnsVisible(state.DataCenter, state.BaseConn, title_lists_,
                                             list_sons_, title_min_, title_max_, list_min_,

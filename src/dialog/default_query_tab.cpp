@@ -6,7 +6,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
 #include "src/storage/show_err.h"
@@ -49,7 +49,7 @@ bool DefaultQueryTab::LoadDefaultQueryValue() {
   const bool chinese = resources::IsChinese();
   loaded_ = std::make_unique<columns::clsMainOptionQuerys>();
   edited_.reset();
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   if (GetSvrValDefaultQuery(state.DataCenter, state.BaseConn, sets_)) return true;
   try {
     ui::ComboBox& screens_list = *controls_.cboQueryScreen;

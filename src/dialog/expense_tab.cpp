@@ -6,7 +6,7 @@
 #include "platform/automation/error.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::dialog {
@@ -27,7 +27,7 @@ ExpenseTab::ExpenseTab(const ExpenseTabControls& controls) : controls_(controls)
 ExpenseTab::~ExpenseTab() { controls_.txtCash->OnChange = nullptr; }
 
 void ExpenseTab::GetExpenseReportValue() {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   charge_number_ = state.ExpenseChargeNumber;
   cash_advance_ = state.ExpenseCashAdvance;
 }
@@ -50,7 +50,7 @@ void ExpenseTab::txtCash_Change() {
     if (IsValidCashAdvance(controls_.txtCash->Text())) {
       for (int tab : {0, 1, 2}) tabs.SetTabEnabled(tab, false);
       for (int tab : {4, 5, 6}) tabs.SetTabEnabled(tab, true);
-      tabs.SetTabEnabled(1, component::State().AppearanceTabEnabled);
+      tabs.SetTabEnabled(1, state::State().AppearanceTabEnabled);
     } else {
       for (int tab : {0, 1, 2, 4, 5, 6}) tabs.SetTabEnabled(tab, false);
     }
@@ -61,7 +61,7 @@ void ExpenseTab::txtCash_Change() {
 }
 
 void ExpenseTab::SaveExpenseReportValue() {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.ExpenseChargeNumber = controls_.txtCharge->Text();
   state.ExpenseCashAdvance = automation::CCur(automation::Variant(controls_.txtCash->Text()));
 }

@@ -7,7 +7,7 @@
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
 #include "src/appearance/appearance_tab.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/calendar_tab.h"
 #include "src/dialog/columns_tab.h"
 #include "src/dialog/default_query_tab.h"
@@ -64,7 +64,7 @@ void FrmOption::ResetTabs() {
 }
 
 void FrmOption::Form_Load() {
-  component::State().ColumnsFromLocalDefaults = false;
+  state::State().ColumnsFromLocalDefaults = false;
   SetCaptions();
 }
 
@@ -78,7 +78,7 @@ bool FrmOption::LoadMe() {
     calendar_->ClearTouched();
     return expense_->LoadExpenseReportValue() || startup_->LoadStartupValue() ||
            default_query_->LoadDefaultQueryValue() || columns_->LoadColumnValue() ||
-           (component::State().AppearanceTabEnabled && appearance_->LoadAppearanceTab());
+           (state::State().AppearanceTabEnabled && appearance_->LoadAppearanceTab());
   } catch (const automation::AutomationError&) {
     return true;
   }

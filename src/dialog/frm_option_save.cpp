@@ -1,10 +1,10 @@
 // Save: the edited settings to the server in one transaction, behind the progress window.
 #include "platform/automation/error.h"
 #include "platform/ui/services.h"
-#include "src/columns/button_ids.h"
+#include "src/columns/lookup_button_ids.h"
 #include "src/columns/main_option_column.h"
-#include "src/columns/save_columns.h"
-#include "src/component/shared_state.h"
+#include "src/columns/save_vals_columns_to_svr.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/columns_tab.h"
 #include "src/dialog/default_query_tab.h"
 #include "src/dialog/frm_option.h"
@@ -24,7 +24,7 @@ void UnloadProgressWindow() {
 
 void ReleaseButtonIdTables() {
   columns::ClearButtonIdTables();
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.TitleInfo.reset();
   state.ListInfo.reset();
 }
@@ -47,7 +47,7 @@ bool FrmOption::LayoutChanged() const {
 }
 
 bool FrmOption::SaveColumnsStep(bool& rewritten) {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   rewritten = state.ColumnsFromLocalDefaults || LayoutChanged();
   if (rewritten) return columns::SaveValsColumnsToSvr(state.DataCenter, columns_->EditedColumns());
   FrmSaveProgress::Instance()->ProgressMutilNext("");
@@ -55,7 +55,7 @@ bool FrmOption::SaveColumnsStep(bool& rewritten) {
 }
 
 bool FrmOption::WriteAndCommit(storage::DataCenter& dc) {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   // Every way out of this function before the commit rolls back what is still open.
   storage::ScopedTransaction transaction(dc);
   bool layout_rewritten = false;
@@ -82,7 +82,7 @@ bool FrmOption::WriteAndCommit(storage::DataCenter& dc) {
 
 bool FrmOption::SaveFailed() {
   ReleaseButtonIdTables();
-  component::State().OutcomeFlag = 2;
+  state::State().OutcomeFlag = 2;
   UnloadProgressWindow();
   Unload();
   return true;
@@ -90,7 +90,7 @@ bool FrmOption::SaveFailed() {
 
 bool FrmOption::Save() {
   const auto keep_alive = shared_from_this();
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   try {
     if (WriteAndCommit(storage::Require(state.DataCenter, "Save"))) return SaveFailed();
     // The values change only with a committed 'Default' row, so a failed save changes neither.

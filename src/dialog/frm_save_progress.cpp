@@ -4,7 +4,7 @@
 
 #include "platform/ui/progress_bar.h"
 #include "platform/ui/simple_controls.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/frm_option.h"
 #include "src/resources/strings.h"
 
@@ -49,7 +49,7 @@ void FrmSaveProgress::Form_Load() {
     lblSaveProgress_->SetCaption("Saving...");
   }
   ProgressBar1_->SetMin(1);
-  ProgressBar1_->SetMax(component::State().ColumnsFromLocalDefaults ? 366 : 195);
+  ProgressBar1_->SetMax(state::State().ColumnsFromLocalDefaults ? 366 : 195);
   ProgressBar1_->SetValue(1);
 }
 

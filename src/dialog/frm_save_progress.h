@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ui/window.h"
-#include "src/columns/save_progress.h"
+#include "src/state/save_progress.h"
 
 namespace prefdesk::ui {
 class Label;
@@ -18,7 +18,7 @@ namespace prefdesk::dialog {
 
 class FrmOption;
 
-class FrmSaveProgress : public ui::Window, public columns::SaveProgressSink {
+class FrmSaveProgress : public ui::Window, public state::SaveProgressSink {
  public:
   FrmSaveProgress();
 

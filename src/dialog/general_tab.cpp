@@ -6,7 +6,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/settings/accepted_values.h"
 #include "src/storage/show_err.h"
 
@@ -31,7 +31,7 @@ int32_t ValueOf(const ui::ComboBox& list) {
 }  // namespace
 
 void GeneralTab::GetGeneralValue() {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   history_records_ = state.MaxHistoricalRecords;
   product_comparison_records_ = state.DisplayProductComparisonsRecords;
   month_length_ = state.MonthLength;
@@ -56,7 +56,7 @@ bool GeneralTab::LoadGeneralValue() {
 }
 
 void GeneralTab::SaveGeneralValue() {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.MaxHistoricalRecords = ValueOf(*controls_.cboHisRecords);
   state.DisplayProductComparisonsRecords = ValueOf(*controls_.cboProductComparisonRecords);
   state.MonthLength = ValueOf(*controls_.cboFMonth);

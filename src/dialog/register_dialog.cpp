@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "src/component/dialog_hooks.h"
+#include "src/state/dialog_hooks.h"
 #include "src/dialog/frm_option.h"
 #include "src/dialog/frm_save_progress.h"
 
@@ -15,10 +15,10 @@ std::vector<automation::ObjectRef> ControlsOf(const ui::Window& window) {
 }
 
 // frmOption as the component drives it.
-class OptionDialogOfForm : public component::OptionDialog {
+class OptionDialogOfForm : public state::OptionDialog {
  public:
   OptionDialogOfForm() : form_(std::make_shared<FrmOption>()) {
-    form_->ReleaseInstance = [] { component::ReleaseOptionDialog(); };
+    form_->ReleaseInstance = [] { state::ReleaseOptionDialog(); };
   }
 
   void Load() override { form_->Load(); }
@@ -45,15 +45,15 @@ class OptionDialogOfForm : public component::OptionDialog {
 }  // namespace
 
 void RegisterOptionDialog() {
-  component::Hooks() = {
+  state::Hooks() = {
       .option_dialog = [] { return std::make_shared<OptionDialogOfForm>(); },
       .progress_window =
           [] {
             const auto progress = FrmSaveProgress::Instance();
             progress->Load();
-            return component::WindowWithControls{progress, ControlsOf(*progress)};
+            return state::WindowWithControls{progress, ControlsOf(*progress)};
           },
-      .save_progress = []() -> columns::SaveProgressSink& { return *FrmSaveProgress::Instance(); },
+      .save_progress = []() -> state::SaveProgressSink& { return *FrmSaveProgress::Instance(); },
   };
 }
 

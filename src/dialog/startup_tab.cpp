@@ -4,8 +4,8 @@
 
 #include "platform/automation/error.h"
 #include "platform/ui/combo_box.h"
-#include "src/columns/button_ids.h"
-#include "src/component/shared_state.h"
+#include "src/columns/lookup_button_ids.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/columns_tab_rows.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
@@ -39,7 +39,7 @@ std::string StartupTab::ListCaption(const ado::Recordset& lists, bool chinese) {
 }
 
 bool StartupTab::ReadStartupRecordsets() {
-  const component::SharedState& state = component::State();
+  const state::SharedState& state = state::State();
   if (tagGetSvrValStartup(state.BaseConn, state.DataCenter, sets_) &&
       GetDefValStartup(state.BaseConn, sets_)) {
     return true;
@@ -82,7 +82,7 @@ bool StartupTab::LoadStartupValue() {
     for (const auto& record : *loaded_) {
       edited_->Add(record->ColumnName, record->DefaultListName, record->ColumnCaption);
     }
-    loaded_primary_title_ = component::State().DefaultTitle;
+    loaded_primary_title_ = state::State().DefaultTitle;
     if (!loaded_primary_title_.empty()) {
       controls_.cboStartup->SetText(loaded_primary_title_);
     } else {
@@ -97,7 +97,7 @@ bool StartupTab::LoadStartupValue() {
   }
 }
 
-void StartupTab::SaveStartupValue() { component::State().DefaultTitle = controls_.cboStartup->Text(); }
+void StartupTab::SaveStartupValue() { state::State().DefaultTitle = controls_.cboStartup->Text(); }
 
 std::shared_ptr<columns::clsMainOptionStartup> StartupTab::CurrentTitle() const {
   if (!edited_) return nullptr;

@@ -1,7 +1,7 @@
 #include "src/settings/server_row.h"
 
 #include "platform/automation/error.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::settings {
@@ -13,6 +13,6 @@ bool OpenServerRow(const storage::DataCenterRef& dc, std::shared_ptr<ado::Record
   return !rs->IsEOF() && !rs->IsBOF();
 }
 
-std::string UserIdText() { return storage::SqlInt(component::State().UserID); }
+std::string UserIdText() { return storage::SqlInt(state::State().UserID); }
 
 }  // namespace prefdesk::settings

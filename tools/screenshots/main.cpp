@@ -27,7 +27,7 @@
 #include "platform/ui/window.h"
 #include "platform/ui_qt/columns_bar_view.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/dialog/create_prefdesk.h"
+#include "src/component/create_prefdesk.h"
 #include "src/dialog/register_dialog.h"
 #include "src/resources/strings.h"
 #include "src/storage/show_err.h"
@@ -123,7 +123,7 @@ void PhotographDialog(screenshots::Photographer& camera, component::ClsPrefdesk&
   });
   // As a host does: the Startup tab opens with the user's start-up title. A window that
   // fails to load has shown its error; the pictures taken so far stand.
-  static_cast<void>(dialog::PutDefaultTitle(prefdesk, prefdesk.BaseConn(), prefdesk.DataCenter()));
+  static_cast<void>(component::PutDefaultTitle(prefdesk, prefdesk.BaseConn(), prefdesk.DataCenter()));
   static_cast<void>(prefdesk.ShowOption());
   if (save) camera.SaveProgress(prefix + "-progress");
   camera.SetShownHook({});

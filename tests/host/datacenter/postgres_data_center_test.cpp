@@ -13,7 +13,7 @@
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "support/pg_test_schema.h"
 #include "support/temp_databases.h"
 
@@ -267,7 +267,7 @@ TEST(PostgresRowSecurity, AUsersRoleReachesItsOwnRowsAloneAndNamesItsUser) {
   auto prefdesk = component::ClsPrefdesk::Create();
   prefdesk->SetDataCenter(mine);
   prefdesk->SetUserID(0);
-  EXPECT_EQ(component::State().UserID, 7);
+  EXPECT_EQ(state::State().UserID, 7);
 
   std::shared_ptr<ado::Recordset> rs;
   EXPECT_EQ(mine->OpenRecordsetByString(rs, "SELECT F_QUERYID FROM T_PQUERY"), 1);
@@ -285,7 +285,7 @@ TEST(PostgresRowSecurity, AUsersRoleReachesItsOwnRowsAloneAndNamesItsUser) {
                 {"q7", "7", "Mine"}, {"q7b", "7", "Also mine"}, {"q8", "8", "Theirs"}}));
   EXPECT_EQ(RemovePgUser(url, db.Schema(), role).uid, 7);
   EXPECT_TRUE(RemovePgUser(url, db.Schema(), role).refused);
-  component::State().UserID = 0;
+  state::State().UserID = 0;
 }
 
 TEST(PostgresDataCenterOffline, AnUnreachableServerFailsEveryCallWithoutThrowing) {

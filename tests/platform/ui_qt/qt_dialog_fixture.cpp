@@ -13,7 +13,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui_qt/check_list_widget.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/register_dialog.h"
 #include "src/resources/strings.h"
 
@@ -62,7 +62,7 @@ QtDialogTest::QtDialogTest()
   ui::Toolkit::Current().SetFrontEnd(front_end_);
   front_end_->SetLanguage(resources::InterfaceLanguage);
   resources::SetInterfaceLanguage(resources::kLangEnglish);
-  component::State() = component::SharedState{};
+  state::State() = state::SharedState{};
   dialog::RegisterOptionDialog();
   prefdesk_ = component::ClsPrefdesk::Create();
   prefdesk_->SetDataCenter(recorder_);
@@ -73,7 +73,7 @@ QtDialogTest::QtDialogTest()
 QtDialogTest::~QtDialogTest() {
   prefdesk_.reset();
   resources::SetInterfaceLanguage(0);
-  component::State() = component::SharedState{};
+  state::State() = state::SharedState{};
   ui::Toolkit::Current().SetFrontEnd(nullptr);
   // The widgets of the closed windows go when the events pending for them are through.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

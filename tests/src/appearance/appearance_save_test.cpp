@@ -9,7 +9,7 @@
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/tab_control.h"
 #include "src/component/enumerations.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 
 namespace prefdesk::appearance::testing {
 namespace {
@@ -51,13 +51,13 @@ TEST_F(AppearanceSaveTest, OffByDefaultTheTabStaysOutOfLoadAndSave) {
   for (const auto& call : recorder_->Statements()) {
     for (const auto& arg : call.args) EXPECT_EQ(arg.find("T_PSCREENSTYLE"), std::string::npos) << arg;
   }
-  EXPECT_EQ(component::State().Appearance.Form.ColorFormBack, 0);
+  EXPECT_EQ(state::State().Appearance.Form.ColorFormBack, 0);
 }
 
 TEST_F(AppearanceSaveTest, OkStoresTheChosenSchemeAsDefaultAndAsTheAppearanceValues) {
   ASSERT_EQ(ChooseClassicBlueAndPressOk(), (std::vector<int32_t>{E_OptionSuccess}));
   EXPECT_EQ(DefaultRow(), "7;16114132;MS Sans Serif;8;1;4194304;");
-  component::AppearanceValues values;
+  state::AppearanceValues values;
   EXPECT_FALSE(prefdesk_->GetAppearance(values));
   EXPECT_EQ(values.Form.ColorFormBack, 16114132);
   EXPECT_EQ(values.Grid.FontNameGrid, "MS Sans Serif");
@@ -82,7 +82,7 @@ TEST_F(AppearanceSaveTest, AFaultOnTheDefaultRowRollsTheWholeSaveBack) {
   EXPECT_TRUE(recorder_->CallsOf("CommitTrans").empty());
   EXPECT_EQ(db_.ServerLayout(dialog::testing::kUser), layout_before);
   EXPECT_EQ(DefaultRow(), "");
-  EXPECT_EQ(component::State().Appearance.Form.ColorFormBack, 0);
+  EXPECT_EQ(state::State().Appearance.Form.ColorFormBack, 0);
   ASSERT_FALSE(MessageBoxes().empty());
   EXPECT_EQ(MessageBoxes().back().title, "SaveAsScheme");
   EXPECT_FALSE(IsOpen("frmOption"));

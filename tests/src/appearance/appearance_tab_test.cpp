@@ -8,7 +8,7 @@
 #include "platform/ui/tab_control.h"
 #include "src/appearance/appearance_tab.h"
 #include "src/appearance/left_by_width.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 
 namespace prefdesk::appearance::testing {
 namespace {
@@ -27,7 +27,7 @@ class AppearanceTabChineseTest : public AppearanceTabTest {
 };
 
 TEST_F(AppearanceTabEnglishTest, SystemSchemesAreListedAndChosenWithEnglishFonts) {
-  component::State().Appearance.Form.ColorFormBack = 123;
+  state::State().Appearance.Form.ColorFormBack = 123;
   ShowOption([&](dialog::FrmOption& form) {
     EXPECT_TRUE(form.Get<ui::TabControl>("SSTab1").TabEnabled(1));
     appearancelib::AppearanceValueSet& set = ValueSet(form);
@@ -50,11 +50,11 @@ TEST_F(AppearanceTabEnglishTest, SystemSchemesAreListedAndChosenWithEnglishFonts
     EXPECT_NE(std::find(fonts.begin(), fonts.end(), "宋体"), fonts.end());
     // Nothing reaches the component until SaveAppearanceValue.
     EXPECT_TRUE(set.UserEditValue("ColorCaption", "4660"));
-    EXPECT_EQ(component::State().Appearance.Form.ColorFormBack, 123);
+    EXPECT_EQ(state::State().Appearance.Form.ColorFormBack, 123);
     form.SaveAppearanceValue();
-    EXPECT_EQ(component::State().Appearance.Form.ColorFormBack, 0xF5E1D4);
-    EXPECT_EQ(component::State().Appearance.Caption.ColorCaption, 4660);
-    EXPECT_EQ(component::State().Appearance.Grid.FontNameGrid, "MS Sans Serif");
+    EXPECT_EQ(state::State().Appearance.Form.ColorFormBack, 0xF5E1D4);
+    EXPECT_EQ(state::State().Appearance.Caption.ColorCaption, 4660);
+    EXPECT_EQ(state::State().Appearance.Grid.FontNameGrid, "MS Sans Serif");
   });
   EXPECT_TRUE(WritesOn("T_PSCREENSTYLE").empty());
 }
@@ -79,7 +79,7 @@ TEST_F(AppearanceTabChineseTest, SystemSchemesUseTheChineseNamesAndFontColumns) 
   ASSERT_FALSE(MessageBoxes().empty());
   EXPECT_EQ(MessageBoxes().back().prompt, "不能删除系统方案！");
   EXPECT_TRUE(WritesOn("T_PSCREENSTYLE").empty());
-  EXPECT_EQ(component::State().Appearance.Grid.FontNameGrid, "");
+  EXPECT_EQ(state::State().Appearance.Grid.FontNameGrid, "");
 }
 
 TEST_F(AppearanceTabChineseTest, SaveAsCutsALongChineseNameToTheColumnWidth) {

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "platform/appearancelib/scheme.h"
-#include "src/component/appearance_values.h"
+#include "src/state/appearance_values.h"
 
 namespace prefdesk::appearance {
 namespace {
 
 TEST(SchemeColumnsTest, FollowTheComponentsAppearanceValues) {
-  const auto& infos = component::AppearanceValueInfos();
-  ASSERT_EQ(appearancelib::kSchemeValueCount, component::kAppearanceValueCount);
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
+  const auto& infos = state::AppearanceValueInfos();
+  ASSERT_EQ(appearancelib::kSchemeValueCount, state::kAppearanceValueCount);
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) {
     const auto& column = appearancelib::SchemeColumns()[static_cast<size_t>(appearancelib::kSchemeNameCount + i)];
     EXPECT_EQ(column.name, infos[static_cast<size_t>(i)].name) << i;
     EXPECT_EQ(column.type, infos[static_cast<size_t>(i)].type) << column.name;

@@ -1,6 +1,7 @@
 #include "columns_fixture.h"
 #include "platform/automation/conversions.h"
-#include "src/columns/column_bar.h"
+#include "src/columns/get_default_column.h"
+#include "src/columns/read_columns_bar.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::columns::testing {

@@ -2,8 +2,8 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
-#include "src/component/dialog_hooks.h"
-#include "src/component/shared_state.h"
+#include "src/state/dialog_hooks.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::columns::testing {
@@ -13,14 +13,14 @@ ColumnsTest::ColumnsTest()
       recorder_(std::make_shared<datacenter::StatementRecorder>(faults_)),
       driver_(ui::Toolkit::Current().UseHeadless()) {
   resources::SetInterfaceLanguage(resources::kLangEnglish);
-  component::State() = component::SharedState{};
-  component::State().UserID = kUser;
+  state::State() = state::SharedState{};
+  state::State().UserID = kUser;
 }
 
 ColumnsTest::~ColumnsTest() {
-  component::Hooks() = {};
+  state::Hooks() = {};
   resources::SetInterfaceLanguage(0);
-  component::State() = component::SharedState{};
+  state::State() = state::SharedState{};
 }
 
 std::vector<std::string> ColumnsTest::Queries() const {

@@ -2,8 +2,8 @@
 
 #include "columns_fixture.h"
 #include "platform/automation/conversions.h"
-#include "src/columns/default_layout.h"
-#include "src/component/shared_state.h"
+#include "src/columns/get_def_val_columns_visible.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::columns::testing {
@@ -36,7 +36,7 @@ class DefaultLayoutTest : public ColumnsTest {
 
 TEST_F(DefaultLayoutTest, FactoryLayoutCarriesEveryTitleAndListWithServerIds) {
   ASSERT_FALSE(Read());
-  EXPECT_TRUE(component::State().ColumnsFromLocalDefaults);
+  EXPECT_TRUE(state::State().ColumnsFromLocalDefaults);
   EXPECT_EQ(Queries(),
             (std::vector<std::string>{
                 "select a.F_HBUTTONID As TitleID ,a.F_HBUTTONNAME As TitleName ,b.F_VBUTTONID As ListID ,b.F_VBUTTONNAME As ListName from SYSTBLHBUTTON a left outer join ( Select * From SYSTBLVBUTTON Where F_PVBUTTONID Is Null or F_PVBUTTONID=0 ) b on a.F_HBUTTONID = b.F_HBUTTONID order by a.F_HBUTTONNAME ASC,b.F_VBUTTONNAME ASC",
@@ -131,7 +131,7 @@ TEST_F(DefaultLayoutTest, EmptyLevelFailsWithItsOrderMessageInEitherLanguage) {
                                          (chinese ? level.chinese : level.english)})
           << level.emptying;
     }
-    EXPECT_FALSE(component::State().ColumnsFromLocalDefaults);
+    EXPECT_FALSE(state::State().ColumnsFromLocalDefaults);
   }
 }
 
@@ -142,7 +142,7 @@ TEST_F(DefaultLayoutTest, DataServiceFailureIsShownAndLeavesTheFlag) {
   EXPECT_EQ(ShownErrors(),
             std::vector<std::string>{injected.Source + "|Error:" + std::to_string(injected.Number) +
                                      "|" + injected.Description});
-  EXPECT_FALSE(component::State().ColumnsFromLocalDefaults);
+  EXPECT_FALSE(state::State().ColumnsFromLocalDefaults);
 }
 
 }  // namespace

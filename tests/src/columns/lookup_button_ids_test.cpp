@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "src/columns/button_ids.h"
-#include "src/component/record_classes.h"
+#include "src/columns/lookup_button_ids.h"
+#include "src/columns/record_classes.h"
 
 namespace prefdesk::columns {
 namespace {
@@ -20,13 +20,13 @@ class LookupButtonIdsTest : public ::testing::Test {
   ~LookupButtonIdsTest() override { ClearButtonIdTables(); }
 
   void AddTitle(int16_t id, const char* name) {
-    auto title = std::make_shared<component::clsTitleInfo>();
+    auto title = std::make_shared<columns::clsTitleInfo>();
     title->HButtonID = id;
     title->HButtonName = name;
     ButtonIds().Titles->Add(title);
   }
   void AddList(int16_t title, int16_t id, const char* name) {
-    auto list = std::make_shared<component::ClsListInfo>();
+    auto list = std::make_shared<columns::ClsListInfo>();
     list->HButtonID = title;
     list->VButtonID = id;
     list->VButtonName = name;

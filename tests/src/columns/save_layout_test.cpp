@@ -1,8 +1,8 @@
 #include "columns_fixture.h"
-#include "src/columns/column_bar.h"
-#include "src/columns/save_columns.h"
-#include "src/component/dialog_hooks.h"
-#include "src/columns/user_layout.h"
+#include "src/columns/read_columns_bar.h"
+#include "src/columns/save_vals_columns_to_svr.h"
+#include "src/state/dialog_hooks.h"
+#include "src/columns/tag_get_svr_val_columns_visible.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::columns::testing {
@@ -10,7 +10,7 @@ namespace {
 
 using datacenter::RecordedCall;
 
-class RecordingProgress : public SaveProgressSink {
+class RecordingProgress : public state::SaveProgressSink {
  public:
   void ProgressNext(const std::string& text) override { texts.push_back(text); }
   std::vector<std::string> texts;
@@ -63,7 +63,7 @@ TEST_F(SaveLayoutTest, LayoutRoundTripsThroughBothReaders) {
   db_.SeedServerLayout(kUser + 1);
   const test_support::Rows other_user = db_.ServerLayout(kUser + 1);
   RecordingProgress progress;
-  component::Hooks().save_progress = [&progress]() -> SaveProgressSink& { return progress; };
+  state::Hooks().save_progress = [&progress]() -> state::SaveProgressSink& { return progress; };
   const int do_events = driver_.DoEventsCalls();
 
   recorder_->BeginTrans();

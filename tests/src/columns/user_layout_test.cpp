@@ -1,5 +1,5 @@
 #include "columns_fixture.h"
-#include "src/columns/user_layout.h"
+#include "src/columns/tag_get_svr_val_columns_visible.h"
 
 namespace prefdesk::columns::testing {
 namespace {

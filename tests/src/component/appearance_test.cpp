@@ -9,7 +9,7 @@ namespace {
 using automation::Arguments;
 using automation::MemberKind;
 using automation::Variant;
-using component::AppearanceValues;
+using state::AppearanceValues;
 using component::ClsPrefdesk;
 
 using AppearanceTest = ComponentTest;
@@ -17,21 +17,21 @@ using AppearanceTest = ComponentTest;
 // A value set where every value differs from its default and from the others.
 AppearanceValues Distinct(int seed) {
   AppearanceValues values;
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
-    const std::string_view type = component::AppearanceValueInfos()[i].type;
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) {
+    const std::string_view type = state::AppearanceValueInfos()[i].type;
     Variant v;
     if (type == "Long") v = Variant(int32_t{seed * 1000 + i});
     if (type == "Single") v = Variant(static_cast<float>(seed) + i / 4.0f);
     if (type == "String") v = Variant("Font" + std::to_string(seed) + "_" + std::to_string(i));
     if (type == "Boolean") v = Variant(true);
-    component::SetAppearanceValue(values, i, v);
+    state::SetAppearanceValue(values, i, v);
   }
   return values;
 }
 
 std::vector<Variant> AllValues(const AppearanceValues& values) {
   std::vector<Variant> all;
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) all.push_back(component::GetAppearanceValue(values, i));
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) all.push_back(state::GetAppearanceValue(values, i));
   return all;
 }
 
@@ -44,12 +44,12 @@ TEST_F(AppearanceTest, EverythingStartsAtZeroEmptyOrFalse) {
   }).join();
   ASSERT_EQ(fresh.size(), 45u);
   for (int i = 0; i < 45; ++i) {
-    const std::string_view type = component::AppearanceValueInfos()[i].type;
+    const std::string_view type = state::AppearanceValueInfos()[i].type;
     Variant zero = type == "Long"     ? Variant(int32_t{0})
                    : type == "Single" ? Variant(0.0f)
                    : type == "String" ? Variant("")
                                       : Variant(false);
-    EXPECT_EQ(fresh[i], zero) << component::AppearanceValueInfos()[i].name;
+    EXPECT_EQ(fresh[i], zero) << state::AppearanceValueInfos()[i].name;
   }
 }
 
@@ -62,12 +62,12 @@ TEST_F(AppearanceTest, GroupSetterChangesOnlyItsGroup) {
 
   AppearanceValues after;
   EXPECT_FALSE(prefdesk->GetAppearance(after));
-  auto range = component::AppearanceGroupRange(4);
+  auto range = state::AppearanceGroupRange(4);
   int changed = 0;
-  for (int i = 0; i < component::kAppearanceValueCount; ++i) {
+  for (int i = 0; i < state::kAppearanceValueCount; ++i) {
     bool in_grid = i >= range.first && i < range.first + range.count;
-    Variant expected = component::GetAppearanceValue(in_grid ? grid_source : before, i);
-    EXPECT_EQ(component::GetAppearanceValue(after, i), expected) << i;
+    Variant expected = state::GetAppearanceValue(in_grid ? grid_source : before, i);
+    EXPECT_EQ(state::GetAppearanceValue(after, i), expected) << i;
     changed += in_grid;
   }
   EXPECT_EQ(changed, 12);
@@ -90,7 +90,7 @@ TEST_F(AppearanceTest, ByDispatchIdTheSingleColoursKeepTheirBits) {
 
   Arguments chart(4);
   prefdesk->Invoke("GetAppearance6", MemberKind::Method, chart);
-  EXPECT_EQ(chart[1], component::GetAppearanceValue(values, 26));
+  EXPECT_EQ(chart[1], state::GetAppearanceValue(values, 26));
 }
 
 TEST_F(AppearanceTest, GroupSevenHasNoValues) {
@@ -109,9 +109,9 @@ class FontTest : public ComponentTest {
     progress_ = std::make_shared<ui::Window>("frmSaveProgress");
     progress_label_ = progress_->Add<ui::Label>("lblInfo");
     progress_bar_ = progress_->Add<ui::ProgressBar>("ProgressBar1");
-    component::Hooks().progress_window = [this] {
+    state::Hooks().progress_window = [this] {
       progress_->Load();
-      return component::WindowWithControls{progress_, {progress_label_, progress_bar_}};
+      return state::WindowWithControls{progress_, {progress_label_, progress_bar_}};
     };
   }
   void TearDown() override {
@@ -152,7 +152,7 @@ TEST_F(FontTest, FontSizeSkipsWhatFails) {
 }
 
 TEST_F(FontTest, WithoutDialogOrProgressWindowNothingIsRaised) {
-  component::Hooks() = {};
+  state::Hooks() = {};
   auto prefdesk = ClsPrefdesk::Create();
   EXPECT_NO_THROW(prefdesk->SetFontName("Tahoma"));
   EXPECT_THROW(prefdesk->FontName(), automation::AutomationError);

@@ -19,27 +19,27 @@ TEST_F(ClsPrefdeskTest, UserIdZeroTakesTheDataServiceUser) {
   auto prefdesk = ClsPrefdesk::Create();
   prefdesk->SetDataCenter(db.Server());
   prefdesk->SetUserID(0);
-  EXPECT_EQ(component::State().UserID, 42);
+  EXPECT_EQ(state::State().UserID, 42);
   prefdesk->SetUserID(-5);
-  EXPECT_EQ(component::State().UserID, -5);
+  EXPECT_EQ(state::State().UserID, -5);
   automation::Arguments zero{Variant(int16_t{0})};
   prefdesk->Invoke("UserID", MemberKind::PropertyPut, zero);
-  EXPECT_EQ(component::State().UserID, 42);
+  EXPECT_EQ(state::State().UserID, 42);
 }
 
 TEST_F(ClsPrefdeskTest, UserIdZeroWithoutDataServiceRaisesObjectRequired) {
   auto prefdesk = ClsPrefdesk::Create();
-  component::State().UserID = 9;
+  state::State().UserID = 9;
   EXPECT_EQ(test_support::RaisedNumber([&] { prefdesk->SetUserID(0); }), automation::kErrObjectRequired);
-  EXPECT_EQ(component::State().UserID, 9);
+  EXPECT_EQ(state::State().UserID, 9);
 }
 
 TEST_F(ClsPrefdeskTest, CreationResetsTheOutcomeFlagAndReleaseClearsTheInstanceReference) {
-  component::State().OutcomeFlag = 2;
+  state::State().OutcomeFlag = 2;
   auto first = ClsPrefdesk::Create();
-  EXPECT_EQ(component::State().OutcomeFlag, 0);
+  EXPECT_EQ(state::State().OutcomeFlag, 0);
   auto second = ClsPrefdesk::Create();
-  EXPECT_EQ(component::State().Instance.lock(), second);
+  EXPECT_EQ(state::State().Instance.lock(), second);
 
   first->SetDefaultTitle("Sales");
   first->SetMaxHistoricalRecords(30);
@@ -48,10 +48,10 @@ TEST_F(ClsPrefdeskTest, CreationResetsTheOutcomeFlagAndReleaseClearsTheInstanceR
 
   // Releasing the older instance releases the reference to the newer one as well.
   first.reset();
-  EXPECT_TRUE(component::State().Instance.expired());
+  EXPECT_TRUE(state::State().Instance.expired());
   EXPECT_EQ(second->MaxHistoricalRecords(), 30);
   second.reset();
-  EXPECT_EQ(component::State().MaxHistoricalRecords, 30);  // the state outlives the instances
+  EXPECT_EQ(state::State().MaxHistoricalRecords, 30);  // the state outlives the instances
 }
 
 TEST_F(ClsPrefdeskTest, EachThreadHasItsOwnState) {
@@ -66,14 +66,14 @@ TEST_F(ClsPrefdeskTest, EachThreadHasItsOwnState) {
     seen_in_thread = other->MaxHistoricalRecords();
     charge_in_thread = other->ExpenseChargeNumber();
     other->SetMaxHistoricalRecords(50);
-    instance_in_thread = component::State().Instance.lock() == other;
+    instance_in_thread = state::State().Instance.lock() == other;
   });
   worker.join();
   EXPECT_EQ(seen_in_thread, 0);
   EXPECT_EQ(charge_in_thread, "");
   EXPECT_TRUE(instance_in_thread);
   EXPECT_EQ(prefdesk->MaxHistoricalRecords(), 30);
-  EXPECT_EQ(component::State().Instance.lock(), prefdesk);
+  EXPECT_EQ(state::State().Instance.lock(), prefdesk);
 }
 
 TEST_F(ClsPrefdeskTest, PropertiesByNameConvertToTheirTypes) {
@@ -96,7 +96,7 @@ TEST_F(ClsPrefdeskTest, ConnectionsArePutByReference) {
   auto prefdesk = ClsPrefdesk::Create();
   automation::Arguments conn{Variant(automation::ObjectRef(db.Local()))};
   prefdesk->Invoke("BaseConn", MemberKind::PropertyPutRef, conn);
-  EXPECT_EQ(component::State().BaseConn, db.Local());
+  EXPECT_EQ(state::State().BaseConn, db.Local());
   automation::Arguments service{Variant(automation::ObjectRef(db.Server()))};
   prefdesk->Invoke(0x68030002, MemberKind::PropertyPutRef, service);
   EXPECT_EQ(prefdesk->DataCenter(), db.Server());

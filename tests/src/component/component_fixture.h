@@ -17,8 +17,8 @@
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/component/dialog_hooks.h"
-#include "src/component/shared_state.h"
+#include "src/state/dialog_hooks.h"
+#include "src/state/shared_state.h"
 
 namespace prefdesk::component_test {
 
@@ -32,7 +32,7 @@ struct DialogScript {
 // Behaves as the options dialog does towards the component: a real window with a label, a
 // fontless progress bar and a text box; closing the modal window unloads it and releases the
 // shared instance.
-class DialogDouble : public component::OptionDialog {
+class DialogDouble : public state::OptionDialog {
  public:
   explicit DialogDouble(std::shared_ptr<DialogScript> script)
       : script_(std::move(script)), window_(std::make_shared<ui::Window>("frmOption")) {
@@ -51,13 +51,13 @@ class DialogDouble : public component::OptionDialog {
   }
   void ShowModal() override {
     script_->calls.push_back("ShowModal");
-    component::State().OutcomeFlag = script_->outcome_flag;
+    state::State().OutcomeFlag = script_->outcome_flag;
     Unload();
   }
   void Unload() override {
     script_->calls.push_back("Unload");
     window_->Unload();
-    component::ReleaseOptionDialog();
+    state::ReleaseOptionDialog();
   }
   automation::ObjectRef Window() override { return window_; }
   std::vector<automation::ObjectRef> Controls() override {
@@ -100,16 +100,16 @@ class OwnerFormDouble : public automation::Dispatch {
 class ComponentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    component::State() = component::SharedState{};
-    component::Hooks().option_dialog = [this] {
+    state::State() = state::SharedState{};
+    state::Hooks().option_dialog = [this] {
       auto dialog = std::make_shared<DialogDouble>(script_);
       last_dialog_ = dialog;
       return dialog;
     };
   }
   void TearDown() override {
-    component::State() = component::SharedState{};
-    component::Hooks() = {};
+    state::State() = state::SharedState{};
+    state::Hooks() = {};
   }
 
   // Sinks OptionSuccess of the instance into events_.

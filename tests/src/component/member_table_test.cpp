@@ -1,7 +1,7 @@
 #include "component_fixture.h"
 #include "host/datacenter/statement_recorder.h"
 #include "platform/columnsbar/columns_bar.h"
-#include "src/component/record_classes.h"
+#include "src/columns/record_classes.h"
 #include "src/resources/strings.h"
 #include "support/temp_databases.h"
 
@@ -91,7 +91,7 @@ TEST_F(MemberTableTest, WrongArgumentsAreRefused) {
 }
 
 TEST_F(MemberTableTest, RecordClassesAnswerByDispatchId) {
-  auto list = std::make_shared<component::ClsListInfo>();
+  auto list = std::make_shared<columns::ClsListInfo>();
   Arguments id{Variant(int16_t{12})};
   list->Invoke(0x40030001, MemberKind::PropertyPut, id);
   Arguments name{Variant("Accounts")};
@@ -100,7 +100,7 @@ TEST_F(MemberTableTest, RecordClassesAnswerByDispatchId) {
   EXPECT_EQ(list->VButtonName, "Accounts");
   Arguments none;
   EXPECT_EQ(list->Invoke(0x40030002, MemberKind::PropertyGet, none), Variant("Accounts"));
-  auto title = std::make_shared<component::clsTitleInfo>();
+  auto title = std::make_shared<columns::clsTitleInfo>();
   title->HButtonName = "Sales";
   EXPECT_EQ(title->Invoke(0x40030001, MemberKind::PropertyGet, none), Variant("Sales"));
 }

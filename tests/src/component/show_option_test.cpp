@@ -1,7 +1,7 @@
 #include "component_fixture.h"
 
 #include "platform/automation/error.h"
-#include "src/component/record_classes.h"
+#include "src/columns/record_classes.h"
 #include "support/raised_number.h"
 
 namespace prefdesk::component_test {
@@ -28,8 +28,8 @@ TEST_F(ShowOptionTest, OutcomeFlagMapsToTheEventAndIsReset) {
     script_->outcome_flag = c.flag;
     EXPECT_FALSE(prefdesk->ShowOption());
     EXPECT_EQ(events_, c.events);
-    EXPECT_EQ(component::State().OutcomeFlag, 0);
-    EXPECT_EQ(component::State().Dialog, nullptr);
+    EXPECT_EQ(state::State().OutcomeFlag, 0);
+    EXPECT_EQ(state::State().Dialog, nullptr);
   }
 }
 
@@ -55,18 +55,18 @@ TEST_F(ShowOptionTest, FailedLoadUnloadsReleasesAndReturnsTrueWithoutEvent) {
   Listen(*prefdesk);
   auto owner = std::make_shared<OwnerFormDouble>();
   script_->load_me_fails = true;
-  component::State().OutcomeFlag = 1;
+  state::State().OutcomeFlag = 1;
   EXPECT_TRUE(prefdesk->ShowOption(automation::Variant(automation::ObjectRef(owner))));
   EXPECT_TRUE(events_.empty());
   EXPECT_EQ(owner->pointers, (std::vector<int32_t>{11, 0}));
   EXPECT_EQ(script_->calls, (std::vector<std::string>{"Load", "LoadMe", "Unload"}));
-  EXPECT_EQ(component::State().Dialog, nullptr);
+  EXPECT_EQ(state::State().Dialog, nullptr);
   EXPECT_TRUE(last_dialog_.expired());
 }
 
 TEST_F(ShowOptionTest, OwnerWithoutMousePointerReachesTheCaller) {
   auto prefdesk = ClsPrefdesk::Create();
-  auto not_a_form = std::make_shared<component::clsTitleInfo>();
+  auto not_a_form = std::make_shared<columns::clsTitleInfo>();
   EXPECT_EQ(test_support::RaisedNumber([&] {
               static_cast<void>(prefdesk->ShowOption(automation::Variant(automation::ObjectRef(not_a_form))));
             }),
@@ -75,7 +75,7 @@ TEST_F(ShowOptionTest, OwnerWithoutMousePointerReachesTheCaller) {
 }
 
 TEST_F(ShowOptionTest, WithoutADialogFactoryTheCallFails) {
-  component::Hooks().option_dialog = nullptr;
+  state::Hooks().option_dialog = nullptr;
   auto prefdesk = ClsPrefdesk::Create();
   EXPECT_THROW(static_cast<void>(prefdesk->ShowOption()), automation::AutomationError);
 }
@@ -84,7 +84,7 @@ TEST_F(ShowOptionTest, OptionIconCreatesTheDialogAndKeepsThePicture) {
   auto prefdesk = ClsPrefdesk::Create();
   auto icon = std::make_shared<ui::Picture>("prefdesk.ico");
   prefdesk->SetOptionIcon(icon);
-  ASSERT_NE(component::State().Dialog, nullptr);
+  ASSERT_NE(state::State().Dialog, nullptr);
   EXPECT_EQ(script_->calls, std::vector<std::string>{"Load"});
   EXPECT_EQ(prefdesk->OptionIcon(), icon);
   automation::Arguments none;

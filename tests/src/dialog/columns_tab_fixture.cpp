@@ -1,7 +1,7 @@
 #include "tests/src/dialog/columns_tab_fixture.h"
 
 #include "platform/automation/conversions.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::dialog::testing {
@@ -20,7 +20,7 @@ ColumnsTabWindow::ColumnsTabWindow() : ui::Window("frmColumnsTabTest") {
 void ColumnsTabTest::SetUp() {
   driver_ = &ui::Toolkit::Current().UseHeadless();
   resources::SetInterfaceLanguage(resources::kLangEnglish);
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.UserID = kUser;
   state.DataCenter = db_.Server();
   state.BaseConn = db_.Local();
@@ -32,7 +32,7 @@ void ColumnsTabTest::SetUp() {
 void ColumnsTabTest::TearDown() {
   tab_.reset();
   window_->Unload();
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.DataCenter.reset();
   state.BaseConn.reset();
   state.ColumnsFromLocalDefaults = false;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/automation/conversions.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "tests/src/dialog/columns_tab_fixture.h"
 
@@ -20,7 +20,7 @@ const Strings kFactoryTitles = {"Accounts", "Contacts",  "Opportunities", "Activ
 
 TEST_F(ColumnsTabTest, NewUserGetsTheFactoryLayoutWithFirstTitleAndListCurrent) {
   ASSERT_FALSE(Load());
-  EXPECT_TRUE(component::State().ColumnsFromLocalDefaults);
+  EXPECT_TRUE(state::State().ColumnsFromLocalDefaults);
   EXPECT_EQ(Items(window_->Titles()), kFactoryTitles);
   EXPECT_EQ(Marks(window_->Titles()), std::vector<bool>(12, true));
   EXPECT_EQ(window_->Titles().ListIndex(), 0);
@@ -95,7 +95,7 @@ TEST_F(ColumnsTabTest, SavedLayoutGivesTheUsersOrderVisibilityAndShownLists) {
   db_.ExecServer("UPDATE T_PVBUTTON SET F_DEFAULTVISIBLE = 0 WHERE F_VBUTTONID = 29 AND F_UID = " + user);
 
   ASSERT_FALSE(Load());
-  EXPECT_FALSE(component::State().ColumnsFromLocalDefaults);
+  EXPECT_FALSE(state::State().ColumnsFromLocalDefaults);
   Strings titles(kFactoryTitles.begin() + 1, kFactoryTitles.end());
   titles.push_back("Accounts");
   EXPECT_EQ(Items(window_->Titles()), titles);
@@ -123,7 +123,7 @@ TEST_F(ColumnsTabTest, SavedLayoutWithoutSecondLevelListsFallsBackToTheFactoryLa
   db_.ExecServer("UPDATE T_PHBUTTON SET F_SEQUENCENO = 20 WHERE F_HBUTTONID = 1");
   db_.ExecServer("DELETE FROM T_PVBUTTON WHERE F_PVBUTTONID > 0");
   ASSERT_FALSE(Load());
-  EXPECT_TRUE(component::State().ColumnsFromLocalDefaults);
+  EXPECT_TRUE(state::State().ColumnsFromLocalDefaults);
   EXPECT_EQ(Items(window_->Titles()), kFactoryTitles);
 }
 

@@ -9,7 +9,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/default_query_storage.h"
 #include "src/resources/strings.h"
 #include "src/storage/sql_literal.h"
@@ -47,13 +47,13 @@ class HostileTextTest : public ::testing::Test {
   HostileTextTest() {
     ui::Toolkit::Current().UseHeadless();
     resources::SetInterfaceLanguage(resources::kLangEnglish);
-    component::State() = component::SharedState{};
-    component::State().UserID = kUser;
+    state::State() = state::SharedState{};
+    state::State().UserID = kUser;
     db_.SeedServerLayout(kUser);
     db_.SeedServerLayout(kUser + 1);
   }
   ~HostileTextTest() override {
-    component::State() = component::SharedState{};
+    state::State() = state::SharedState{};
     resources::SetInterfaceLanguage(0);
   }
 

@@ -6,8 +6,8 @@
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
-#include "src/component/dialog_hooks.h"
-#include "src/component/shared_state.h"
+#include "src/state/dialog_hooks.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/frm_save_progress.h"
 #include "src/dialog/register_dialog.h"
 #include "src/resources/strings.h"
@@ -29,7 +29,7 @@ OptionDialogTest::OptionDialogTest(int language)
       driver_(std::make_shared<ObservingDriver>()) {
   ui::Toolkit::Current().SetFrontEnd(driver_);
   resources::SetInterfaceLanguage(language);
-  component::State() = component::SharedState{};
+  state::State() = state::SharedState{};
   RegisterOptionDialog();
   prefdesk_ = component::ClsPrefdesk::Create();
   prefdesk_->SetDataCenter(recorder_);
@@ -39,9 +39,9 @@ OptionDialogTest::OptionDialogTest(int language)
 
 OptionDialogTest::~OptionDialogTest() {
   prefdesk_.reset();
-  component::Hooks() = {};
+  state::Hooks() = {};
   resources::SetInterfaceLanguage(0);
-  component::State() = component::SharedState{};
+  state::State() = state::SharedState{};
   ui::Toolkit::Current().SetFrontEnd(nullptr);
 }
 

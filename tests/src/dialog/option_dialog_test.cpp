@@ -10,7 +10,7 @@
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/text_box.h"
 #include "src/component/enumerations.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 
 namespace prefdesk::dialog::testing {
@@ -77,7 +77,7 @@ TEST_F(OptionDialogFlowTest, NewUserChoosesStartupAndDefaultQueryAndSaves) {
 
   EXPECT_FALSE(failed);
   EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
-  EXPECT_EQ(component::State().OutcomeFlag, 0);
+  EXPECT_EQ(state::State().OutcomeFlag, 0);
   ASSERT_EQ(MessageBoxes().size(), 1u);
   EXPECT_EQ(MessageBoxes()[0].prompt, resources::LoadResString(2200));
   EXPECT_EQ(MessageBoxes()[0].style, 64);

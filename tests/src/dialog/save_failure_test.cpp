@@ -10,7 +10,7 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "src/component/enumerations.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 
 namespace prefdesk::dialog::testing {
 namespace {
@@ -72,7 +72,7 @@ class SaveFailureTest : public OptionDialogTest {
       const std::vector<std::string> shown = ErrorWindows();
       ASSERT_EQ(shown.size(), errors + 1);
       EXPECT_NE(shown.back().find(injected), std::string::npos) << shown.back();
-      EXPECT_EQ(component::State().OutcomeFlag, 0);
+      EXPECT_EQ(state::State().OutcomeFlag, 0);
     }
     EXPECT_GT(failures, 3);
   }

@@ -12,7 +12,7 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "src/component/enumerations.h"
-#include "src/dialog/create_prefdesk.h"
+#include "src/component/create_prefdesk.h"
 
 namespace prefdesk::dialog::testing {
 namespace {
@@ -34,7 +34,7 @@ class SaveKeepsChoicesTest : public OptionDialogTest, public ::testing::WithPara
 
   // As the hosts do before ShowOption; the user's start-up title is Accounts.
   void PutDefaultTitleAsHostsDo() {
-    ASSERT_FALSE(PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
+    ASSERT_FALSE(component::PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
     ASSERT_EQ(prefdesk_->DefaultTitle(), Chinese() ? "客户" : "Accounts");
   }
 

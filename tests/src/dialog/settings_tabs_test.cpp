@@ -9,7 +9,7 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/expense_tab.h"
 #include "src/resources/strings.h"
 
@@ -35,7 +35,7 @@ class SettingsTabsTest : public OptionDialogTest {
 };
 
 TEST_F(SettingsTabsTest, GeneralListsSelectStoredValuesOrTheirDefaults) {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.MaxHistoricalRecords = 25;
   state.DisplayProductComparisonsRecords = 0;
   state.MonthLength = 4;
@@ -62,7 +62,7 @@ TEST_F(SettingsTabsTest, GeneralListsSelectStoredValuesOrTheirDefaults) {
 }
 
 TEST_F(SettingsTabsTest, CalendarListsShowHoursAndFiveMinuteSteps) {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.AppointTimeSlotInterval = 45;
   state.AppointmentDuration = TimeSerial(1, 30, 0);
   state.AppointmentStartDayTime = TimeSerial(8, 7, 0);
@@ -92,7 +92,7 @@ TEST_F(SettingsTabsTest, CalendarListsShowHoursAndFiveMinuteSteps) {
 }
 
 TEST_F(SettingsTabsTest, EndNotAfterStartIsRefusedAndTheLastAcceptedTimesReturn) {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.AppointmentStartDayTime = TimeSerial(8, 0, 0);
   state.AppointmentEndDayTime = TimeSerial(17, 0, 0);
   ASSERT_FALSE(form_->LoadCalendarValue());
@@ -133,7 +133,7 @@ TEST_F(SettingsTabsTest, CashBoxSwitchesTheTabs) {
 }
 
 TEST_F(SettingsTabsTest, ExpenseBoxesCopyToAndFromTheSharedSettings) {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   state.ExpenseChargeNumber = "C-100";
   state.ExpenseCashAdvance = automation::Currency{125000};
   EXPECT_FALSE(form_->Expense().LoadExpenseReportValue());

@@ -3,9 +3,9 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "src/columns/button_ids.h"
-#include "src/component/record_classes.h"
-#include "src/component/shared_state.h"
+#include "src/columns/lookup_button_ids.h"
+#include "src/columns/record_classes.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/startup_storage.h"
 #include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
@@ -27,7 +27,7 @@ void OpenCatalogue(storage::DataCenter& dc, std::shared_ptr<ado::Recordset>& rs,
 }  // namespace
 
 bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
-  component::SharedState& state = component::State();
+  state::SharedState& state = state::State();
   columns::ButtonIdTables& tables = columns::ButtonIds();
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser close_rs(rs);
@@ -37,7 +37,7 @@ bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
                   "Don't Find HBUTTONID");
     tables.Titles = std::make_shared<columns::TitleInfoCollection>("Collection");
     for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {
-      state.TitleInfo = std::make_shared<component::clsTitleInfo>();
+      state.TitleInfo = std::make_shared<columns::clsTitleInfo>();
       state.TitleInfo->HButtonID = automation::CInt((*rs)["F_HBUTTONID"]);
       state.TitleInfo->HButtonName = storage::TextOrEmpty((*rs)["F_HBUTTONNAME"]);
       tables.Titles->Add(state.TitleInfo);
@@ -48,7 +48,7 @@ bool SaveValsStartupToSvr(std::optional<automation::AutomationError>& failure) {
                   "Don't Find VBUTTONID");
     tables.Lists = std::make_shared<columns::ListInfoCollection>("Collection");
     for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {
-      state.ListInfo = std::make_shared<component::ClsListInfo>();
+      state.ListInfo = std::make_shared<columns::ClsListInfo>();
       state.ListInfo->HButtonID = automation::CInt((*rs)["F_HBUTTONID"]);
       state.ListInfo->VButtonID = automation::CInt((*rs)["F_VBUTTONID"]);
       state.ListInfo->VButtonName = storage::TextOrEmpty((*rs)["F_VBUTTONNAME"]);

@@ -3,7 +3,7 @@
 #include "platform/automation/error.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/default_query_storage.h"
 #include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
@@ -58,7 +58,7 @@ bool GetSvrValDefaultQuery(const storage::DataCenterRef& dc,
   storage::RecordsetCloser close_local(local);
   try {
     storage::DataCenter& center = storage::Require(dc, kSource);
-    const std::string uid = storage::SqlInt(component::State().UserID);
+    const std::string uid = storage::SqlInt(state::State().UserID);
     server = storage::OpenOrRaise(center,
                 "Select a.F_HBUTTONID As TitleID,a.F_HBUTTONNAME As TitleName,"
                 "b.F_VBUTTONID As ListID,b.F_VBUTTONNAME As ListName "

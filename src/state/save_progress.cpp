@@ -1,8 +1,8 @@
-#include "src/columns/save_progress.h"
+#include "src/state/save_progress.h"
 
-#include "src/component/dialog_hooks.h"
+#include "src/state/dialog_hooks.h"
 
-namespace prefdesk::columns {
+namespace prefdesk::state {
 namespace {
 
 class SilentProgress : public SaveProgressSink {
@@ -13,10 +13,10 @@ class SilentProgress : public SaveProgressSink {
 }  // namespace
 
 SaveProgressSink& SaveProgress() {
-  const auto& hook = component::Hooks().save_progress;
+  const auto& hook = state::Hooks().save_progress;
   if (hook) return hook();
   thread_local SilentProgress silent;
   return silent;
 }
 
-}  // namespace prefdesk::columns
+}  // namespace prefdesk::state

@@ -1,10 +1,10 @@
-#include "src/columns/order_test.h"
+#include "src/storage/order_bounds.h"
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "src/resources/strings.h"
 
-namespace prefdesk::columns {
+namespace prefdesk::storage {
 namespace {
 
 void RaiseInLanguage(const std::string& source, std::string_view english,
@@ -15,8 +15,8 @@ void RaiseInLanguage(const std::string& source, std::string_view english,
 
 }  // namespace
 
-void TestOrders(const ado::Recordset& aggregate, const OrderMessages& messages,
-                const std::string& source, int32_t& smallest, int32_t& largest) {
+void ReadOrderBounds(const ado::Recordset& aggregate, const OrderMessages& messages,
+                     const std::string& source, int32_t& smallest, int32_t& largest) {
   if (aggregate.IsEOF() || aggregate.IsBOF()) {
     RaiseInLanguage(source, messages.not_found_english, messages.not_found_chinese);
   }
@@ -29,4 +29,4 @@ void TestOrders(const ado::Recordset& aggregate, const OrderMessages& messages,
   largest = automation::CLng(max);
 }
 
-}  // namespace prefdesk::columns
+}  // namespace prefdesk::storage

@@ -1,6 +1,6 @@
 // SaveValsPrimaryToSvr: the primary flags of the start-up title and of each title's default list.
 #include "platform/automation/error.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/startup_storage.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
@@ -19,7 +19,7 @@ bool SaveValsPrimaryToSvr(storage::DataCenter& dc, bool IsTitle, const std::stri
                           const std::string& ColumnName, const std::string& DefaultListName,
                           int16_t& HButtonID, int16_t& VButtonID) {
   try {
-    const std::string user = "F_UID=" + storage::SqlInt(component::State().UserID);
+    const std::string user = "F_UID=" + storage::SqlInt(state::State().UserID);
     if (!IsTitle) {
       if (!ColumnName.empty()) {
         UpdateOrRaise(dc, "T_PVBUTTON", "F_ISPRIMARY=0",

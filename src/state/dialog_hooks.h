@@ -7,11 +7,11 @@
 #include <functional>
 #include <memory>
 
-#include "src/columns/save_progress.h"
-#include "src/component/option_dialog.h"
-#include "src/component/progress_window.h"
+#include "src/state/save_progress.h"
+#include "src/state/option_dialog.h"
+#include "src/state/progress_window.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 struct DialogHooks {
   // Creates an options dialog; without it the dialog cannot be shown (error 429).
@@ -20,10 +20,10 @@ struct DialogHooks {
   std::function<WindowWithControls()> progress_window;
   // The sink the layout writer advances, creating the progress window when it does not
   // exist; without it progress goes nowhere.
-  std::function<columns::SaveProgressSink&()> save_progress;
+  std::function<state::SaveProgressSink&()> save_progress;
 };
 
 // The calling thread's hooks; assign a new set (or an empty one) to change them.
 DialogHooks& Hooks();
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

@@ -8,15 +8,20 @@
 
 #include "platform/ado/connection.h"
 #include "platform/automation/variant.h"
-#include "src/component/appearance_values.h"
+#include "src/state/appearance_values.h"
 #include "src/storage/datacenter.h"
 
 namespace prefdesk::component {
-
 class ClsPrefdesk;
-class OptionDialog;
+}
+namespace prefdesk::columns {
 class clsTitleInfo;
 class ClsListInfo;
+}
+
+namespace prefdesk::state {
+
+class OptionDialog;
 
 struct SharedState {
   int16_t UserID = 0;
@@ -50,15 +55,15 @@ struct SharedState {
 
   // The most recently created instance; any instance's release clears it. Held weakly, so
   // holding it keeps no instance alive.
-  std::weak_ptr<ClsPrefdesk> Instance;
+  std::weak_ptr<component::ClsPrefdesk> Instance;
   // The single options dialog, created on first use; a held dialog has its window loaded.
   std::shared_ptr<OptionDialog> Dialog;
   // The module-level record objects the Startup tab fills; the dialog's clean-up releases them.
-  std::shared_ptr<clsTitleInfo> TitleInfo;
-  std::shared_ptr<ClsListInfo> ListInfo;
+  std::shared_ptr<columns::clsTitleInfo> TitleInfo;
+  std::shared_ptr<columns::ClsListInfo> ListInfo;
 };
 
 // The calling thread's state.
 SharedState& State();
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

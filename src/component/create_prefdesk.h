@@ -8,15 +8,15 @@
 
 #include "src/component/cls_prefdesk.h"
 
-namespace prefdesk::dialog {
+namespace prefdesk::component {
 
-std::shared_ptr<component::ClsPrefdesk> CreatePrefdesk();
+std::shared_ptr<ClsPrefdesk> CreatePrefdesk();
 
 // What a host does before ShowOption: puts DefaultTitle to the caption of the user's primary
 // title (GetDefaultColumn, in the interface language), so that the Startup tab opens with it
 // selected and a save keeps it. True when GetDefaultColumn failed (it showed why);
 // DefaultTitle is then left as it was.
-bool PutDefaultTitle(component::ClsPrefdesk& prefdesk, std::shared_ptr<ado::Connection> cn_base,
+bool PutDefaultTitle(ClsPrefdesk& prefdesk, std::shared_ptr<ado::Connection> cn_base,
                      storage::DataCenterRef data_center);
 
-}  // namespace prefdesk::dialog
+}  // namespace prefdesk::component

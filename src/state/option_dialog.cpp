@@ -1,10 +1,10 @@
-#include "src/component/option_dialog.h"
+#include "src/state/option_dialog.h"
 
 #include "platform/automation/error.h"
-#include "src/component/dialog_hooks.h"
-#include "src/component/shared_state.h"
+#include "src/state/dialog_hooks.h"
+#include "src/state/shared_state.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 namespace {
 
@@ -31,4 +31,4 @@ std::shared_ptr<OptionDialog> LoadedOptionDialog() {
 
 void ReleaseOptionDialog() { State().Dialog.reset(); }
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

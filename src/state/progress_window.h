@@ -7,7 +7,7 @@
 
 #include "platform/automation/variant.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 struct WindowWithControls {
   automation::ObjectRef window;
@@ -17,4 +17,4 @@ struct WindowWithControls {
 // The progress window and its controls; no window when no hook is registered.
 WindowWithControls ProgressWindow();
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

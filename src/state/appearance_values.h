@@ -9,7 +9,7 @@
 
 #include "platform/automation/variant.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 // Colours are 32-bit integers in the platform's colour format, sizes single-precision points.
 struct FormAppearance {
@@ -121,4 +121,4 @@ automation::Variant GetAppearanceValue(const AppearanceValues& values, int index
 // Stores a value at a position, converted to its type (raises on a value that does not convert).
 void SetAppearanceValue(AppearanceValues& values, int index, const automation::Variant& value);
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

@@ -1,8 +1,8 @@
-#include "src/component/record_classes.h"
+#include "src/columns/record_classes.h"
 
 #include "platform/automation/conversions.h"
 
-namespace prefdesk::component {
+namespace prefdesk::columns {
 
 namespace {
 
@@ -58,4 +58,4 @@ MemberTable ClsListInfo::BuildMembers(ClsListInfo* self) {
 
 MemberTable ClsListInfo::DescribeMembers() { return BuildMembers(nullptr); }
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::columns

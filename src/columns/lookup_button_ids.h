@@ -8,15 +8,13 @@
 
 #include "src/columns/record_collection.h"
 
-namespace prefdesk::component {
-class clsTitleInfo;
-class ClsListInfo;
-}  // namespace prefdesk::component
-
 namespace prefdesk::columns {
 
-using TitleInfoCollection = RecordCollection<component::clsTitleInfo>;
-using ListInfoCollection = RecordCollection<component::ClsListInfo>;
+class clsTitleInfo;
+class ClsListInfo;
+
+using TitleInfoCollection = RecordCollection<clsTitleInfo>;
+using ListInfoCollection = RecordCollection<ClsListInfo>;
 
 struct ButtonIdTables {
   std::shared_ptr<TitleInfoCollection> Titles;  // HButtonID, HButtonName of SYSTBLHBUTTON

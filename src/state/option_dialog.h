@@ -11,7 +11,7 @@
 #include "platform/automation/variant.h"
 #include "platform/ui/picture.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 class OptionDialog {
  public:
@@ -45,4 +45,4 @@ std::shared_ptr<OptionDialog> LoadedOptionDialog();
 // Releases the thread's dialog instance, if any.
 void ReleaseOptionDialog();
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

@@ -1,11 +1,11 @@
-#include "src/component/appearance_values.h"
+#include "src/state/appearance_values.h"
 
 #include <variant>
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 
-namespace prefdesk::component {
+namespace prefdesk::state {
 
 namespace {
 
@@ -122,4 +122,4 @@ void SetAppearanceValue(AppearanceValues& values, int index, const automation::V
              SlotAt(index).ref(values));
 }
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::state

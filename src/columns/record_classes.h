@@ -8,7 +8,7 @@
 
 #include "platform/automation/dispatch.h"
 
-namespace prefdesk::component {
+namespace prefdesk::columns {
 
 // A title (top-level button of the column bar).
 class clsTitleInfo : public automation::Dispatch {
@@ -50,4 +50,4 @@ class ClsListInfo : public automation::Dispatch {
   automation::MemberTable members_;
 };
 
-}  // namespace prefdesk::component
+}  // namespace prefdesk::columns

@@ -1,14 +1,14 @@
 // tagGetSvrValStartup and GetDefValStartup: the start-up titles and lists for the Startup tab.
-#include <string_view>
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "src/columns/layout_recordsets.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/startup_storage.h"
 #include "src/resources/strings.h"
 #include "src/storage/field_values.h"
 #include "src/storage/local_query.h"
+#include "src/storage/order_bounds.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -17,47 +17,17 @@ namespace {
 
 using automation::Variant;
 
-struct OrderMessages {
-  std::string_view missing_chinese;
-  std::string_view missing_english;
-  std::string_view order_chinese;
-  std::string_view order_english;
-};
-
-constexpr OrderMessages kServerTitles{
-    "服务器未找到启动栏目！", "Startup titles doesn't be found in server.",
-    "服务器中启动栏目的排列顺序错误！", "The sequences of startup titles in server are error!"};
-constexpr OrderMessages kLocalTitles{
-    "本地数据库未找到启动栏目！", "Startup titles doesn't be found in local database.",
-    "本地数据库中启动栏目的排列顺序错误！",
-    "The sequences of startup titles in local database are error!"};
-constexpr OrderMessages kLocalLists{
-    "本地数据库未找到启动列目！", "Startup columns doesn't be found in local database.",
-    "本地数据库中启动列目的排列顺序错误！",
-    "The sequences of startup columns in local database are error!"};
-
-// Raises -1 with the message of the interface language; when entry 0 names neither language
-// the check raises nothing.
-void RaiseInLanguage(const std::string& source, std::string_view chinese,
-                     std::string_view english) {
-  if (resources::IsChinese()) automation::Raise(-1, source, std::string(chinese));
-  if (resources::IsEnglish()) automation::Raise(-1, source, std::string(english));
-}
-
-// Reads MinDefaultOrder and MaxDefaultOrder of a one-row bounds query.
-void ReadOrderBounds(const ado::Recordset& rs, const std::string& source,
-                     const OrderMessages& messages, int32_t& min_order, int32_t& max_order) {
-  if (rs.IsBOF() || rs.IsEOF()) {
-    RaiseInLanguage(source, messages.missing_chinese, messages.missing_english);
-  }
-  const Variant& min_value = rs["MinDefaultOrder"];
-  const Variant& max_value = rs["MaxDefaultOrder"];
-  if (min_value.IsEmptyOrNull() || max_value.IsEmptyOrNull()) {
-    RaiseInLanguage(source, messages.order_chinese, messages.order_english);
-  }
-  min_order = automation::CLng(min_value);
-  max_order = automation::CLng(max_value);
-}
+constexpr storage::OrderMessages kServerTitles{
+    "Startup titles doesn't be found in server.", "服务器未找到启动栏目！",
+    "The sequences of startup titles in server are error!", "服务器中启动栏目的排列顺序错误！"};
+constexpr storage::OrderMessages kLocalTitles{
+    "Startup titles doesn't be found in local database.", "本地数据库未找到启动栏目！",
+    "The sequences of startup titles in local database are error!",
+    "本地数据库中启动栏目的排列顺序错误！"};
+constexpr storage::OrderMessages kLocalLists{
+    "Startup columns doesn't be found in local database.", "本地数据库未找到启动列目！",
+    "The sequences of startup columns in local database are error!",
+    "本地数据库中启动列目的排列顺序错误！"};
 
 // The local lists that may open at start-up, with their order bounds.
 void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::string& source,
@@ -67,7 +37,7 @@ void ReadStartupLists(const std::shared_ptr<ado::Connection>& cn, const std::str
   bounds = storage::OpenLocalQuery(
       cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
           "From BarList ", source);
-  ReadOrderBounds(*bounds, source, kLocalLists, out.MinListOrder, out.MaxListOrder);
+  storage::ReadOrderBounds(*bounds, kLocalLists, source, out.MinListOrder, out.MaxListOrder);
   out.lists = storage::OpenLocalQuery(
       cn,
       "Select a.TitleName As TitleName,b.ListName As ListName,b.ListNameChinese As "
@@ -120,13 +90,13 @@ bool tagGetSvrValStartup(const std::shared_ptr<ado::Connection>& cn,
   storage::RecordsetCloser close_local(local);
   try {
     storage::DataCenter& center = storage::Require(dc, source);
-    const std::string uid = storage::SqlInt(component::State().UserID);
+    const std::string uid = storage::SqlInt(state::State().UserID);
     bounds = storage::OpenOrRaise(
         center,
         "select Min(F_SEQUENCENO) as MinDefaultOrder, Max(F_SEQUENCENO) as MaxDefaultOrder "
         "from T_PHBUTTON "
         "Where F_UID =" + uid);
-    ReadOrderBounds(*bounds, source, kServerTitles, out.MinTitleOrder, out.MaxTitleOrder);
+    storage::ReadOrderBounds(*bounds, kServerTitles, source, out.MinTitleOrder, out.MaxTitleOrder);
     rows = storage::OpenOrRaise(
         center,
         "select a.F_HBUTTONNAME As TitleName,a.F_HBUTTONLABEL As TitleNameChinese,"
@@ -158,7 +128,7 @@ bool GetDefValStartup(const std::shared_ptr<ado::Connection>& cn, StartupRecords
     bounds = storage::OpenLocalQuery(
         cn, "Select Min(DefaultOrder) As MinDefaultOrder, Max(DefaultOrder) As MaxDefaultOrder "
             "From BarTitle", source);
-    ReadOrderBounds(*bounds, source, kLocalTitles, out.MinTitleOrder, out.MaxTitleOrder);
+    storage::ReadOrderBounds(*bounds, kLocalTitles, source, out.MinTitleOrder, out.MaxTitleOrder);
     out.titles = storage::OpenLocalQuery(
         cn, "Select TitleName,TitleNameChinese,TitleNameEnglish,DefaultList,DefaultOrder "
             "From BarTitle Order By TitleName ASC", source);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace prefdesk::columns {
+namespace prefdesk::state {
 
 class SaveProgressSink {
  public:
@@ -17,4 +17,4 @@ class SaveProgressSink {
 // The calling thread's sink: the registered hook's, else one that does nothing.
 SaveProgressSink& SaveProgress();
 
-}  // namespace prefdesk::columns
+}  // namespace prefdesk::state

@@ -1,5 +1,5 @@
-// The factory column layout from the local defaults database, completed with the server ids
-// of the buttons, and the local captions of a layout read from the server.
+// GetDefValColumnsVisible: the factory column layout from the local defaults database,
+// completed with the server ids of the buttons.
 #pragma once
 
 #include <cstdint>
@@ -21,14 +21,5 @@ namespace prefdesk::columns {
                              int32_t& min_title_order, int32_t& max_title_order,
                              int32_t& min_list_order, int32_t& max_list_order,
                              int32_t& min_son_order, int32_t& max_son_order);
-
-// Copies the server layout sets, from their current rows to their ends, into new title-list
-// and list-son sets whose captions come from the local database (empty when no local row).
-// True when it failed; the error has been shown.
-[[nodiscard]] bool GetDefValColumnsCaption(std::shared_ptr<ado::Connection> BaseConn,
-                             const std::shared_ptr<ado::Recordset>& server_title_lists,
-                             const std::shared_ptr<ado::Recordset>& server_list_sons,
-                             std::shared_ptr<ado::Recordset>& title_lists,
-                             std::shared_ptr<ado::Recordset>& list_sons);
 
 }  // namespace prefdesk::columns

@@ -1,5 +1,5 @@
-// The test of a level's order range: one aggregate row with MinDefaultOrder and
-// MaxDefaultOrder, checked before any row of that level is read.
+// The order range of one level: one aggregate row with MinDefaultOrder and MaxDefaultOrder,
+// read before any row of that level.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "platform/ado/recordset.h"
 
-namespace prefdesk::columns {
+namespace prefdesk::storage {
 
 // The two messages of one level, in both languages.
 struct OrderMessages {
@@ -21,7 +21,7 @@ struct OrderMessages {
 // Stores the level's smallest and largest order. No row raises the not-found message, an
 // empty or null value the order message, as error -1 from source; the message is raised only
 // when the interface language is Chinese or English, otherwise the values read are taken.
-void TestOrders(const ado::Recordset& aggregate, const OrderMessages& messages,
-                const std::string& source, int32_t& smallest, int32_t& largest);
+void ReadOrderBounds(const ado::Recordset& aggregate, const OrderMessages& messages,
+                     const std::string& source, int32_t& smallest, int32_t& largest);
 
-}  // namespace prefdesk::columns
+}  // namespace prefdesk::storage
