@@ -7,7 +7,7 @@
 #include "bench/bench_env.h"
 #include "bench/side_by_side.h"
 #include "platform/ui/check_list_box.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/frm_option.h"
 #include "src/dialog/frm_save_progress.h"
 
@@ -60,7 +60,7 @@ void SaveFullLayout(benchmark::State& state) {
   Window window;
   const auto prepare = [&] {
     window.Loaded(state);
-    component::State().ColumnsFromLocalDefaults = true;
+    state::State().ColumnsFromLocalDefaults = true;
     dialog::FrmSaveProgress::Instance()->Load();
   };
   bool failed = false;

@@ -6,7 +6,7 @@
 #include "bench/bench_env.h"
 #include "platform/columnsbar/columns_bar.h"
 #include "src/component/cls_prefdesk.h"
-#include "src/component/shared_state.h"
+#include "src/state/shared_state.h"
 #include "src/dialog/frm_option.h"
 #include "src/dialog/frm_save_progress.h"
 #include "src/storage/sql_literal.h"
@@ -98,7 +98,7 @@ const std::vector<ScaleOperation>& ScaleOperations() {
          }
          Use(store, kSaveUser);
          if (OpenWindow().LoadMe()) throw std::runtime_error("LoadMe before the save failed");
-         component::State().ColumnsFromLocalDefaults = true;
+         state::State().ColumnsFromLocalDefaults = true;
          dialog::FrmSaveProgress::Instance()->Load();
        },
        [](const ScaleStore&) { return Window()->Save(); }},
