@@ -195,6 +195,7 @@ TEST_P(SaveKeepsChoicesTest, StoredDuplicatesShowOnceAndTheNextSaveWritesThemCle
   const test_support::Rows layout = db_.ServerLayout(kUser);
   EXPECT_ANY_THROW(db_.ExecServer("INSERT INTO T_PHBUTTON VALUES (7, 1, 13, 1, 0)"));
   EXPECT_ANY_THROW(db_.ExecServer("INSERT INTO T_PVBUTTON VALUES (7, 2, 1, 0, 9, 0, 1, 0, NULL)"));
+  // Rows of id 0 (titles the catalogue lacks) stay free.
   db_.ExecServer("INSERT INTO T_PHBUTTON VALUES (7, 0, 20, 1, 0), (7, 0, 21, 1, 0)");
   db_.ExecServer(
       "DELETE FROM T_PHBUTTON WHERE F_HBUTTONID = 0;"
@@ -202,6 +203,7 @@ TEST_P(SaveKeepsChoicesTest, StoredDuplicatesShowOnceAndTheNextSaveWritesThemCle
       "INSERT INTO T_PHBUTTON VALUES (7, 1, 13, 0, 0), (7, 1, 14, 1, 0);"
       "INSERT INTO T_PVBUTTON VALUES (7, 2, 1, 0, 9, 0, 1, 0, NULL), "
       "(7, 10, 1, 5, 7, 0, 1, 0, NULL), (7, 5, 1, 0, 11, 1, 1, 0, NULL)");
+  PutDefaultTitleAsHostsDo();
   const std::string by_industry = Chinese() ? db_.LocalRows("SELECT ListNameChinese FROM BarList "
                                                             "WHERE ListName = 'AccountsByIndustry'")[0][0]
                                             : "By Industry";
