@@ -47,16 +47,12 @@ std::vector<BarRow> BarRowOrder(ado::Recordset& server, const BarRowKeys& keys) 
     return std::make_tuple(a.group, !a.bar.placed, a.bar.placed ? 0 : a.id) <
            std::make_tuple(b.group, !b.bar.placed, b.bar.placed ? 0 : b.id);
   });
+  // Rows of one key share a group, in which the placed rows come first: the first row of each
+  // key is the one kept.
   std::set<std::string> taken;
-  for (const Read& read : rows) {
-    if (read.bar.placed) taken.insert(read.key);
-  }
-  std::set<std::string> taken_placed;
   std::vector<BarRow> order;
   for (const Read& read : rows) {
-    const bool first = read.bar.placed ? taken_placed.insert(read.key).second
-                                       : taken.insert(read.key).second;
-    if (first) order.push_back(read.bar);
+    if (taken.insert(read.key).second) order.push_back(read.bar);
   }
   return order;
 }

@@ -22,7 +22,8 @@ struct BarRow {
 struct BarRowKeys {
   const char* position;  // the position field
   std::function<std::string(const ado::Recordset&)> key;
-  std::function<std::string(const ado::Recordset&)> group;  // none: one group
+  // None: one group. Every row of one key must be in the same group.
+  std::function<std::string(const ado::Recordset&)> group;
   // The id that orders the rows without a usable position; asked for those rows alone.
   std::function<int64_t(const ado::Recordset&)> id;
 };
