@@ -76,7 +76,8 @@ CREATE TABLE T_PSCREENSTYLE (
 );
 
 -- The user's titles. No key on the user and button id: a title the catalogue lacks is kept
--- with id 0, and a user may have several of them.
+-- with id 0, and a user may have several of them; server_unique_titles.sql refuses a second
+-- row of one user for one non-zero id.
 CREATE TABLE T_PHBUTTON (
   F_UID INTEGER NOT NULL,
   F_HBUTTONID INTEGER NOT NULL,
@@ -88,7 +89,8 @@ CREATE TABLE T_PHBUTTON (
 CREATE INDEX T_PHBUTTON_BY_USER ON T_PHBUTTON (F_UID, F_HBUTTONID);
 
 -- The user's lists. F_PVBUTTONID is NULL or 0 at the first level. No key on the user and
--- button id, as for the titles: lists the catalogue lacks are kept with id 0.
+-- button id, as for the titles: lists the catalogue lacks are kept with id 0;
+-- server_unique_lists.sql refuses a second row of one user for one non-zero id.
 CREATE TABLE T_PVBUTTON (
   F_UID INTEGER NOT NULL,
   F_VBUTTONID INTEGER NOT NULL,

@@ -25,8 +25,8 @@ src/resources/language.cpp~starts_with("zh")~starts_with("zh_CN")~test_storage~S
 src/dialog/frm_save_progress.cpp~std::min(ProgressBar1_->Value() + 1, ProgressBar1_->Max())~ProgressBar1_->Value() + 1~test_dialog~*Captions*
 src/appearance/left_by_width.cpp~return code_point < 0x80 ? 1 : 2;~return 1;~test_dialog~*Width*:*Scheme*
 src/columns/read_columns_bar.cpp~return !value.IsEmptyOrNull() && automation::CBool(value);~return !value.IsEmptyOrNull();~test_columns~ColumnBar*.*
-src/dialog/startup_readers.cpp~" And b.F_ISPRIMARY=1 "~" And b.F_ISPRIMARY=0 "~test_dialog~*
-src/columns/get_def_val_columns_visible.cpp~component::State().ColumnsFromLocalDefaults = true;~(void)0;~test_dialog~ColumnsTabTest.*:OptionDialogFlowTest.*
+src/dialog/startup_storage_readers.cpp~" And b.F_ISPRIMARY=1 "~" And b.F_ISPRIMARY=0 "~test_dialog~*
+src/columns/get_def_val_columns_visible.cpp~state::State().ColumnsFromLocalDefaults = true;~(void)0;~test_dialog~ColumnsTabTest.*:OptionDialogFlowTest.*
 EOF
 )
 

@@ -17,11 +17,16 @@ constexpr const char* kDatabaseOptions =
 const std::string kInitHelp = std::string(
     "usage: prefdesk-host init [--force] [--row-security] [--data DIR] [--defaults PATH]\n"
     "                          [--server SPEC]\n"
+    "       prefdesk-host init --upgrade [--data DIR] [--server SPEC]\n"
     "Creates the local defaults database and the server database from the SQL in DIR\n"
     "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
     "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"
     "is given. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
-    "only that user's rows; the role running init administers every user.\n") + kDatabaseOptions;
+    "only that user's rows; the role running init administers every user.\n"
+    "--upgrade brings an existing server database up to what init makes today, keeping every\n"
+    "user's rows: one line per step says what it found and did. A user's second row for one\n"
+    "title or list (which the unique indexes refuse) is named, and the row the dialog and bar\n"
+    "show (the lowest position) is kept.\n") + kDatabaseOptions;
 
 const std::string kOptionsHelp = std::string(
     "usage: prefdesk-host options --user N [--ui qt|headless] [--script FILE] [--appearance-tab]\n"

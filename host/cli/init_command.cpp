@@ -7,6 +7,7 @@
 #include "host/cli/full_program.h"
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
+#include "host/cli/upgrade_command.h"
 #include "host/datacenter/database_files.h"
 #include "platform/automation/error.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
@@ -94,8 +95,10 @@ int RunInit(const Words& words) {
   accepted.push_back({"force", false});
   accepted.push_back({"data", true});
   accepted.push_back({"row-security", false});
+  accepted.push_back({"upgrade", false});
   const CommandLine line = CommandLine::Parse("init", words, accepted);
   if (!line.Positional().empty()) throw CliError(kExitUsage, "init takes no words: " + line.Positional()[0]);
+  if (line.Has("upgrade")) return RunUpgrade(line);
   const fs::path local = DefaultsPath(line);
   const ServerLocation server = ServerOption(line);
   const fs::path data = DataFolder(line);

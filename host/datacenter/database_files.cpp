@@ -16,14 +16,6 @@ namespace {
 
 constexpr const char* kSource = "BuildDatabase";
 
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) automation::Raise(ado::kErrProvider, kSource, "Cannot read " + file.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class Database {
  public:
   explicit Database(const std::filesystem::path& file) {
@@ -52,6 +44,14 @@ class Database {
 
 }  // namespace
 
+std::string ReadScript(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) automation::Raise(ado::kErrProvider, kSource, "Cannot read " + file.string());
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 std::vector<std::filesystem::path> DatabaseScripts(const std::filesystem::path& data_dir,
                                                    std::string_view kind) {
   const std::string prefix = std::string(kind) + "_";
@@ -76,7 +76,7 @@ void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
                    const std::filesystem::path& target) {
   std::vector<std::pair<std::string, std::string>> scripts;  // file name, statements
   for (const auto& script : DatabaseScripts(data_dir, kind)) {
-    scripts.emplace_back(script.filename().string(), ReadFile(script));
+    scripts.emplace_back(script.filename().string(), ReadScript(script));
   }
   std::filesystem::remove(target);
   std::string failure;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,9 @@ namespace prefdesk::datacenter {
 
 inline constexpr std::string_view kLocalDatabase = "local";
 inline constexpr std::string_view kServerDatabase = "server";
+
+// The text of a script; raises when it cannot be read.
+std::string ReadScript(const std::filesystem::path& file);
 
 // The scripts in the order they run; raises when the schema file is missing.
 std::vector<std::filesystem::path> DatabaseScripts(const std::filesystem::path& data_dir,

@@ -2,9 +2,6 @@
 
 #include "host/datacenter/postgres_schema.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "host/datacenter/database_files.h"
 #include "host/datacenter/postgres_admin.h"
 #include "platform/ado/types.h"
@@ -14,14 +11,6 @@ namespace prefdesk::datacenter {
 namespace {
 
 constexpr const char* kSource = "BuildPostgresSchema";
-
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) automation::Raise(ado::kErrProvider, kSource, "Cannot read " + file.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -38,7 +27,7 @@ void BuildPostgresSchema(const std::filesystem::path& data_dir,
               "BEGIN; SET LOCAL client_min_messages = warning; CREATE SCHEMA " + name +
                   "; SET LOCAL search_path = " + name);
   for (const auto& script : scripts) {
-    ExecOrRaise(*connection, kSource, script.filename().string(), ReadFile(script));
+    ExecOrRaise(*connection, kSource, script.filename().string(), ReadScript(script));
   }
   ExecOrRaise(*connection, kSource, "COMMIT", "COMMIT");
 }

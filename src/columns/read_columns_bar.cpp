@@ -1,8 +1,13 @@
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/columns/bar_row_order.h"
 #include "src/columns/read_columns_bar.h"
 #include "src/columns/layout_filters.h"
 #include "src/columns/layout_recordsets.h"
@@ -33,12 +38,13 @@ constexpr FieldSpec kListSonFields[] = {
     {"ListName", ado::adBSTR},
 };
 
-// Where a working set takes its captions from.
+// Where a working set takes its captions from, and its position field.
 struct Captions {
   std::span<const FieldSpec> fields;
   const char* caption;  // the caption field of the working set
   const char* chinese;  // the local fields holding both captions
   const char* english;
+  const char* position;
 };
 
 // Closes the connection when the routine ends, on every path.
@@ -67,17 +73,19 @@ bool Flag(const ado::Recordset& rs, const char* field) {
   return !value.IsEmptyOrNull() && automation::CBool(value);
 }
 
-// Copies every row of the server set into a new working set. The caption is the local one
-// of the row the filter finds, in the current language; without a local row the server's
-// own label stands in. Closes both sets it read and leaves the new one on its first row.
+// Copies the rows of the server set into a new working set, in the bar's order (a row
+// without a usable position keeps none). The caption is the local one of the row the filter
+// finds, in the current language; without a local row the server's own label stands in.
+// Closes both sets it read and leaves the new one on its first row.
 std::shared_ptr<ado::Recordset> WithLocalCaptions(
-    const std::shared_ptr<ado::Recordset>& server, const std::shared_ptr<ado::Recordset>& local,
-    const Captions& captions, const std::function<std::string(const ado::Recordset&)>& filter,
-    bool chinese) {
+    const std::shared_ptr<ado::Recordset>& server, const std::vector<BarRow>& order,
+    const std::shared_ptr<ado::Recordset>& local, const Captions& captions,
+    const std::function<std::string(const ado::Recordset&)>& filter, bool chinese) {
   std::shared_ptr<ado::Recordset> rows = NewInMemoryRecordset(captions.fields);
-  for (; !server->IsEOF(); server->MoveNext()) {
+  for (const BarRow& row : order) {
+    server->SetAbsolutePosition(row.row);
     rows->AddNew();
-    CopyRowByPosition(*server, *rows, {captions.caption});
+    CopyRowByPosition(*server, *rows, {captions.caption, row.placed ? "" : captions.position});
     local->SetFilter(filter(*server));
     const bool found = !local->IsEOF();
     PutTyped(*rows, captions.caption,
@@ -91,6 +99,34 @@ std::shared_ptr<ado::Recordset> WithLocalCaptions(
   if (rows->RecordCount() > 0) rows->MoveFirst();
   return rows;
 }
+
+// The catalogue ids of a title's lists by name, read once and only when a row without a usable
+// position needs one; a name the catalogue lacks comes after every id.
+class ListIds {
+ public:
+  ListIds(storage::DataCenter& dc, std::string title_id) : dc_(dc), title_id_(std::move(title_id)) {}
+  int64_t Of(const std::string& name) {
+    if (!read_) {
+      read_ = true;
+      std::shared_ptr<ado::Recordset> catalogue;
+      storage::RecordsetCloser closer(catalogue);
+      catalogue = storage::OpenOrRaise(dc_,
+                                       "Select F_VBUTTONID As ListID,F_VBUTTONNAME As ListName From "
+                                       "SYSTBLVBUTTON Where F_HBUTTONID=" + title_id_);
+      for (; !catalogue->IsEOF(); catalogue->MoveNext()) {
+        ids_.try_emplace(Text(*catalogue, "ListName"), automation::CLng((*catalogue)["ListID"]));
+      }
+    }
+    const auto id = ids_.find(name);
+    return id == ids_.end() ? INT64_MAX : id->second;
+  }
+
+ private:
+  storage::DataCenter& dc_;
+  std::string title_id_;
+  bool read_ = false;
+  std::map<std::string, int64_t> ids_;
+};
 
 void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connection>& cn,
                    const std::string& uid, const ado::Recordset& title,
@@ -114,11 +150,16 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
                      " And b.F_HBUTTONID=" + title_id +
                      " And ( b.F_PVBUTTONID Is NULL Or b.F_PVBUTTONID=0 ) Order By ListPos Asc");
   if (!HasRows(*server)) return;
+  ListIds ids(dc, title_id);
+  const std::vector<BarRow> lists = BarRowOrder(
+      *server, {"ListPos", [](const ado::Recordset& row) { return Text(row, "ListName"); }, {},
+                [&](const ado::Recordset& row) { return ids.Of(Text(row, "ListName")); }});
   local = storage::OpenLocalQuery(
       cn, "Select ListName,ListNameChinese,ListNameEnglish From ViewBarList Where TitleName=" +
               storage::SqlText(title_name), kSource);
   rows = WithLocalCaptions(
-      server, local, {kListFields, "ListCaption", "ListNameChinese", "ListNameEnglish"},
+      server, lists, local,
+      {kListFields, "ListCaption", "ListNameChinese", "ListNameEnglish", "ListPos"},
       [](const ado::Recordset& row) { return "ListName=" + storage::SqlText(Text(row, "ListName")); },
       chinese);
   for (; !rows->IsEOF(); rows->MoveNext()) {
@@ -137,14 +178,22 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
                  "Where a.F_VBUTTONID=b.F_VBUTTONID And c.F_VBUTTONID=b.F_PVBUTTONID And b.F_UID=" +
                      uid + " And b.F_HBUTTONID=" + title_id +
                      " And b.F_PVBUTTONID>0 Order By ListName Asc,ListSonPos Asc");
+  const std::vector<BarRow> sons = BarRowOrder(
+      *server,
+      {"ListSonPos",
+       [](const ado::Recordset& row) {
+         return Text(row, "ListName") + '\n' + Text(row, "ListSonName");
+       },
+       [](const ado::Recordset& row) { return Text(row, "ListName"); },
+       [&](const ado::Recordset& row) { return ids.Of(Text(row, "ListSonName")); }});
   local = storage::OpenLocalQuery(
       cn,
       "Select ParentName As ListName,ListName As ListSonName,ListNameChinese As "
       "ListSonNameChinese,ListNameEnglish As ListSonNameEnglish From ViewBarList Where "
       "TitleName=" + storage::SqlText(title_name) + " And ParentName Is Not NULL", kSource);
   rows = WithLocalCaptions(
-      server, local,
-      {kListSonFields, "ListSonCaption", "ListSonNameChinese", "ListSonNameEnglish"},
+      server, sons, local,
+      {kListSonFields, "ListSonCaption", "ListSonNameChinese", "ListSonNameEnglish", "ListSonPos"},
       [](const ado::Recordset& row) {
         return "ListName=" + storage::SqlText(Text(row, "ListName")) +
                " And ListSonName=" + storage::SqlText(Text(row, "ListSonName"));
@@ -182,11 +231,15 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
                    "Where a.F_HBUTTONID=b.F_HBUTTONID And b.F_UID=" + uid +
                        " Order By TitlePos Asc");
     if (!HasRows(*server)) return true;
+    const std::vector<BarRow> order = BarRowOrder(
+        *server, {"TitlePos", [](const ado::Recordset& row) { return Text(row, "TitleID"); }, {},
+                  [](const ado::Recordset& row) { return int64_t{automation::CLng(row["TitleID"])}; }});
     local = storage::OpenLocalQuery(cn,
                                     "Select TitleName,TitleNameChinese,TitleNameEnglish From "
                                     "BarTitle", kSource);
     titles = WithLocalCaptions(
-        server, local, {kTitleFields, "TitleCaption", "TitleNameChinese", "TitleNameEnglish"},
+        server, order, local,
+        {kTitleFields, "TitleCaption", "TitleNameChinese", "TitleNameEnglish", "TitlePos"},
         [](const ado::Recordset& row) {
           return "TitleName=" + storage::SqlText(Text(row, "TitleName"));
         },

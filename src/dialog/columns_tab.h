@@ -82,6 +82,7 @@ class ColumnsTab {
   // Loading (columns_tab_load.cpp). Errors raised on the way end the load as a failure.
   struct LoadIndex;
   [[nodiscard]] bool ReadLayout();
+  void PlaceStrayRows();
   void TitlePass(bool chinese);
   void ListPass();
   void LoadTitleLists(const std::string& title_name, const LoadIndex& index);

@@ -67,10 +67,12 @@ bool ColumnsTab::LoadColumnValue() {
   try {
     const bool chinese = resources::IsChinese();
     *loaded_ = columns::clsMainOptionColumns();
+    state::State().ColumnsNeedRewrite = false;
     if (ReadLayout()) {
       CloseRecordsets();
       return true;
     }
+    PlaceStrayRows();
     TitlePass(chinese);
     ListPass();
     CopyLoadedToEdited();

@@ -48,7 +48,7 @@ bool FrmOption::LayoutChanged() const {
 
 bool FrmOption::SaveColumnsStep(bool& rewritten) {
   const state::SharedState& state = state::State();
-  rewritten = state.ColumnsFromLocalDefaults || LayoutChanged();
+  rewritten = state.ColumnsFromLocalDefaults || state.ColumnsNeedRewrite || LayoutChanged();
   if (rewritten) return columns::SaveValsColumnsToSvr(state.DataCenter, columns_->EditedColumns());
   FrmSaveProgress::Instance()->ProgressMutilNext("");
   return false;

@@ -47,6 +47,10 @@ struct SharedState {
 
   // True when the layout in the dialog came from the local defaults.
   bool ColumnsFromLocalDefaults = false;
+  // True when the layout in the dialog differs from the stored rows by more than the person's
+  // changes: stored duplicates were read as one, or rows without a usable position were placed
+  // after the others. Save then writes the layout, so that the store says what was shown.
+  bool ColumnsNeedRewrite = false;
 
   AppearanceValues Appearance;
   // Host option: the Appearance tab is switched on, loaded by LoadMe and saved by Save.

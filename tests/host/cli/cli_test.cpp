@@ -423,6 +423,50 @@ class CliAdminTest : public CliJsonTest {
   }
 };
 
+// init --upgrade on a store made before the unique indexes that holds a second row of one
+// user's title and list: it names them, keeps the rows the dialog and bar show, and adds the
+// indexes; run again it finds them there. sql runs one statement on the server database.
+class CliUpgradeTest : public CliAdminTest {
+ protected:
+  void UpgradeOldStore(const std::function<void(const std::string&)>& sql) {
+    ASSERT_EQ(Host("options --user 5 --script " + Write("ok.script", "ok\n").string()).code, 0);
+    const std::string bar = Host("bar --user 5").out;
+    for (const char* statement :
+         {"DROP INDEX T_PHBUTTON_ONE_PER_USER", "DROP INDEX T_PVBUTTON_ONE_PER_USER",
+          "INSERT INTO T_PHBUTTON VALUES (5, 1, 13, 0, 0)",
+          "INSERT INTO T_PVBUTTON VALUES (5, 2, 1, 0, 40, 0, 1, 0, NULL), (5, 2, 1, 0, 41, 0, 1, 0, NULL)"}) {
+      sql(statement);
+    }
+    EXPECT_EQ(Host("bar --user 5").out, bar) << "duplicates read as one";
+    const Outcome upgrade = Host("init --upgrade");
+    ASSERT_EQ(upgrade.code, 0) << upgrade.err;
+    for (const char* said : {"(T_PHBUTTON_ONE_PER_USER): found user 5 title 1 in 2 rows; kept the row shown of each, removed 1, added\n",
+                             "(T_PVBUTTON_ONE_PER_USER): found user 5 list 2 in 3 rows; kept the row shown of each, removed 2, added\n"}) {
+      EXPECT_NE(upgrade.out.find(said), std::string::npos) << upgrade.out;
+    }
+    EXPECT_EQ(Host("bar --user 5").out, bar);
+    const Json users = Json::parse(Host("list-users --json").out);
+    EXPECT_EQ(users[0]["titles"], 12);
+    const Outcome again = Host("init --upgrade");
+    EXPECT_EQ(again.code, 0) << again.err;
+    EXPECT_NE(again.out.find("(T_PHBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("(T_PVBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again.out;
+    EXPECT_ANY_THROW(sql("INSERT INTO T_PHBUTTON VALUES (5, 1, 14, 1, 0)"));
+    EXPECT_EQ(Json::parse(Host("list-users --json").out), users);
+    ExpectRefused("init --upgrade --force", 2, "--upgrade keeps the existing store");
+  }
+};
+
+TEST_F(CliUpgradeTest, UpgradeOfASqliteStoreNamesDuplicatesAndAddsTheIndexes) {
+  ExpectRefused("init --upgrade", 3, Server().string());
+  ASSERT_EQ(Host("init").code, 0);
+  UpgradeOldStore([&](const std::string& statement) {
+    const auto server = prefdesk::ado::Connection::Create();
+    server->Open(Server().string());
+    server->Execute(statement);
+  });
+}
+
 TEST_F(CliAdminTest, SetExportImportCopyAndResetOnSqlite) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(41);
@@ -515,7 +559,7 @@ TEST_F(CliTest, OptionsJsonReportsADialogThatCannotLoad) {
 
 // A server database on PostgreSQL, in a schema of this test's own so that test runs in
 // parallel on one server do not meet.
-class CliPostgresTest : public CliAdminTest {
+class CliPostgresTest : public CliUpgradeTest {
  protected:
   void SetUp() override {
     const char* url = std::getenv("PREFDESK_PG_URL");
@@ -565,6 +609,12 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
 TEST_F(CliPostgresTest, SetExportImportCopyAndResetOnPostgres) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(51);
+}
+
+TEST_F(CliPostgresTest, UpgradeOfAPostgresSchemaNamesDuplicatesAndAddsTheIndexes) {
+  ASSERT_EQ(Host("init").code, 0);
+  auto admin = prefdesk::test_support::PgTestSchema::Adopt(url_, schema_);
+  UpgradeOldStore([&](const std::string& statement) { admin->Exec(statement); });
 }
 
 // With row security each user's client reaches that user's rows alone, whatever user id it

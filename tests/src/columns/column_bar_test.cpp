@@ -64,6 +64,37 @@ TEST_F(ColumnBarTest, TitleWithoutListsGetsNoSecondLevelAndMissingCaptionTakesTh
   EXPECT_FALSE(bar_->Titles()[12]->Visible());
 }
 
+// Rows without a position come after the placed ones in id order; a second row of one title or
+// list (a store made before the unique indexes) shows once, at its lowest position.
+TEST_F(ColumnBarTest, StrayAndDuplicatedRowsShowOnceAndAfterThePlacedOnes) {
+  db_.SeedServerLayout(kUser);
+  db_.ExecServer(
+      "DROP INDEX T_PHBUTTON_ONE_PER_USER; DROP INDEX T_PVBUTTON_ONE_PER_USER;"
+      "UPDATE T_PHBUTTON SET F_SEQUENCENO = NULL WHERE F_UID = 7 AND F_HBUTTONID IN (11, 2);"
+      "INSERT INTO T_PHBUTTON VALUES (7, 1, 13, 1, 0);"
+      "UPDATE T_PVBUTTON SET F_SEQUENCENO = NULL WHERE F_UID = 7 AND F_VBUTTONID IN (3, 1, 9);"
+      "INSERT INTO T_PVBUTTON VALUES (7, 2, 1, 0, 9, 0, 1, 0, NULL), (7, 10, 1, 5, 7, 0, 1, 0, NULL);");
+  ASSERT_FALSE(Read());
+  std::vector<std::string> titles;
+  for (const auto& title : bar_->Titles()) titles.push_back(title->Name());
+  EXPECT_EQ(titles, (std::vector<std::string>{"Accounts", "Opportunities", "Activities", "Calendar",
+                                              "Sales", "Service", "Marketing", "Products", "Expenses",
+                                              "Administration", "Contacts", "Reports"}));
+  std::vector<std::string> lists;
+  for (const auto& list : bar_->Titles()[0]->Lists()) {
+    lists.push_back(list->Name() + (list->Visible() ? "" : " hidden"));
+  }
+  EXPECT_EQ(lists, (std::vector<std::string>{"MyAccounts", "NewAccounts", "AccountsByIndustry",
+                                             "AccountsByRegion", "AccountHierarchy", "InactiveAccounts",
+                                             "AllAccounts", "KeyAccounts"}));
+  const auto& sons = bar_->Titles()[0]->Lists()[2]->Lists();
+  ASSERT_EQ(sons.size(), 8u);
+  EXPECT_EQ(sons[0]->Name(), "IndustryFinance");
+  EXPECT_TRUE(sons[0]->Visible());
+  EXPECT_EQ(sons[7]->Name(), "IndustryManufacturing");
+  EXPECT_TRUE(ShownErrors().empty());
+}
+
 TEST_F(ColumnBarTest, FailureIsShownAndKeepsWhatWasAdded) {
   db_.SeedServerLayout(kUser);
   faults_->FailTable("T_PVBUTTON");

@@ -1,7 +1,9 @@
 // A save keeps what the person did not change: the start-up title across a rewritten layout,
-// titles and lists the server catalogue lacks, a stray huge position, and the whole of a save
-// that waited for another client's save of the same user.
+// titles and lists the server catalogue lacks, a stray huge position, rows without a position,
+// stored duplicates, and the whole of a save that waited for another client's save of the
+// same user.
 #include <chrono>
+#include <functional>
 #include <set>
 #include <string>
 #include <thread>
@@ -27,6 +29,9 @@ constexpr const char* kPrimaries =
     "SELECT 'V', F_VBUTTONID FROM T_PVBUTTON WHERE F_UID=7 AND F_ISPRIMARY=1 ORDER BY 1, 2";
 
 class SaveKeepsChoicesTest : public OptionDialogTest, public ::testing::WithParamInterface<int> {
+ public:
+  using OptionDialogTest::ShowOption;
+
  protected:
   SaveKeepsChoicesTest() : OptionDialogTest(GetParam()) {}
 
@@ -123,6 +128,93 @@ TEST_P(SaveKeepsChoicesTest, AHugePositionOpensTheDialogWithThatItemLast) {
     EXPECT_EQ(std::multiset<std::string>(after[i].begin(), after[i].end()),
               std::multiset<std::string>(before[i].begin(), before[i].end()));
   }
+}
+
+// The Column tab as the person sees it: the titles, the first title's lists, and the
+// second-level lists of its list "By Industry"; then script(form) and OK.
+std::vector<Strings> ShownColumnsThenOk(SaveKeepsChoicesTest& test, const std::string& by_industry,
+                                        const std::function<void(FrmOption&)>& script = {}) {
+  std::vector<Strings> shown;
+  EXPECT_EQ(test.ShowOption([&](FrmOption& form) {
+              shown.push_back(Items(form.Get<ui::CheckListBox>("lstGrandFather")));
+              auto& lists = form.Get<ui::CheckListBox>("lstFather");
+              shown.push_back(Items(lists));
+              EXPECT_TRUE(lists.UserSelect(IndexOf(lists, by_industry)));
+              shown.push_back(Items(form.Get<ui::CheckListBox>("lstSon")));
+              if (script) script(form);
+              EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
+            }),
+            (std::vector<int32_t>{E_OptionSuccess}));
+  return shown;
+}
+
+// Titles and lists whose position is NULL are shown after the placed ones and saved where
+// they were shown; a save removes nothing the person did not remove.
+TEST_P(SaveKeepsChoicesTest, RowsWithoutAPositionShowLastAndTheSaveKeepsThemWhereShown) {
+  db_.SeedServerLayout(kUser);
+  db_.ExecServer(
+      "UPDATE T_PHBUTTON SET F_SEQUENCENO = NULL WHERE F_UID = 7 AND F_HBUTTONID = 11;"
+      "UPDATE T_PVBUTTON SET F_SEQUENCENO = NULL WHERE F_UID = 7 AND F_VBUTTONID IN (1, 9)");
+  auto ids = [&] {
+    return db_.ServerRows("SELECT 'H', F_HBUTTONID FROM T_PHBUTTON WHERE F_UID = 7 UNION ALL "
+                          "SELECT 'V', F_VBUTTONID FROM T_PVBUTTON WHERE F_UID = 7 ORDER BY 1, 2");
+  };
+  const test_support::Rows before = ids();
+  const std::string language = Chinese() ? "Chinese" : "English";
+  auto caption = [&](const std::string& table, const std::string& name) {
+    return db_.LocalRows("SELECT " + table + "Name" + language + " FROM Bar" + table + " WHERE " +
+                         table + "Name = '" + name + "'")[0][0];
+  };
+  const std::vector<Strings> shown =
+      ShownColumnsThenOk(*this, caption("List", "AccountsByIndustry"), [](FrmOption& form) {
+        EXPECT_TRUE(form.Get<ui::CheckListBox>("lstGrandFather").UserSelect(0));
+        EXPECT_TRUE(form.Get<ui::CommandButton>("cmdGrandFatherBottom").UserClick());
+      });
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].size(), 12u);
+  EXPECT_EQ(shown[0].back(), caption("Title", "Reports"));
+  EXPECT_EQ(shown[1].back(), caption("List", "AllAccounts"));
+  EXPECT_EQ(shown[2].back(), caption("List", "IndustryManufacturing"));
+  EXPECT_EQ(ids(), before) << "every title and list is kept";
+  EXPECT_EQ(db_.ServerRows("SELECT F_HBUTTONID, F_SEQUENCENO FROM T_PHBUTTON WHERE F_UID = 7 AND "
+                           "F_HBUTTONID IN (1, 11, 12) ORDER BY 1"),
+            (test_support::Rows{{"1", "12"}, {"11", "11"}, {"12", "10"}}));
+  // Each list without a position now has one after every sibling's.
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PVBUTTON WHERE F_UID = 7 AND F_SEQUENCENO IS NULL"), 0);
+  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PVBUTTON a, T_PVBUTTON b WHERE a.F_UID = 7 AND "
+                          "b.F_UID = 7 AND a.F_VBUTTONID IN (1, 9) AND b.F_HBUTTONID = a.F_HBUTTONID "
+                          "AND b.F_PVBUTTONID = a.F_PVBUTTONID AND b.F_VBUTTONID <> a.F_VBUTTONID "
+                          "AND b.F_SEQUENCENO >= a.F_SEQUENCENO"),
+            0);
+}
+
+// The schema refuses a second row of one user for one title or list; rows a store took before
+// it did so show once (the lowest position) and the next save writes the layout clean.
+TEST_P(SaveKeepsChoicesTest, StoredDuplicatesShowOnceAndTheNextSaveWritesThemClean) {
+  db_.SeedServerLayout(kUser);
+  const test_support::Rows layout = db_.ServerLayout(kUser);
+  EXPECT_ANY_THROW(db_.ExecServer("INSERT INTO T_PHBUTTON VALUES (7, 1, 13, 1, 0)"));
+  EXPECT_ANY_THROW(db_.ExecServer("INSERT INTO T_PVBUTTON VALUES (7, 2, 1, 0, 9, 0, 1, 0, NULL)"));
+  // Rows of id 0 (titles the catalogue lacks) stay free.
+  db_.ExecServer("INSERT INTO T_PHBUTTON VALUES (7, 0, 20, 1, 0), (7, 0, 21, 1, 0)");
+  db_.ExecServer(
+      "DELETE FROM T_PHBUTTON WHERE F_HBUTTONID = 0;"
+      "DROP INDEX T_PHBUTTON_ONE_PER_USER; DROP INDEX T_PVBUTTON_ONE_PER_USER;"
+      "INSERT INTO T_PHBUTTON VALUES (7, 1, 13, 0, 0), (7, 1, 14, 1, 0);"
+      "INSERT INTO T_PVBUTTON VALUES (7, 2, 1, 0, 9, 0, 1, 0, NULL), "
+      "(7, 10, 1, 5, 7, 0, 1, 0, NULL), (7, 5, 1, 0, 11, 1, 1, 0, NULL)");
+  PutDefaultTitleAsHostsDo();
+  const std::string by_industry = Chinese() ? db_.LocalRows("SELECT ListNameChinese FROM BarList "
+                                                            "WHERE ListName = 'AccountsByIndustry'")[0][0]
+                                            : "By Industry";
+  const std::vector<Strings> shown = ShownColumnsThenOk(*this, by_industry);
+  ASSERT_EQ(shown.size(), 3u);
+  const size_t sizes[] = {12, 8, 8};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(shown[i].size(), sizes[i]) << i;
+    EXPECT_EQ(std::set<std::string>(shown[i].begin(), shown[i].end()).size(), shown[i].size()) << i;
+  }
+  EXPECT_EQ(db_.ServerLayout(kUser), layout);
 }
 
 // The other client's save holds the user's transaction when OK is pressed; this save waits for

@@ -1,0 +1,60 @@
+// The upgrade of a server database in a PostgreSQL schema.
+#ifdef PREFDESK_HAVE_POSTGRESQL
+
+#include <libpq-fe.h>
+
+#include "host/datacenter/postgres_admin.h"
+#include "host/datacenter/store_upgrade.h"
+#include "src/storage/sql_literal.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+constexpr const char* kSource = "UpgradePostgresStore";
+
+class PostgresUpgradeStore : public UpgradeStore {
+ public:
+  PostgresUpgradeStore(const std::string& connection_string, const std::string& schema)
+      : connection_(ConnectOrRaise(connection_string, kSource)) {
+    ExecOrRaise(*connection_, kSource, "SET search_path",
+                "SET search_path = " + connection_->QuoteIdentifier(schema) +
+                    "; SET lock_timeout = '5s'; SET client_min_messages = warning");
+  }
+
+  const char* RowIdentity() const override { return "ctid"; }
+
+  std::vector<std::vector<std::string>> Query(const std::string& sql) override {
+    const PgOutcome outcome = ExecOrRaise(*connection_, kSource, "upgrade", sql);
+    std::vector<std::vector<std::string>> rows;
+    pg_result* result = outcome.result.get();
+    for (int r = 0; result != nullptr && r < PQntuples(result); ++r) {
+      rows.emplace_back();
+      for (int c = 0; c < PQnfields(result); ++c) {
+        rows.back().emplace_back(PQgetisnull(result, r, c) ? "NULL" : PQgetvalue(result, r, c));
+      }
+    }
+    return rows;
+  }
+
+  void Exec(const std::string& sql) override { ExecOrRaise(*connection_, kSource, "upgrade", sql); }
+
+  bool HasIndex(const std::string& name) override {
+    return !Query("SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = "
+                  "lower(" + storage::SqlText(name) + ")")
+                .empty();
+  }
+
+ private:
+  std::unique_ptr<PgConnection> connection_;
+};
+
+}  // namespace
+
+std::unique_ptr<UpgradeStore> OpenPostgresUpgradeStore(const std::string& connection_string,
+                                                       const std::string& schema) {
+  return std::make_unique<PostgresUpgradeStore>(connection_string, schema);
+}
+
+}  // namespace prefdesk::datacenter
+
+#endif  // PREFDESK_HAVE_POSTGRESQL

@@ -1,0 +1,92 @@
+#include "host/datacenter/store_upgrade.h"
+
+#include <cstdlib>
+
+#include "host/datacenter/database_files.h"
+
+namespace prefdesk::datacenter {
+namespace {
+
+// At most this many duplicated ids are named in a step's line.
+constexpr size_t kNamedDuplicates = 20;
+
+// One row of a user for one non-zero button id (the partial unique index of script). Rows a
+// store took twice before it had the index are named first; of each, the row the readers show
+// stays (the lowest position, then the first stored) and the others are removed, so that the
+// index can be built and what a person sees does not change.
+UpgradeStep UniqueButtonStep(const char* index, const char* table, const char* id_column,
+                             const char* what, const char* script) {
+  const std::string name = std::string("one row of a user per ") + what + " (" + index + ")";
+  return {
+      name,
+      [index](UpgradeStore& store) { return store.HasIndex(index); },
+      [=](UpgradeStore& store, const std::filesystem::path& data_dir) {
+        const std::string id = id_column;
+        const auto duplicated = store.Query(
+            "SELECT F_UID, " + id + ", COUNT(*) FROM " + table + " WHERE " + id +
+            " <> 0 GROUP BY F_UID, " + id + " HAVING COUNT(*) > 1 ORDER BY F_UID, " + id);
+        std::string found;
+        long long surplus = 0;
+        for (size_t i = 0; i < duplicated.size(); ++i) {
+          const auto& row = duplicated[i];
+          surplus += std::atoll(row[2].c_str()) - 1;
+          if (i < kNamedDuplicates) {
+            found += (i == 0 ? "" : ", ") + std::string("user ") + row[0] + " " + what + " " +
+                     row[1] + " in " + row[2] + " rows";
+          }
+        }
+        if (duplicated.size() > kNamedDuplicates) {
+          found += " and " + std::to_string(duplicated.size() - kNamedDuplicates) + " more";
+        }
+        if (surplus > 0) {
+          const std::string rid = store.RowIdentity();
+          store.Exec("DELETE FROM " + std::string(table) + " WHERE " + rid + " IN (SELECT rid FROM "
+                     "(SELECT " + rid + " AS rid, ROW_NUMBER() OVER (PARTITION BY F_UID, " + id +
+                     " ORDER BY CASE WHEN F_SEQUENCENO IS NULL THEN 1 ELSE 0 END, F_SEQUENCENO, " + rid +
+                     ") AS n FROM " + table + " WHERE " + id +
+                     " <> 0) AS d WHERE n > 1)");
+        }
+        store.Exec(ReadScript(data_dir / script));
+        if (surplus == 0) return std::string("added");
+        return "found " + found + "; kept the row shown of each, removed " +
+               std::to_string(surplus) + ", added";
+      }};
+}
+
+}  // namespace
+
+const std::vector<UpgradeStep>& UpgradeSteps() {
+  static const std::vector<UpgradeStep> steps = {
+      UniqueButtonStep("T_PHBUTTON_ONE_PER_USER", "T_PHBUTTON", "F_HBUTTONID", "title",
+                       "server_unique_titles.sql"),
+      UniqueButtonStep("T_PVBUTTON_ONE_PER_USER", "T_PVBUTTON", "F_VBUTTONID", "list",
+                       "server_unique_lists.sql"),
+  };
+  return steps;
+}
+
+void UpgradeServerStore(UpgradeStore& store, const std::filesystem::path& data_dir,
+                        const std::function<void(const std::string&)>& say) {
+  for (const UpgradeStep& step : UpgradeSteps()) {
+    if (step.present(store)) {
+      say(step.name + ": already there");
+      continue;
+    }
+    store.Exec("BEGIN");
+    std::string did;
+    try {
+      did = step.add(store, data_dir);
+      store.Exec("COMMIT");
+    } catch (...) {
+      try {
+        store.Exec("ROLLBACK");
+      } catch (...) {
+        // The step's own failure is the one reported.
+      }
+      throw;
+    }
+    say(step.name + ": " + did);
+  }
+}
+
+}  // namespace prefdesk::datacenter
