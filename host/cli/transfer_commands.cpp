@@ -76,11 +76,7 @@ Json ReadDocument(const std::optional<std::string>& file) {
     text.resize(static_cast<size_t>(std::cin.gcount()));
   }
   if (text.size() > static_cast<size_t>(kMaxDocumentBytes)) throw CliError(kExitUsage, name + " is larger than 64 MB");
-  try {
-    return Json::parse(text);
-  } catch (const Json::exception& error) {
-    throw CliError(kExitUsage, name + " is not a JSON document: " + error.what());
-  }
+  return ParseDocument(text, name);
 }
 
 void Replace(storage::DataCenter& server, int16_t user, const PreferenceRows& rows) {
