@@ -641,6 +641,22 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   ExpectRefused("bar --user 31 --schema " + schema_ + "_absent", 3, schema_ + "_absent");
 }
 
+// A server that ends the session inside a transaction (here after 1 ms of idling in it): the
+// command fails in one line; libpq's own report of it is not printed beside.
+TEST_F(CliPostgresTest, AConnectionLostInATransactionIsOneLine) {
+  ASSERT_EQ(Host("init").code, 0);
+  const std::string impatient = url_ + (url_.find('?') == std::string::npos ? "?" : "&") +
+                                "options=-c%20idle_in_transaction_session_timeout%3D1ms";
+  server_ = impatient + "' --schema '" + schema_;
+  const fs::path script = Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
+  for (int run = 0; run < 3; ++run) {
+    for (const std::string& args : {"options --user 3 --script " + script.string(), std::string("set --user 3 AppointmentDuration 00:45")}) {
+      const Outcome outcome = Host(args);
+      EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), outcome.code == 0 ? 0 : 1) << args << "\n" << outcome.err;
+    }
+  }
+}
+
 TEST_F(CliPostgresTest, SetExportImportCopyAndResetOnPostgres) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(51);
