@@ -78,7 +78,9 @@ int RunDescribe(const Words& words) {
     for (const std::string& name : set) names += (names.empty() ? "" : ", ") + name;
     Row("read with", names);
   }
-  if (now) Row("user " + std::to_string(session->User()), SettingText(key, now->value) + " (" + OriginLabel(now->origin) + ")");
+  if (now) {
+    Row("user " + std::to_string(session->User()), SettingText(key, now->value) + " (" + OriginLabel(now->origin) + ")");
+  }
   return kExitOk;
 }
 

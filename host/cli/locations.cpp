@@ -39,7 +39,8 @@ fs::path DefaultHome() {
   // Without HOME (a service, cron, env -i) the home folder is the password database's, as
   // other programs find it; never the current folder.
   if (user_home.empty()) {
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) user_home = entry->pw_dir;
+    const passwd* entry = getpwuid(getuid());
+    if (entry != nullptr && entry->pw_dir != nullptr) user_home = entry->pw_dir;
   }
   if (user_home.empty() || fs::path(user_home).is_relative()) {
     throw CliError(kExitUsage, "cannot tell where the databases live: HOME is not set and this user has no home "

@@ -44,7 +44,9 @@ int ResetSettings(const CommandLine& line, int16_t user) {
   ServerTransaction transaction(*server);
   if (others) {
     std::string assignments;
-    for (const size_t i : keys) assignments += (assignments.empty() ? "" : ",") + std::string(SettingKeys()[i].column) + "=NULL";
+    for (const size_t i : keys) {
+      assignments += (assignments.empty() ? "" : ",") + std::string(SettingKeys()[i].column) + "=NULL";
+    }
     UpdateRows(*server, "T_PMISC", assignments, UserCondition(user));
   } else {
     RemoveStored(*server, user, kKindSettings);

@@ -23,7 +23,9 @@ constexpr size_t kChargeNumberLength = 50;  // the column's size
 template <size_t N>
 std::string List(const std::array<int32_t, N>& values) {
   std::string text;
-  for (size_t i = 0; i < N; ++i) text += (i == 0 ? "" : i + 1 == N ? Translate(" or ") : Translate(", ")) + std::to_string(values[i]);
+  for (size_t i = 0; i < N; ++i) {
+    text += (i == 0 ? "" : i + 1 == N ? Translate(" or ") : Translate(", ")) + std::to_string(values[i]);
+  }
   return text;
 }
 

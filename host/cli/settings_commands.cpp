@@ -50,7 +50,9 @@ void PrintSettings(const std::array<SettingValue, kSettingCount>& values, const 
     const std::string name = key.name;
     std::string text = SettingText(key, values[i].value);
     if (which.size() > 1) text = name + std::string(30 - name.size(), ' ') + text;
-    if (origin) text += std::string(text.size() < 44 ? 44 - text.size() : 1, ' ') + "(" + OriginLabel(values[i].origin) + ")";
+    if (origin) {
+      text += std::string(text.size() < 44 ? 44 - text.size() : 1, ' ') + "(" + OriginLabel(values[i].origin) + ")";
+    }
     std::cout << text << "\n";
   }
 }

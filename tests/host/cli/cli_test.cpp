@@ -650,9 +650,11 @@ TEST_F(CliPostgresTest, AConnectionLostInATransactionIsOneLine) {
   server_ = impatient + "' --schema '" + schema_;
   const fs::path script = Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
   for (int run = 0; run < 3; ++run) {
-    for (const std::string& args : {"options --user 3 --script " + script.string(), std::string("set --user 3 AppointmentDuration 00:45")}) {
+    for (const std::string& args :
+         {"options --user 3 --script " + script.string(), std::string("set --user 3 AppointmentDuration 00:45")}) {
       const Outcome outcome = Host(args);
-      EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), outcome.code == 0 ? 0 : 1) << args << "\n" << outcome.err;
+      EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), outcome.code == 0 ? 0 : 1)
+          << args << "\n" << outcome.err;
     }
   }
 }
