@@ -536,7 +536,7 @@ TEST_F(CliTest, ChineseCaptionsWithLangZh) {
   ExpectRefused("get --user 5 Colour --lang zh", 2, "prefdesk-host get: 未知的设置“Colour”；可用的设置有：MaxHistoryRecords");
   ExpectRefused("set --user 5 MaxHistoryRecords 25 --lang zh", 2, "MaxHistoryRecords：不接受“25”；请使用 5、10、15、20、30 或 50");
   const Outcome asked = Host("reset --user 5 --all --lang zh");
-  EXPECT_EQ(asked.out.find("删除用户 5 保存的偏好设置（"), 0u) << asked.out;
+  EXPECT_EQ(asked.out.find("删除用户 5 保存的偏好设置（没有设置行、12 个标题、"), 0u) << asked.out;
   ExpectRefused("bar --user x", 4, "未知用户“x”", false, "LC_ALL= LC_MESSAGES= LANG=zh_CN.UTF-8");
   ExpectRefused("bar --user x", 4, "unknown user 'x'", false, "LC_ALL=C LANG=zh_CN.UTF-8");
 }
