@@ -12,13 +12,15 @@ using Words = std::vector<std::string>;
 struct Command {
   const char* name;
   const char* summary;
-  const char* help;  // the full --help text of the command
+  const char* help;  // the --help text of the command, before the common options
   int (*run)(const Words& words);
 };
 
 const std::vector<Command>& Commands();
-// The --help of the program: commands, common options, exit codes.
+// The --help of the program: commands, common options, environment, exit codes; and of one
+// command. Both in the interface language.
 std::string ProgramHelp();
+std::string CommandHelp(const Command& command);
 
 int RunInit(const Words& words);
 int RunOptions(const Words& words);
@@ -29,6 +31,7 @@ int RunInvoke(const Words& words);
 int RunReset(const Words& words);
 int RunGet(const Words& words);
 int RunSet(const Words& words);
+int RunDescribe(const Words& words);
 int RunExport(const Words& words);
 int RunImport(const Words& words);
 int RunCopyUser(const Words& words);

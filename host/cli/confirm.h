@@ -4,18 +4,20 @@
 #include <iostream>
 #include <string>
 
+#include "host/cli/translation.h"
+
 namespace prefdesk::cli {
 
-// Prints the question and reads a line from stdin: true for y, Y or yes; false otherwise and at
-// the end of the input.
+// Prints the question (in the interface language) and reads a line from stdin: true for y, Y,
+// yes or 是; false otherwise and at the end of the input.
 inline bool Confirmed(const std::string& question) {
-  std::cout << question << " [y/N] " << std::flush;
+  std::cout << Translate(question) << " [y/N] " << std::flush;
   std::string answer;
   if (!std::getline(std::cin, answer)) {
     std::cout << "\n";
     return false;
   }
-  return answer == "y" || answer == "Y" || answer == "yes";
+  return answer == "y" || answer == "Y" || answer == "yes" || answer == "是";
 }
 
 }  // namespace prefdesk::cli

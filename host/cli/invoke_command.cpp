@@ -6,6 +6,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/error_report.h"
 #include "host/cli/session.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/dispatch.h"
@@ -140,7 +141,7 @@ bool Run(const Call& call, Session& session) {
     }
     throw CliError(kExitFailed, message);
   }
-  for (const std::string& message : session.TakeMessages()) std::cerr << "message: " << message << "\n";
+  for (const std::string& message : session.TakeMessages()) std::cerr << "message: " << OneLine(message) << "\n";
   if (info->kind == MemberKind::PropertyPut || info->kind == MemberKind::PropertyPutRef) {
     std::cout << info->name << " := " << Show(args.empty() ? Variant() : args[0]) << "\n";
     return true;

@@ -14,5 +14,8 @@ using Json = nlohmann::ordered_json;
 void PrintJson(const Json& value);
 // Always indented: documents meant to be kept and compared.
 std::string IndentedJson(const Json& value);
+// The document in text, read from name; text that is not JSON raises CliError(kExitUsage)
+// saying where (line and column) and what is wrong, in our words.
+Json ParseDocument(const std::string& text, const std::string& name);
 
 }  // namespace prefdesk::cli

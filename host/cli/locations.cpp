@@ -1,5 +1,8 @@
 #include "host/cli/locations.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <regex>
 
@@ -32,10 +35,18 @@ std::string ServerLocation::Describe() const {
 fs::path DefaultHome() {
   if (const std::string home = Environment("PREFDESK_HOME"); !home.empty()) return home;
   if (const std::string xdg = Environment("XDG_DATA_HOME"); !xdg.empty()) return fs::path(xdg) / "prefdesk";
-  if (const std::string user_home = Environment("HOME"); !user_home.empty()) {
-    return fs::path(user_home) / ".local" / "share" / "prefdesk";
+  std::string user_home = Environment("HOME");
+  // Without HOME (a service, cron, env -i) the home folder is the password database's, as
+  // other programs find it; never the current folder.
+  if (user_home.empty()) {
+    const passwd* entry = getpwuid(getuid());
+    if (entry != nullptr && entry->pw_dir != nullptr) user_home = entry->pw_dir;
   }
-  return fs::current_path() / "prefdesk";
+  if (user_home.empty() || fs::path(user_home).is_relative()) {
+    throw CliError(kExitUsage, "cannot tell where the databases live: HOME is not set and this user has no home "
+                               "folder; set PREFDESK_HOME or give --defaults and --server");
+  }
+  return fs::path(user_home) / ".local" / "share" / "prefdesk";
 }
 
 fs::path DefaultsPath(const CommandLine& line) {

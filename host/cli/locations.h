@@ -1,7 +1,7 @@
 // Where the databases and the SQL that makes them are. Without --defaults and --server the
 // program works in one folder: $PREFDESK_HOME, else $XDG_DATA_HOME/prefdesk, else
-// ~/.local/share/prefdesk, holding local.db (the local defaults) and server.db (the
-// embedded server).
+// ~/.local/share/prefdesk (the home folder from HOME, else from the password database),
+// holding local.db (the local defaults) and server.db (the embedded server).
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,5 @@
 // prefdesk-host: runs the component for one user from the command line.
 #include <algorithm>
-#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,23 +7,12 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
-#include "platform/automation/error.h"
+#include "host/cli/error_report.h"
+#include "host/cli/translation.h"
 
 using namespace prefdesk::cli;
 
 namespace {
-
-// Engine messages may span lines; the report is always one line.
-std::string OneLine(const std::string& text) {
-  std::string line;
-  for (char c : text) {
-    const bool blank = c == '\n' || c == '\t' || c == '\r' || c == ' ';
-    if (blank && (line.empty() || line.back() == ' ')) continue;
-    line += blank ? ' ' : c;
-  }
-  while (!line.empty() && line.back() == ' ') line.pop_back();
-  return line;
-}
 
 // Common options given before the command move after it, so that
 // "prefdesk-host --lang zh bar --user 7" is "prefdesk-host bar --user 7 --lang zh".
@@ -52,13 +40,37 @@ std::vector<std::string> CommandFirst(const std::vector<std::string>& args) {
   return ordered;
 }
 
+// "help" alone is the program's help; "help COMMAND" that command's.
+int Help(const Words& words) {
+  const CommandLine line = CommandLine::Parse("help", words, DatabaseOptions());
+  if (line.Positional().empty()) {
+    std::cout << ProgramHelp();
+    return kExitOk;
+  }
+  for (const Command& command : Commands()) {
+    if (line.Positional()[0] == command.name) {
+      std::cout << CommandHelp(command);
+      return kExitOk;
+    }
+  }
+  throw CliError(kExitUsage, "unknown command '" + line.Positional()[0] + "' (see: prefdesk-host --help)");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+  LanguageFromArguments(args);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     std::cout << ProgramHelp();
     return args.empty() ? kExitUsage : kExitOk;
+  }
+  if (args[0] == "help") {
+    try {
+      return Help(Words(args.begin() + 1, args.end()));
+    } catch (...) {
+      return ReportError("help");
+    }
   }
   for (const Command& command : Commands()) {
     if (args[0] != command.name) continue;
@@ -66,24 +78,20 @@ int main(int argc, char** argv) {
     for (const std::string& word : words) {
       if (word == "--") break;
       if (word == "--help" || word == "-h") {
-        std::cout << command.help;
+        std::cout << CommandHelp(command);
         return kExitOk;
       }
     }
     try {
       return command.run(words);
-    } catch (const CliError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
-      return error.Code();
-    } catch (const prefdesk::automation::AutomationError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
-      return kExitFailed;
-    } catch (const std::exception& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
-      return kExitFailed;
+    } catch (...) {
+      return ReportError(command.name);
     }
   }
-  std::cerr << "prefdesk-host: " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
-            << "' (see: prefdesk-host --help)\n";
-  return kExitUsage;
+  try {
+    throw CliError(kExitUsage, std::string(args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") +
+                                   args[0] + "' (see: prefdesk-host --help)");
+  } catch (...) {
+    return ReportError("");
+  }
 }

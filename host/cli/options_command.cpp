@@ -6,8 +6,10 @@
 #include "host/cli/command_line.h"
 #include "host/cli/full_program.h"
 #include "host/cli/commands.h"
+#include "host/cli/error_report.h"
 #include "host/cli/json_output.h"
 #include "host/cli/session.h"
+#include "host/cli/translation.h"
 #include "host/cli/user_script.h"
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
@@ -116,9 +118,15 @@ int RunOptions(const Words& words) {
     PrintJson(out);
     if (failed) return kExitFailed;
   } else {
-    // A failed save is an error: its messages go where errors go.
-    std::ostream& shown = outcome == component::E_OptionFail ? std::cerr : std::cout;
-    for (const std::string& message : messages) shown << "message: " << message << "\n";
+    // A failed save is an error: its messages go where errors go, as its one line.
+    if (outcome == component::E_OptionFail) {
+      std::string shown;
+      for (const std::string& message : messages) shown += (shown.empty() ? "" : "; ") + message;
+      const std::string failure = shown.empty() ? "the save failed" : "the save failed: " + shown;
+      std::cerr << "prefdesk-host options: " << Translate(OneLine(failure)) << "\n";
+    } else {
+      for (const std::string& message : messages) std::cout << "message: " << OneLine(message) << "\n";
+    }
     std::cout << "OptionSuccess: " << OutcomeName(outcome) << " (" << outcome << ")\n";
   }
   return outcome == component::E_OptionFail ? kExitFailed : kExitOk;

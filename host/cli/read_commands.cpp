@@ -7,6 +7,7 @@
 #include "host/cli/commands.h"
 #include "host/cli/session.h"
 #include "host/cli/json_output.h"
+#include "host/cli/translation.h"
 #include "platform/columnsbar/columns_bar.h"
 
 namespace prefdesk::cli {
@@ -46,7 +47,8 @@ int RunBar(const Words& words) {
     out["titles"] = Json::parse(bar->ToJson())["titles"];
     PrintJson(out);
   } else if (!saved) {
-    std::cout << "(user " << session.User() << " has no saved layout; the factory layout applies)\n";
+    std::cout << Translate("(user " + std::to_string(session.User()) + " has no saved layout; the factory layout applies)")
+              << "\n";
   } else {
     std::cout << bar->ToText();
   }

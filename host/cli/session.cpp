@@ -97,6 +97,12 @@ const char* OutcomeName(int32_t outcome) {
   }
 }
 
+std::shared_ptr<ado::Connection> OpenDefaultsOnly(const CommandLine& line) {
+  SetLanguage(line);
+  std::string connection_string;
+  return OpenLocal(DefaultsPath(line), connection_string);
+}
+
 storage::DataCenterRef OpenServerOnly(const CommandLine& line) {
   SetLanguage(line);
   return OpenServer(ServerOption(line), 0);

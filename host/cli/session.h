@@ -19,6 +19,8 @@ namespace prefdesk::cli {
 // "E_OptionSuccess", "E_OptionFail", "E_OptionCancel" or "unknown": an OptionSuccess outcome.
 const char* OutcomeName(int32_t outcome);
 
+// Opens --defaults alone (the local defaults database, checked as a session checks it).
+std::shared_ptr<ado::Connection> OpenDefaultsOnly(const CommandLine& line);
 // Opens --server alone (the commands that read and write the server tables directly).
 storage::DataCenterRef OpenServerOnly(const CommandLine& line);
 

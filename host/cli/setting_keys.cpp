@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "host/cli/cli_error.h"
+#include "host/cli/translation.h"
 #include "platform/automation/conversions.h"
 #include "src/settings/accepted_values.h"
 #include "src/storage/sql_literal.h"
@@ -22,7 +23,9 @@ constexpr size_t kChargeNumberLength = 50;  // the column's size
 template <size_t N>
 std::string List(const std::array<int32_t, N>& values) {
   std::string text;
-  for (size_t i = 0; i < N; ++i) text += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::to_string(values[i]);
+  for (size_t i = 0; i < N; ++i) {
+    text += (i == 0 ? "" : i + 1 == N ? Translate(" or ") : Translate(", ")) + std::to_string(values[i]);
+  }
   return text;
 }
 
@@ -30,20 +33,7 @@ std::string List(const std::array<int32_t, N>& values) {
   throw CliError(kExitUsage, std::string(key.name) + ": '" + given + "' is not accepted; " + accepted);
 }
 
-std::string Accepted(const SettingKey& key) {
-  switch (key.kind) {
-    case SettingKind::kHistory: return "use " + List(settings::kHistoryLengths);
-    case SettingKind::kComparison: return "use " + List(settings::kProductComparisonCounts);
-    case SettingKind::kForecast: return "use " + List(settings::kForecastLengths);
-    case SettingKind::kInterval: return "use " + List(settings::kTimeSlotIntervals) + " (minutes)";
-    case SettingKind::kTime:
-      return "use a time HH:MM from 00:00 to 23:55, minutes a multiple of " + std::to_string(settings::kMinuteStep);
-    case SettingKind::kChargeNumber:
-      return "use a text of 1 to " + std::to_string(kChargeNumberLength) + " characters";
-    case SettingKind::kCashAdvance: return "use an amount above 0 with at most 4 decimals";
-  }
-  return "";
-}
+std::string Accepted(const SettingKey& key) { return "use " + AcceptedText(key); }
 
 bool Whole(const std::string& text, int32_t& value) {
   const char* end = text.data() + text.size();
@@ -85,6 +75,42 @@ std::string TimeText(automation::Date time) {
 }
 
 }  // namespace
+
+std::string AcceptedText(const SettingKey& key) {
+  switch (key.kind) {
+    case SettingKind::kHistory: return List(settings::kHistoryLengths);
+    case SettingKind::kComparison: return List(settings::kProductComparisonCounts);
+    case SettingKind::kForecast: return List(settings::kForecastLengths);
+    case SettingKind::kInterval: return List(settings::kTimeSlotIntervals) + " (minutes)";
+    case SettingKind::kTime:
+      return "a time HH:MM from 00:00 to 23:55, minutes a multiple of " + std::to_string(settings::kMinuteStep);
+    case SettingKind::kChargeNumber: return "a text of 1 to " + std::to_string(kChargeNumberLength) + " characters";
+    case SettingKind::kCashAdvance: return "an amount above 0 with at most 4 decimals";
+  }
+  return "";
+}
+
+Json AcceptedJson(const SettingKey& key) {
+  switch (key.kind) {
+    case SettingKind::kHistory: return settings::kHistoryLengths;
+    case SettingKind::kComparison: return settings::kProductComparisonCounts;
+    case SettingKind::kForecast: return settings::kForecastLengths;
+    case SettingKind::kInterval: return settings::kTimeSlotIntervals;
+    case SettingKind::kTime: return {{"from", "00:00:00"}, {"to", "23:55:00"}, {"minute_step", settings::kMinuteStep}};
+    case SettingKind::kChargeNumber: return {{"min_characters", 1}, {"max_characters", kChargeNumberLength}};
+    case SettingKind::kCashAdvance: return {{"above", 0}, {"max_decimals", 4}};
+  }
+  return nullptr;
+}
+
+const char* TypeName(SettingKind kind) {
+  switch (kind) {
+    case SettingKind::kTime: return "time";
+    case SettingKind::kChargeNumber: return "text";
+    case SettingKind::kCashAdvance: return "currency";
+    default: return "integer";
+  }
+}
 
 const std::array<SettingKey, kSettingCount>& SettingKeys() {
   static const std::array<SettingKey, kSettingCount> keys = {{

@@ -24,6 +24,12 @@ const std::array<SettingKey, kSettingCount>& SettingKeys();
 // Case-blind; raises CliError(kExitUsage) listing the names for an unknown one.
 size_t SettingIndex(std::string_view name);
 
+// What the setting accepts, in words ("5, 10, 15, 20, 30 or 50") and as JSON (the list, or the
+// bounds), and its type: "integer", "time", "text" or "currency".
+std::string AcceptedText(const SettingKey& key);
+Json AcceptedJson(const SettingKey& key);
+const char* TypeName(SettingKind kind);
+
 // The calendar values (four times and the interval) and the expense values are read as a set:
 // a row with one of them unusable gives none of them.
 bool IsCalendar(SettingKind kind);

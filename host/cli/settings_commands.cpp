@@ -50,7 +50,9 @@ void PrintSettings(const std::array<SettingValue, kSettingCount>& values, const 
     const std::string name = key.name;
     std::string text = SettingText(key, values[i].value);
     if (which.size() > 1) text = name + std::string(30 - name.size(), ' ') + text;
-    if (origin) text += std::string(text.size() < 44 ? 44 - text.size() : 1, ' ') + "(" + OriginName(values[i].origin) + ")";
+    if (origin) {
+      text += std::string(text.size() < 44 ? 44 - text.size() : 1, ' ') + "(" + OriginLabel(values[i].origin) + ")";
+    }
     std::cout << text << "\n";
   }
 }
@@ -92,16 +94,18 @@ int RunSet(const Words& words) {
     for (size_t i = 0; i < kSettingCount; ++i) values[i] = i == index ? value : now[i].value;
     if (IsCalendar(key.kind)) CheckCalendar(values);
     written.clear();
-    for (size_t i = 0; i < kSettingCount; ++i) {
-      if (IsCalendar(SettingKeys()[i].kind) == IsCalendar(key.kind) && IsExpense(SettingKeys()[i].kind) == IsExpense(key.kind)) {
-        written.emplace_back(i, values[i]);
-      }
-    }
+    for (const size_t i : SettingSet(index)) written.emplace_back(i, values[i]);
   }
   ServerTransaction transaction(server);
   WriteMiscRow(server, user, ReadMiscRow(server, user).exists, written);
   transaction.Commit();
-  std::cout << key.name << " = " << SettingText(key, value) << " (user " << user << ")\n";
+  if (line.Has("json")) {
+    Json stored = Json::object();
+    for (const auto& [i, v] : written) stored[SettingKeys()[i].name] = SettingJson(SettingKeys()[i], v);
+    PrintJson({{"user", user}, {"key", key.name}, {"value", SettingJson(key, value)}, {"stored", stored}});
+  } else {
+    std::cout << key.name << " = " << SettingText(key, value) << " (user " << user << ")\n";
+  }
   return kExitOk;
 }
 

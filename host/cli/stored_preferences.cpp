@@ -1,6 +1,7 @@
 #include "host/cli/stored_preferences.h"
 
 #include "host/cli/server_access.h"
+#include "host/cli/translation.h"
 #include "platform/automation/conversions.h"
 
 namespace prefdesk::cli {
@@ -34,7 +35,7 @@ bool StoredCounts::Any(int kinds) const {
 
 std::string StoredCounts::Describe(int kinds) const {
   std::string text;
-  const auto add = [&](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
+  const auto add = [&](const std::string& part) { text += (text.empty() ? "" : Translate(", ")) + Translate(part); };
   if (kinds & kKindSettings) add(settings > 0 ? "a settings row" : "no settings row");
   if (kinds & kKindLayout) {
     add(Counting("title", titles));

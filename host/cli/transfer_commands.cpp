@@ -15,6 +15,7 @@
 #include "host/cli/server_access.h"
 #include "host/cli/session.h"
 #include "host/cli/stored_preferences.h"
+#include "host/cli/translation.h"
 
 namespace fs = std::filesystem;
 
@@ -76,11 +77,7 @@ Json ReadDocument(const std::optional<std::string>& file) {
     text.resize(static_cast<size_t>(std::cin.gcount()));
   }
   if (text.size() > static_cast<size_t>(kMaxDocumentBytes)) throw CliError(kExitUsage, name + " is larger than 64 MB");
-  try {
-    return Json::parse(text);
-  } catch (const Json::exception& error) {
-    throw CliError(kExitUsage, name + " is not a JSON document: " + error.what());
-  }
+  return ParseDocument(text, name);
 }
 
 void Replace(storage::DataCenter& server, int16_t user, const PreferenceRows& rows) {
@@ -112,7 +109,8 @@ int RunImport(const Words& words) {
   const storage::DataCenterRef server = OpenServerOnly(line);
   const PreferenceRows rows = CheckPreferences(*server, user, document);
   Replace(*server, user, rows);
-  std::cout << "imported into user " << user << ": " << CountStored(*server, user).Describe() << "\n";
+  const std::string stored = CountStored(*server, user).Describe();
+  std::cout << Translate("imported into user " + std::to_string(user) + ": " + stored) << "\n";
   return kExitOk;
 }
 
@@ -136,7 +134,9 @@ int RunCopyUser(const Words& words) {
     throw CliError(kExitRefused, "not confirmed; nothing written (--yes skips the question)");
   }
   Replace(*server, to, rows);
-  std::cout << "copied user " << from << " to user " << to << ": " << CountStored(*server, to).Describe() << "\n";
+  std::cout << Translate("copied user " + std::to_string(from) + " to user " + std::to_string(to) + ": " +
+                         CountStored(*server, to).Describe())
+            << "\n";
   if (dropped > 0) {
     std::cout << dropped << " default quer" << (dropped == 1 ? "y was" : "ies were")
               << " not copied: a saved query belongs to its user\n";
@@ -158,7 +158,9 @@ int RunListUsers(const Words& words) {
     return kExitOk;
   }
   if (users.empty()) std::cout << "(no user has stored preferences)\n";
-  for (const auto& [user, counts] : users) std::cout << "user " << user << ": " << counts.Describe() << "\n";
+  for (const auto& [user, counts] : users) {
+    std::cout << Translate("user " + std::to_string(user) + ": " + counts.Describe()) << "\n";
+  }
   return kExitOk;
 }
 

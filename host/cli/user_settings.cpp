@@ -1,9 +1,14 @@
 #include "host/cli/user_settings.h"
 
+#include "host/cli/cli_error.h"
 #include "host/cli/server_access.h"
+#include "host/cli/translation.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
 #include "src/settings/accepted_values.h"
+#include "src/settings/calendar.h"
+#include "src/settings/expense_report.h"
+#include "src/settings/history.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -59,6 +64,8 @@ const char* OriginName(Origin origin) {
   return "";
 }
 
+std::string OriginLabel(Origin origin) { return Translate(OriginName(origin)); }
+
 MiscRow ReadMiscRow(storage::DataCenter& dc, int16_t user) {
   std::string columns;
   for (const SettingKey& key : SettingKeys()) columns += (columns.empty() ? "" : ",") + std::string(key.column);
@@ -93,6 +100,38 @@ std::array<SettingValue, kSettingCount> ReadSettings(Session& session) {
     result[i] = {values[i], taken[i] ? Origin::kServer : Fallback(SettingKeys()[i].kind)};
   }
   return result;
+}
+
+std::array<SettingValue, kSettingCount> FactoryDefaults(const std::shared_ptr<ado::Connection>& local) {
+  int32_t history = 0, interval = 0;
+  automation::Date duration{}, start{}, end{}, alarm{};
+  std::string charge_number;
+  automation::Currency cash{};
+  const auto unusable = [](const char* what) {
+    throw CliError(kExitDatabase, std::string("the local defaults database holds no usable ") + what);
+  };
+  if (settings::GetDefValMaxHistoryRecords(local, history)) unusable("history length");
+  if (settings::GetDefValsCalendar(local, duration, start, end, alarm, interval)) unusable("calendar values");
+  if (settings::GetDefValExpenseReport(local, charge_number, cash)) unusable("expense values");
+  const int32_t forecast = settings::kFixedForecastLength;
+  const std::array<Variant, kSettingCount> values = {
+      Variant(history), Variant(settings::kFixedProductComparisonCount), Variant(forecast), Variant(forecast),
+      Variant(forecast), Variant(duration), Variant(start), Variant(end), Variant(alarm), Variant(interval),
+      Variant(charge_number), Variant(cash)};
+  std::array<SettingValue, kSettingCount> result;
+  for (size_t i = 0; i < kSettingCount; ++i) result[i] = {values[i], Fallback(SettingKeys()[i].kind)};
+  return result;
+}
+
+std::vector<size_t> SettingSet(size_t index) {
+  const SettingKind kind = SettingKeys()[index].kind;
+  if (!IsCalendar(kind) && !IsExpense(kind)) return {index};
+  std::vector<size_t> set;
+  for (size_t i = 0; i < kSettingCount; ++i) {
+    const SettingKind other = SettingKeys()[i].kind;
+    if (IsCalendar(other) == IsCalendar(kind) && IsExpense(other) == IsExpense(kind)) set.push_back(i);
+  }
+  return set;
 }
 
 void WriteMiscRow(storage::DataCenter& dc, int16_t user, bool exists,

@@ -13,6 +13,8 @@ namespace prefdesk::cli {
 
 enum class Origin { kServer, kLocalDefault, kFixed };
 const char* OriginName(Origin origin);  // "server", "local default", "fixed"
+// The origin as text output shows it: the name in the interface language.
+std::string OriginLabel(Origin origin);
 
 struct SettingValue {
   automation::Variant value;
@@ -29,6 +31,13 @@ MiscRow ReadMiscRow(storage::DataCenter& dc, int16_t user);
 // Every setting through the component's GetVal readers; a reader that fails raises
 // CliError(kExitFailed) with the message the component showed.
 std::array<SettingValue, kSettingCount> ReadSettings(Session& session);
+
+// What each setting is for a user with nothing stored: the local default, read by the
+// component's own readers, or the value fixed in the reader.
+std::array<SettingValue, kSettingCount> FactoryDefaults(const std::shared_ptr<ado::Connection>& local);
+
+// The keys read as one set with the key (itself included); the key alone for the others.
+std::vector<size_t> SettingSet(size_t index);
 
 // Puts the values (index into SettingKeys, stored value) into the user's row: an Update when
 // the row exists, else an Insert.

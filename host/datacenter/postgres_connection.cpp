@@ -27,6 +27,10 @@ PgConnection::PgConnection(const std::string& connection_string, int connect_tim
   const char* keywords[] = {"connect_timeout", "client_encoding", "dbname", nullptr};
   const char* values[] = {timeout.c_str(), "UTF8", connection_string.c_str(), nullptr};
   conn_ = PQconnectdbParams(keywords, values, /*expand_dbname=*/1);
+  // libpq prints what the server says outside a result (a notice, the FATAL line of a
+  // connection it ends) on stderr; a failure reaches the caller through the error message,
+  // which holds that text, so nothing is printed beside it.
+  if (conn_) PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
 }
 
 PgConnection::~PgConnection() { Drop(); }

@@ -14,6 +14,10 @@ inline constexpr std::array<int32_t, 6> kHistoryLengths = {5, 10, 15, 20, 30, 50
 inline constexpr std::array<int32_t, 7> kProductComparisonCounts = {0, 5, 10, 20, 30, 40, 50};
 // The forecast lengths the General tab offers; the reader takes any number.
 inline constexpr std::array<int32_t, 4> kForecastLengths = {3, 6, 9, 12};
+// The fixed values the readers deliver when the user's row holds none (there is no local
+// default for these two settings).
+inline constexpr int32_t kFixedProductComparisonCount = 0;
+inline constexpr int32_t kFixedForecastLength = 6;
 inline constexpr std::array<int32_t, 6> kTimeSlotIntervals = {15, 30, 60, 120, 180, 240};
 // The minute of every calendar time is a multiple of this.
 inline constexpr int kMinuteStep = 5;

@@ -2,6 +2,7 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "src/settings/accepted_values.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
 
@@ -9,10 +10,8 @@ namespace prefdesk::settings {
 
 namespace {
 
-constexpr int32_t kFallbackLength = 6;
-
 int32_t LengthOr6(const automation::Variant& value) {
-  return value.IsEmptyOrNull() ? kFallbackLength : automation::CLng(value);
+  return value.IsEmptyOrNull() ? kFixedForecastLength : automation::CLng(value);
 }
 
 }  // namespace
@@ -26,9 +25,9 @@ bool GetSvrValForecast(const storage::DataCenterRef& dc, int32_t& month_length,
                        "Select F_FCSLENGTH_MM, F_FCSLENGTH_QT, F_FCSLENGTH_YR From T_PMISC "
                        "Where F_UID = " + UserIdText(),
                        "GetSvrValForecast")) {
-      month_length = kFallbackLength;
-      quarter_length = kFallbackLength;
-      year_length = kFallbackLength;
+      month_length = kFixedForecastLength;
+      quarter_length = kFixedForecastLength;
+      year_length = kFixedForecastLength;
     } else {
       month_length = LengthOr6((*rs)["F_FCSLENGTH_MM"]);
       quarter_length = LengthOr6((*rs)["F_FCSLENGTH_QT"]);

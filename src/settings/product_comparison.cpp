@@ -13,7 +13,7 @@ bool GetSvrValProductComparisonRecords(const storage::DataCenterRef& dc,
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser closer(rs);
   try {
-    int32_t records = 0;
+    int32_t records = kFixedProductComparisonCount;
     if (OpenServerRow(dc, rs, "Select F_PRDACMPMAX From T_PMISC Where F_UID= " + UserIdText(),
                       "GetSvrValProductComparisonRecords")) {
       const automation::Variant& value = (*rs)["F_PRDACMPMAX"];

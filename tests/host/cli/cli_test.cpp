@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -135,7 +136,8 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
   for (const std::string ok : {"bar --user 2", "bar --user 2 --json", "settings --user 2", "settings --user 2 --json",
                                "default-column --user 2", "invoke --user 2 GetValMaxHistoryRecords @DataCenter @BaseConn",
                                "reset --user 2 --yes", "get --user 2 YearLength", "export --user 2",
-                               "list-users", "set --user 2 YearLength 12"}) {
+                               "list-users", "set --user 2 YearLength 12", "reset --user 2 YearLength --yes",
+                               "describe YearLength", "describe MonthLength --user 2 --json", "help bar"}) {
     const Outcome run = Host(ok);
     EXPECT_EQ(run.code, 0) << ok << "\n" << run.err;
     EXPECT_EQ(run.err, "") << ok;
@@ -170,7 +172,13 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
       {"copy-user --from 3", 2, "needs --to N"},
       {"copy-user --from 3 --to 3", 2, "the same user"},
       {"import --user 1 --file " + folder_.string(), 2, "is a folder"},
-      {"import --user 1 --file " + Write("junk.json", "{\"format\":").string(), 2, "is not a JSON document"},
+      {"import --user 1 --file " + Write("junk.json", "{\"format\":").string(), 2,
+       "junk.json is not a JSON document: line 1, column 11: the document ends before it is complete"},
+      {"import --user 1 --file " + Write("junk2.json", "{\n  \"a\": x}").string(), 2, "line 2, column 8: unexpected 'x'"},
+      {"describe Colour", 2, "unknown setting 'Colour'"},
+      {"reset --user 1 MaxHistoryRecords --all --yes", 2, "not both"},
+      {"reset --user 1 MaxHistoryRecords Colour --yes", 2, "unknown setting 'Colour'"},
+      {"help frobnicate", 2, "unknown command 'frobnicate'"},
       {"bar --user 1 --defaults " + (folder_ / "none.db").string(), 3, "does not exist"},
       {"bar --user 1 --server sqlite:" + (folder_ / "junk.db").string(), 3, "is not a SQLite database"},
       {"bar --user 1 --defaults " + Server().string(), 3, "is not usable"},
@@ -185,18 +193,29 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
        ":2: holds a NUL byte"},
       {"options --user 1 --script " + Write("bom.script", "\xEF\xBB\xBFok\n").string(), 5, ":1: begins with a byte-order mark"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ExpectRefused(c.args, c.code, c.message).out, "") << c.args;
+  for (const Case& c : cases) {
+    const Outcome run = ExpectRefused(c.args, c.code, c.message);
+    EXPECT_EQ(run.out, "") << c.args;
+    EXPECT_EQ(run.err.find("json.exception"), std::string::npos) << run.err;
+  }
   EXPECT_FALSE(fs::exists(folder_ / "none.db"));
   ExpectRefused("frobnicate --user 1", 2, "frobnicate", false);
   EXPECT_EQ(Host("", false).code, 2);
   const Outcome help = Host("--help", false);
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("Exit codes:"), std::string::npos);
+  EXPECT_NE(help.out.find("PREFDESK_STATEMENT_LOG"), std::string::npos);
+  // Each command's help in both languages; `help CMD` is `CMD --help`.
   for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset", "get",
-                                    "set", "export", "import", "copy-user", "list-users", "add-user", "remove-user"}) {
-    const Outcome own = Host(command + " --help", false);
+                                    "set", "describe", "export", "import", "copy-user", "list-users", "add-user",
+                                    "remove-user"}) {
+    const Outcome own = Host(command + " --help --lang en", false);
     EXPECT_EQ(own.code, 0) << command;
     EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
+    EXPECT_EQ(Host("help " + command + " --lang en", false).out, own.out) << command;
+    const Outcome zh = Host("--lang zh help " + command, false);
+    EXPECT_EQ(zh.out.find("用法：prefdesk-host " + command), 0u) << command << "\n" << zh.out;
+    EXPECT_EQ(zh.out.find("the local defaults database"), std::string::npos) << command << "\n" << zh.out;
   }
 }
 
@@ -331,7 +350,12 @@ class CliAdminTest : public CliJsonTest {
   void Administer(int user) {
     const std::string as = " --user " + std::to_string(user);
     ASSERT_EQ(Host("set" + as + " MaxHistoryRecords 30").code, 0);
-    ASSERT_EQ(Host("set" + as + " AppointmentStartDayTime 09:15").code, 0);
+    // A calendar value is stored with the others of its set, as --json shows.
+    const Json set = Json::parse(Host("set" + as + " AppointmentStartDayTime 09:15 --json").out);
+    EXPECT_EQ(set["value"], "09:15:00");
+    EXPECT_EQ(set["stored"], (Json{{"AppointmentDuration", "00:30:00"}, {"AppointmentStartDayTime", "09:15:00"},
+                                   {"AppointmentEndDayTime", "17:30:00"}, {"AppointmentAlarmBeforeTime", "00:15:00"},
+                                   {"AppointTimeSlotInterval", 30}}));
     const Json origins = Json::parse(Host("settings" + as + " --show-origin --json").out);
     EXPECT_EQ(origins["MaxHistoryRecords"], (Json{{"value", 30}, {"origin", "server"}}));
     EXPECT_EQ(origins["AppointmentStartDayTime"]["value"], "09:15:00");
@@ -339,7 +363,21 @@ class CliAdminTest : public CliJsonTest {
     EXPECT_EQ(origins["ProductComparisonRecords"]["origin"], "fixed");
     EXPECT_EQ(origins["ExpenseCashAdvance"], (Json{{"value", 500}, {"origin", "local default"}}));
     EXPECT_EQ(Host("get" + as + " maxhistoryrecords").out, "30\n");
-
+    // describe: the accepted values and defaults the checks and readers use, and the user's origin.
+    const std::pair<std::string, Json> described[] = {
+        {"MaxHistoryRecords", {{"type", "integer"}, {"accepted", {5, 10, 15, 20, 30, 50}}, {"factory_default", 10},
+                               {"factory_default_origin", "local default"}, {"value", 30}, {"origin", "server"}}},
+        {"ProductComparisonRecords", {{"factory_default", 0}, {"factory_default_origin", "fixed"}, {"origin", "fixed"}}},
+        {"AppointmentEndDayTime", {{"type", "time"}, {"factory_default", "17:30:00"}, {"value", "17:30:00"},
+                                   {"origin", "server"}, {"read_with", {"AppointmentDuration", "AppointmentStartDayTime",
+                                                                        "AppointmentAlarmBeforeTime", "AppointTimeSlotInterval"}}}},
+        {"ExpenseCashAdvance", {{"type", "currency"}, {"accepted", {{"above", 0}, {"max_decimals", 4}}},
+                                {"factory_default", 500}, {"origin", "local default"}}},
+    };
+    for (const auto& [key, expected] : described) {
+      const Json got = Json::parse(Host("describe " + key + as + " --json").out);
+      for (const auto& [field, value] : expected.items()) EXPECT_EQ(got[field], value) << key << " " << field;
+    }
     const std::string before = Dump(user);
     const std::pair<std::string, std::string> refused[] = {
         {"MaxHistoryRecords 25", "use 5, 10, 15, 20, 30 or 50"},
@@ -420,6 +458,22 @@ class CliAdminTest : public CliJsonTest {
     const Json left = Json::parse(Host("list-users --json").out)[1];
     EXPECT_EQ(left, (Json{{"user", user + 1}, {"settings", false}, {"titles", 0}, {"lists", 0}, {"default_queries", 0},
                           {"schemes", 1}}));
+
+    // Single settings back to their defaults: a calendar value takes its set along, the others
+    // stay; the row goes with its last value.
+    const auto origin = [&](const std::string& key) {
+      return Json::parse(Host("get" + as + " " + key + " --show-origin --json").out)[key]["origin"];
+    };
+    EXPECT_EQ(Host("reset" + as + " AppointmentDuration").code, 7);
+    ASSERT_EQ(Host("reset" + as + " AppointmentDuration --yes").code, 0);
+    EXPECT_EQ(origin("AppointmentStartDayTime"), "local default");
+    EXPECT_EQ(origin("MaxHistoryRecords"), "server");
+    ASSERT_EQ(Host("reset" + as + " maxhistoryrecords --yes").code, 0);
+    EXPECT_EQ(origin("MaxHistoryRecords"), "local default");
+    EXPECT_EQ(Json::parse(Host("list-users --json").out)[0]["settings"], false);
+    const Outcome again = Host("reset" + as + " MaxHistoryRecords");
+    EXPECT_EQ(again.code, 0) << again.err;
+    EXPECT_NE(again.out.find("the defaults apply already"), std::string::npos) << again.out;
   }
 };
 
@@ -518,6 +572,31 @@ TEST_F(CliTest, ChineseCaptionsWithLangZh) {
   EXPECT_EQ(Json::parse(column.out)["caption"], "联系人") << column.out;
   const Outcome text = Host("--lang zh --defaults " + Local().string() + " --server " + server_ + " bar --user 5", false);
   EXPECT_NE(text.out.find("报表 [Reports]"), std::string::npos) << text.out;
+
+  // The program speaks Chinese too: labels, errors, prompts; a Chinese locale chooses it as --lang zh does.
+  const Outcome origins = Host("settings --user 5 --show-origin --lang zh");
+  EXPECT_NE(origins.out.find("(本地默认值)\n"), std::string::npos) << origins.out;
+  EXPECT_NE(origins.out.find("(固定值)\n"), std::string::npos) << origins.out;
+  ExpectRefused("get --user 5 Colour --lang zh", 2, "prefdesk-host get: 未知的设置“Colour”；可用的设置有：MaxHistoryRecords");
+  ExpectRefused("set --user 5 MaxHistoryRecords 25 --lang zh", 2, "MaxHistoryRecords：不接受“25”；请使用 5、10、15、20、30 或 50");
+  const Outcome asked = Host("reset --user 5 --all --lang zh");
+  EXPECT_EQ(asked.out.find("删除用户 5 保存的偏好设置（没有设置行、12 个标题、"), 0u) << asked.out;
+  ExpectRefused("bar --user x", 4, "未知用户“x”", false, "LC_ALL= LC_MESSAGES= LANG=zh_CN.UTF-8");
+  ExpectRefused("bar --user x", 4, "unknown user 'x'", false, "LC_ALL=C LANG=zh_CN.UTF-8");
+}
+
+// Without HOME the databases are looked for in the password database's home folder, never in
+// the current folder.
+TEST_F(CliTest, WithoutHomeTheStoreIsInThePasswordDatabasesHome) {
+  const std::string cwd = "cd " + folder_.string() + " && env -u HOME -u XDG_DATA_HOME -u PREFDESK_HOME";
+  const Outcome run = Host("bar --user 1 --server sqlite:" + Server().string(), false, cwd);
+  EXPECT_FALSE(fs::exists(folder_ / "prefdesk"));
+  const passwd* entry = getpwuid(getuid());
+  ASSERT_NE(entry, nullptr);
+  const fs::path expected = fs::path(entry->pw_dir) / ".local" / "share" / "prefdesk" / "local.db";
+  if (!fs::exists(expected)) {
+    EXPECT_NE(run.err.find(expected.string()), std::string::npos) << run.err;
+  }
 }
 
 TEST_F(CliTest, InvokeWithWrongArgumentsSaysSoInOneLine) {
@@ -604,6 +683,24 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   ExpectRefused("add-user --user 31 --role anyone", 7, "row security is off");
   ExpectRefused("init --force --schema public", 7, "public schema");
   ExpectRefused("bar --user 31 --schema " + schema_ + "_absent", 3, schema_ + "_absent");
+}
+
+// A server that ends the session inside a transaction (here after 1 ms of idling in it): the
+// command fails in one line; libpq's own report of it is not printed beside.
+TEST_F(CliPostgresTest, AConnectionLostInATransactionIsOneLine) {
+  ASSERT_EQ(Host("init").code, 0);
+  const std::string impatient = url_ + (url_.find('?') == std::string::npos ? "?" : "&") +
+                                "options=-c%20idle_in_transaction_session_timeout%3D1ms";
+  server_ = impatient + "' --schema '" + schema_;
+  const fs::path script = Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
+  for (int run = 0; run < 3; ++run) {
+    for (const std::string& args :
+         {"options --user 3 --script " + script.string(), std::string("set --user 3 AppointmentDuration 00:45")}) {
+      const Outcome outcome = Host(args);
+      EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), outcome.code == 0 ? 0 : 1)
+          << args << "\n" << outcome.err;
+    }
+  }
 }
 
 TEST_F(CliPostgresTest, SetExportImportCopyAndResetOnPostgres) {
