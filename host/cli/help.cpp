@@ -129,6 +129,14 @@ const std::string kRemoveUserHelp = std::string(
     "usage: prefdesk-host remove-user --role NAME --server postgresql://...\n"
     "Takes back what add-user gave role NAME; the user's saved rows stay.\n") + kDatabaseOptions;
 
+const std::string kMonitorHelp = std::string(
+    "usage: prefdesk-host monitor --user N [--json] | --all [--json]\n"
+    "Prints a line for each committed change of user N's stored preferences (--all: of every\n"
+    "user; on a row-secured server only the administrator may), whoever made it: the time, the\n"
+    "user and what changed (settings, layout, queries, schemes). Runs until interrupted (Ctrl-C:\n"
+    "exit 0). A lost server connection is made again, said once on stderr, and the time it was\n"
+    "lost is reported as \"may have changed\"; a replaced SQLite file is followed.\n") + kDatabaseOptions;
+
 }  // namespace
 
 const std::vector<Command>& Commands() {
@@ -148,6 +156,7 @@ const std::vector<Command>& Commands() {
       {"list-users", "list the users with stored preferences", kListUsersHelp.c_str(), RunListUsers},
       {"add-user", "let a server role reach one user's rows", kAddUserHelp.c_str(), RunAddUser},
       {"remove-user", "take back what add-user gave a role", kRemoveUserHelp.c_str(), RunRemoveUser},
+      {"monitor", "print each change of a user's stored preferences", kMonitorHelp.c_str(), RunMonitor},
   };
   return commands;
 }

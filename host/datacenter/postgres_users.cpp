@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kAddSource = "AddPgUser";
 constexpr const char* kRemoveSource = "RemovePgUser";
 constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY";
-constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON";
+constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON, T_PCHANGE";
 
 // The first column of the first row; nullopt when there is none.
 std::optional<std::string> FirstValue(const PgOutcome& outcome) {
