@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kAddSource = "AddPgUser";
 constexpr const char* kRemoveSource = "RemovePgUser";
 constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY";
-constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON, T_PCHANGE";
+constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON";
 
 // The first column of the first row; nullopt when there is none.
 std::optional<std::string> FirstValue(const PgOutcome& outcome) {
@@ -45,6 +45,13 @@ std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, 
                                               storage::SqlText(role)));
   if (!uid) return std::nullopt;
   return std::stoi(*uid);
+}
+
+// A role reads its own user's change stamp, where the schema has them (row security narrows it).
+std::string ChangeStampRights(PgConnection& connection, const char* source, const std::string& rights) {
+  const bool stamps = FirstValue(ExecOrRaise(connection, source, "reading the tables",
+                                             "SELECT to_regclass('T_PCHANGE') IS NOT NULL")) == "t";
+  return stamps ? "; " + rights : "";
 }
 
 }  // namespace
@@ -93,7 +100,8 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   ExecOrRaise(c, kAddSource, "granting the rights",
               "GRANT USAGE ON SCHEMA " + c.QuoteIdentifier(schema) + " TO " + quoted_role +
                   "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
-                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role);
+                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role +
+                  ChangeStampRights(c, kAddSource, "GRANT SELECT ON T_PCHANGE TO " + quoted_role));
   ExecOrRaise(c, kAddSource, "COMMIT", "COMMIT");
   return {false, "", uid};
 }
@@ -115,7 +123,8 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
     ExecOrRaise(c, kRemoveSource, "revoking the rights",
                 std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
                     quoted_role + "; REVOKE USAGE ON SCHEMA " + c.QuoteIdentifier(schema) +
-                    " FROM " + quoted_role);
+                    " FROM " + quoted_role +
+                    ChangeStampRights(c, kRemoveSource, "REVOKE ALL ON T_PCHANGE FROM " + quoted_role));
   }
   ExecOrRaise(c, kRemoveSource, "COMMIT", "COMMIT");
   return {false, "", *mapped};
