@@ -113,9 +113,9 @@ void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
 bool SqliteHasChangeStamps(const std::filesystem::path& database) {
   if (!std::filesystem::is_regular_file(database)) return false;
   Database db(database);
-  // The table and its fifteen triggers (five tables, three events each).
+  // The table and its twenty triggers (five tables: insert, update, update of F_UID, delete).
   return db.Number("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = 'T_PCHANGE') OR "
-                   "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')") == 16;
+                   "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')") == 21;
 }
 
 void AddSqliteChangeStamps(const std::filesystem::path& data_dir, const std::filesystem::path& database) {

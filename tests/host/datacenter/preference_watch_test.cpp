@@ -15,6 +15,7 @@
 #include "support/pg_test_schema.h"
 #include "support/temp_databases.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
+#include "host/datacenter/postgres_schema.h"
 #include "host/datacenter/postgres_users.h"
 #endif
 
@@ -201,6 +202,40 @@ TEST_P(PreferenceWatchTest, AGapIsReportedAsMayHaveChangedAndWatchingGoesOn) {
   EXPECT_EQ(changes_.back().kinds, kSettingsChanged);
   EXPECT_FALSE(changes_.back().may_have_changed);
   writer.Go();
+}
+
+// A store made before the change stamps gets them; running the script again on a store that
+// has them keeps the stamps it holds.
+TEST_P(PreferenceWatchTest, ChangeStampsAreAddedToAnOlderStoreAndRenewedWithoutLoss) {
+  const bool pg = GetParam() == ServerBackend::kPostgres;
+#ifdef PREFDESK_HAVE_POSTGRESQL
+  const auto has = [&] { return pg ? PostgresHasChangeStamps(db_->PostgresUrl(), db_->PostgresSchema())
+                                   : SqliteHasChangeStamps(db_->ServerPath()); };
+  const auto add = [&] { pg ? AddPostgresChangeStamps(PREFDESK_DATA_DIR, db_->PostgresUrl(), db_->PostgresSchema())
+                            : AddSqliteChangeStamps(PREFDESK_DATA_DIR, db_->ServerPath()); };
+#else
+  const auto has = [&] { return SqliteHasChangeStamps(db_->ServerPath()); };
+  const auto add = [&] { AddSqliteChangeStamps(PREFDESK_DATA_DIR, db_->ServerPath()); };
+#endif
+  ASSERT_TRUE(has());
+  if (pg) {
+    db_->ExecServer("DROP TABLE T_PCHANGE; DROP FUNCTION PREFDESK_STAMP_CHANGE() CASCADE");
+  } else {
+    for (const auto& row : db_->ServerRows("SELECT name FROM sqlite_master WHERE type = 'trigger'")) {
+      db_->ExecServer("DROP TRIGGER " + row.at(0));
+    }
+    db_->ExecServer("DROP TABLE T_PCHANGE");
+  }
+  EXPECT_FALSE(has());
+  db_->ExecServer("INSERT INTO T_PMISC (F_UID, F_MAXHISTORY) VALUES (7, 5)");
+  add();
+  EXPECT_TRUE(has());
+  db_->ExecServer("UPDATE T_PMISC SET F_MAXHISTORY = 10 WHERE F_UID = 7");
+  EXPECT_EQ(Stamp(7), 1);
+  add();
+  EXPECT_TRUE(has());
+  db_->ExecServer("UPDATE T_PMISC SET F_MAXHISTORY = 5 WHERE F_UID = 7");
+  EXPECT_EQ(Stamp(7), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PreferenceWatchTest,
