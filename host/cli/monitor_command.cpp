@@ -31,7 +31,7 @@ std::string TimeText(std::chrono::system_clock::time_point time) {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count() % 1000;
   std::tm utc{};
   gmtime_r(&seconds, &utc);
-  char text[32];
+  char text[64];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900, utc.tm_mon + 1,
                 utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, static_cast<int>(ms));
   return text;
@@ -56,7 +56,7 @@ void PrintChange(const PreferenceChange& change, bool json) {
     std::cout << TimeText(change.time) << ' '
               << (change.user == datacenter::kAllUsers ? std::string("every user")
                                                         : "user " + std::to_string(change.user))
-              << ' ' << (change.may_have_changed ? "may have changed (not watched for a while)" : kinds)
+              << ' ' << (change.may_have_changed ? "may have changed" : kinds)
               << std::endl;
   }
   if (!std::cout) throw CliError(kExitFailed, "cannot write to standard output");

@@ -219,7 +219,7 @@ TEST_P(PreferenceWatchTest, ChangeStampsAreAddedToAnOlderStoreAndRenewedWithoutL
 #endif
   ASSERT_TRUE(has());
   if (pg) {
-    db_->ExecServer("DROP TABLE T_PCHANGE; DROP FUNCTION PREFDESK_STAMP_CHANGE() CASCADE");
+    db_->ExecServer("SET client_min_messages = warning; DROP TABLE T_PCHANGE; DROP FUNCTION PREFDESK_STAMP_CHANGE() CASCADE");
   } else {
     for (const auto& row : db_->ServerRows("SELECT name FROM sqlite_master WHERE type = 'trigger'")) {
       db_->ExecServer("DROP TRIGGER " + row.at(0));
