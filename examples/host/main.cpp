@@ -56,7 +56,7 @@ struct RealWindow {
 // Prints the bar again after each change another process commits, for seconds; the watch runs
 // in the Qt event loop where there is one.
 void FollowChanges(const std::shared_ptr<component::ClsPrefdesk>& options, const std::string& local_string, const storage::DataCenterRef& server,
-                   const std::filesystem::path& server_file, int seconds, bool in_event_loop) {
+                   const std::filesystem::path& server_file, int seconds, [[maybe_unused]] bool in_event_loop) {
   auto refresh = [&](const datacenter::PreferenceChange& change) {
     std::shared_ptr<columnsbar::ColumnsBar> bar;
     if (options->ReadColumnsBar(local_string, server, bar)) return;
