@@ -11,8 +11,9 @@
 // readable. Dispatch calls the callbacks on the calling thread. Wait() is the same for a host
 // without an event loop. Destroying the watch stops it.
 //
-// A lost server connection is made again with back-off (0.1 s doubling up to 5 s); a SQLite
-// file replaced by another is followed. Either gap is reported as a change that may have
+// A lost server connection is made again with back-off (0.1 s doubling up to 5 s; an attempt
+// holds the calling thread until the server answers or refuses, at most its 4 s connect
+// time-out); a SQLite file replaced by another is followed. Either gap is reported as a change that may have
 // happened to every watched user, so that the host reads again.
 #pragma once
 
