@@ -55,7 +55,7 @@ class PostgresWatch : public PreferenceWatch {
     const char* values[] = {"4", "1", "10", "5", "3", "UTF8", connection_string_.c_str(), nullptr};
     conn_ = PQconnectdbParams(keywords, values, /*expand_dbname=*/1);
     if (PQstatus(conn_) != CONNECTION_OK) return Failed("cannot reach the server: ");
-    // The server's own words when it ends the session are said by Lost() in one line.
+    // The server's own words when it drops the connection are said by Lost() in one line.
     PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
     const std::string schema = storage::SqlText(schema_);
     std::string sql = "SELECT set_config('search_path', quote_ident(" + schema + "), false); ";
