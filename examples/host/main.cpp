@@ -58,10 +58,15 @@ struct RealWindow {
 void FollowChanges(const std::shared_ptr<component::ClsPrefdesk>& options, const std::string& local_string, const storage::DataCenterRef& server,
                    const std::filesystem::path& server_file, int seconds, [[maybe_unused]] bool in_event_loop) {
   auto refresh = [&](const datacenter::PreferenceChange& change) {
-    std::shared_ptr<columnsbar::ColumnsBar> bar;
-    if (options->ReadColumnsBar(local_string, server, bar)) return;
     std::cout << "changed: " << (change.may_have_changed ? "may have changed" : datacenter::ChangeKindNames(change.kinds))
-              << "\n" << bar->ToText() << std::flush;
+              << "\n";
+    std::shared_ptr<columnsbar::ColumnsBar> bar;
+    if (options->ReadColumnsBar(local_string, server, bar)) {
+      std::cout << "(no saved layout: the client shows the default bar)\n";
+    } else {
+      std::cout << bar->ToText();
+    }
+    std::cout << std::flush;
   };
   const auto watch = datacenter::WatchSqlite(server_file.string(), 5, refresh,
                                              [](const std::string& line) { std::cerr << line << "\n"; });
