@@ -5,10 +5,12 @@
 //   - datacenter::BuildDatabase: the local defaults and embedded server databases from the
 //     installed SQL (Prefdesk_DATA_DIR in CMake);
 //   - ado::Connection for the local defaults database, columnsbar::ColumnsBar for the bar;
-//   - ui::Toolkit and ui::HeadlessDriver to run the dialog without a screen.
+//   - ui::Toolkit and ui::HeadlessDriver to run the dialog without a screen;
+//   - datacenter::WatchSqlite / WatchPostgres: follow the changes other clients commit.
 #pragma once
 
 #include "host/datacenter/database_files.h"
+#include "host/datacenter/preference_watch.h"
 #include "host/datacenter/sqlite_datacenter.h"
 #include "platform/ado/connection.h"
 #include "platform/columnsbar/columns_bar.h"

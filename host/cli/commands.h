@@ -38,5 +38,6 @@ int RunCopyUser(const Words& words);
 int RunListUsers(const Words& words);
 int RunAddUser(const Words& words);
 int RunRemoveUser(const Words& words);
+int RunMonitor(const Words& words);
 
 }  // namespace prefdesk::cli

@@ -25,6 +25,7 @@ const std::vector<Command>& Commands() {
       {"list-users", "list the users with stored preferences", kListUsersHelp, RunListUsers},
       {"add-user", "let a server role reach one user's rows", kAddUserHelp, RunAddUser},
       {"remove-user", "take back what add-user gave a role", kRemoveUserHelp, RunRemoveUser},
+      {"monitor", "print each change of a user's stored preferences", kMonitorHelp, RunMonitor},
   };
   return commands;
 }

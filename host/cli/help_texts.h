@@ -129,6 +129,14 @@ inline constexpr const char* kRemoveUserHelp =
     "usage: prefdesk-host remove-user --role NAME --server postgresql://...\n"
     "Takes back what add-user gave role NAME; the user's saved rows stay.\n";
 
+inline constexpr const char* kMonitorHelp =
+    "usage: prefdesk-host monitor --user N [--json] | --all [--json]\n"
+    "Prints a line for each committed change of user N's stored preferences (--all: of every\n"
+    "user; on a row-secured server only the administrator may), whoever made it: the time, the\n"
+    "user and what changed (settings, layout, queries, schemes). Runs until interrupted (Ctrl-C:\n"
+    "exit 0). A lost server connection is made again, said once on stderr, and the time it was\n"
+    "lost is reported as \"may have changed\"; a replaced SQLite file is followed.\n";
+
 inline constexpr const char* kEnvironment =
     "\nEnvironment:\n"
     "  PREFDESK_HOME           the folder of local.db and server.db (default:\n"

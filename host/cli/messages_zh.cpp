@@ -138,6 +138,13 @@ const std::vector<Translation>& ChineseMessages() {
       {kRemoveUserHelp,
        "用法：prefdesk-host remove-user --role NAME --server postgresql://...\n"
        "收回 add-user 授予角色 NAME 的权限；该用户已保存的行保留。\n"},
+      {kMonitorHelp,
+       "用法：prefdesk-host monitor --user N [--json] | --all [--json]\n"
+       "用户 N 保存的偏好设置每有一次已提交的更改（--all：所有用户的更改；在启用行级安全的\n"
+       "服务器上只有管理员可以这样做），无论由谁做出，都打印一行：时间、用户和更改的内容\n"
+       "（settings、layout、queries、schemes）。一直运行到被中断（Ctrl-C：退出码 0）。\n"
+       "与服务器的连接断开后会重新连接，并在 stderr 上说明一次，断开期间报告为\n"
+       "“may have changed”（可能已更改）；SQLite 文件被替换时会跟随新文件。\n"},
 
       // Command summaries.
       {"create the local defaults and embedded server databases", "创建本地默认值数据库和内置服务器数据库"},
@@ -156,6 +163,7 @@ const std::vector<Translation>& ChineseMessages() {
       {"list the users with stored preferences", "列出保存了偏好设置的用户"},
       {"let a server role reach one user's rows", "让服务器角色可以访问某个用户的行"},
       {"take back what add-user gave a role", "收回 add-user 授予角色的权限"},
+      {"print each change of a user's stored preferences", "打印用户保存的偏好设置的每一次更改"},
 
       // Origins, types and the labels of describe.
       {"server", "服务器"},

@@ -29,6 +29,18 @@ class Database {
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
+  // The first column of the first row of a query as a number; 0 when there is none.
+  int64_t Number(const std::string& query) {
+    sqlite3_stmt* statement = nullptr;
+    int64_t value = 0;
+    if (sqlite3_prepare_v2(db_, query.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+      value = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    return value;
+  }
+
   // Runs the statements of text; returns the engine's message, empty on success.
   std::string Exec(const std::string& text) {
     char* message = nullptr;
@@ -74,8 +86,10 @@ std::vector<std::filesystem::path> DatabaseScripts(const std::filesystem::path& 
 
 void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
                    const std::filesystem::path& target) {
+  std::vector<std::filesystem::path> files = DatabaseScripts(data_dir, kind);
+  if (kind == kServerDatabase) files.push_back(data_dir / kSqliteChangeStampsScript);
   std::vector<std::pair<std::string, std::string>> scripts;  // file name, statements
-  for (const auto& script : DatabaseScripts(data_dir, kind)) {
+  for (const auto& script : files) {
     scripts.emplace_back(script.filename().string(), ReadScript(script));
   }
   std::filesystem::remove(target);
@@ -93,6 +107,29 @@ void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
   if (!failure.empty()) {
     std::filesystem::remove(target);
     automation::Raise(ado::kErrProvider, kSource, failure);
+  }
+}
+
+bool SqliteHasChangeStamps(const std::filesystem::path& database) {
+  if (!std::filesystem::is_regular_file(database)) return false;
+  Database db(database);
+  // The table and its twenty triggers (five tables: insert, update, update of F_UID, delete).
+  return db.Number("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = 'T_PCHANGE') OR "
+                   "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')") == 21;
+}
+
+void AddSqliteChangeStamps(const std::filesystem::path& data_dir, const std::filesystem::path& database) {
+  const std::string text = ReadScript(data_dir / kSqliteChangeStampsScript);
+  if (!std::filesystem::is_regular_file(database)) {
+    automation::Raise(ado::kErrProvider, kSource, "No database " + database.string());
+  }
+  Database db(database);
+  std::string failure = db.Exec("BEGIN IMMEDIATE");
+  if (failure.empty()) failure = db.Exec(text);
+  if (failure.empty()) failure = db.Exec("COMMIT");
+  if (!failure.empty()) {
+    db.Exec("ROLLBACK");
+    automation::Raise(ado::kErrProvider, kSource, std::string(kSqliteChangeStampsScript) + ": " + failure);
   }
 }
 

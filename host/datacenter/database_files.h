@@ -1,5 +1,6 @@
 // Building the local defaults database and the server database from the SQL files of the
-// data folder: <kind>_schema.sql first, then every other <kind>_*.sql file by name.
+// data folder: <kind>_schema.sql first, then every other <kind>_*.sql file by name; a server
+// database then gets its change stamps (sqlite_change_stamps.sql).
 #pragma once
 
 #include <filesystem>
@@ -24,5 +25,12 @@ std::vector<std::filesystem::path> DatabaseScripts(const std::filesystem::path& 
 // half-built file is then removed.
 void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
                    const std::filesystem::path& target);
+
+// The change stamps of a SQLite server database: T_PCHANGE and the triggers on the per-user
+// tables that keep it. The script may run again on a database that has them, so Add both
+// makes them in an existing store and renews them; it raises like BuildDatabase.
+inline constexpr std::string_view kSqliteChangeStampsScript = "sqlite_change_stamps.sql";
+bool SqliteHasChangeStamps(const std::filesystem::path& database);
+void AddSqliteChangeStamps(const std::filesystem::path& data_dir, const std::filesystem::path& database);
 
 }  // namespace prefdesk::datacenter

@@ -1,7 +1,8 @@
 // Building the server database in a schema of a PostgreSQL database from the SQL files of
 // the data folder: postgresql_types.sql (the column types the portable schema names), then
 // the same server_*.sql files the SQLite file is made of, then postgresql_users.sql (which
-// role is which user) and, with row security, postgresql_row_security.sql. Several server
+// role is which user), postgresql_change_stamps.sql and, with row security,
+// postgresql_row_security.sql. Several server
 // databases can so live side by side in one PostgreSQL database, one per schema.
 #pragma once
 
@@ -21,5 +22,14 @@ void BuildPostgresSchema(const std::filesystem::path& data_dir,
 // Drops the schema and everything in it; a missing schema is no failure. Raises when the
 // server cannot be reached or the schema's tables stay locked by another session.
 void DropPostgresSchema(const std::string& connection_string, const std::string& schema);
+
+// The change stamps of a schema: T_PCHANGE, the triggers on the per-user tables that keep it
+// and notify the watchers. The script may run again on a schema that has them, so Add both
+// makes them in an existing store (following its row security) and renews them; it raises
+// like BuildPostgresSchema.
+inline constexpr const char* kPostgresChangeStampsScript = "postgresql_change_stamps.sql";
+bool PostgresHasChangeStamps(const std::string& connection_string, const std::string& schema);
+void AddPostgresChangeStamps(const std::filesystem::path& data_dir,
+                             const std::string& connection_string, const std::string& schema);
 
 }  // namespace prefdesk::datacenter

@@ -4,6 +4,7 @@
 #include <libpq-fe.h>
 
 #include "host/datacenter/postgres_admin.h"
+#include "host/datacenter/postgres_schema.h"
 #include "host/datacenter/store_upgrade.h"
 #include "src/storage/sql_literal.h"
 
@@ -15,13 +16,17 @@ constexpr const char* kSource = "UpgradePostgresStore";
 class PostgresUpgradeStore : public UpgradeStore {
  public:
   PostgresUpgradeStore(const std::string& connection_string, const std::string& schema)
-      : connection_(ConnectOrRaise(connection_string, kSource)) {
+      : connection_(ConnectOrRaise(connection_string, kSource)),
+        connection_string_(connection_string),
+        schema_(schema) {
     ExecOrRaise(*connection_, kSource, "SET search_path",
                 "SET search_path = " + connection_->QuoteIdentifier(schema) +
                     "; SET lock_timeout = '5s'; SET client_min_messages = warning");
   }
 
   const char* RowIdentity() const override { return "ctid"; }
+  bool HasChangeStamps() override { return PostgresHasChangeStamps(connection_string_, schema_); }
+  std::string ChangeStampsScript() const override { return kPostgresChangeStampsScript; }
 
   std::vector<std::vector<std::string>> Query(const std::string& sql) override {
     const PgOutcome outcome = ExecOrRaise(*connection_, kSource, "upgrade", sql);
@@ -46,6 +51,8 @@ class PostgresUpgradeStore : public UpgradeStore {
 
  private:
   std::unique_ptr<PgConnection> connection_;
+  std::string connection_string_;
+  std::string schema_;
 };
 
 }  // namespace

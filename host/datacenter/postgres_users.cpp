@@ -47,6 +47,13 @@ std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, 
   return std::stoi(*uid);
 }
 
+// A role reads its own user's change stamp, where the schema has them (row security narrows it).
+std::string ChangeStampRights(PgConnection& connection, const char* source, const std::string& rights) {
+  const bool stamps = FirstValue(ExecOrRaise(connection, source, "reading the tables",
+                                             "SELECT to_regclass('T_PCHANGE') IS NOT NULL")) == "t";
+  return stamps ? "; " + rights : "";
+}
+
 }  // namespace
 
 PgUserChange AddPgUser(const std::string& connection_string, const std::string& schema,
@@ -93,7 +100,8 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   ExecOrRaise(c, kAddSource, "granting the rights",
               "GRANT USAGE ON SCHEMA " + c.QuoteIdentifier(schema) + " TO " + quoted_role +
                   "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
-                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role);
+                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role +
+                  ChangeStampRights(c, kAddSource, "GRANT SELECT ON T_PCHANGE TO " + quoted_role));
   ExecOrRaise(c, kAddSource, "COMMIT", "COMMIT");
   return {false, "", uid};
 }
@@ -115,7 +123,8 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
     ExecOrRaise(c, kRemoveSource, "revoking the rights",
                 std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
                     quoted_role + "; REVOKE USAGE ON SCHEMA " + c.QuoteIdentifier(schema) +
-                    " FROM " + quoted_role);
+                    " FROM " + quoted_role +
+                    ChangeStampRights(c, kRemoveSource, "REVOKE ALL ON T_PCHANGE FROM " + quoted_role));
   }
   ExecOrRaise(c, kRemoveSource, "COMMIT", "COMMIT");
   return {false, "", *mapped};

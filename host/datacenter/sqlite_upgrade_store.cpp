@@ -1,6 +1,7 @@
 // The upgrade of a SQLite server database file.
 #include <sqlite3.h>
 
+#include "host/datacenter/database_files.h"
 #include "host/datacenter/store_upgrade.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
@@ -15,7 +16,7 @@ constexpr int kBusyTimeoutMs = 5000;
 
 class SqliteUpgradeStore : public UpgradeStore {
  public:
-  explicit SqliteUpgradeStore(const std::filesystem::path& file) {
+  explicit SqliteUpgradeStore(const std::filesystem::path& file) : file_(file) {
     if (sqlite3_open_v2(file.string().c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
       const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
       sqlite3_close(db_);
@@ -51,6 +52,9 @@ class SqliteUpgradeStore : public UpgradeStore {
                 .empty();
   }
 
+  bool HasChangeStamps() override { return SqliteHasChangeStamps(file_); }
+  std::string ChangeStampsScript() const override { return std::string(kSqliteChangeStampsScript); }
+
  private:
   void Run(const std::string& sql, int (*callback)(void*, int, char**, char**), void* into) {
     char* message = nullptr;
@@ -60,6 +64,8 @@ class SqliteUpgradeStore : public UpgradeStore {
     automation::Raise(ado::kErrProvider, kSource, error);
   }
 
+  std::filesystem::path file_;
+  std::filesystem::path file_;
   sqlite3* db_ = nullptr;
 };
 

@@ -53,6 +53,16 @@ UpgradeStep UniqueButtonStep(const char* index, const char* table, const char* i
       }};
 }
 
+// The per-user change stamps and the triggers that keep them, which watchers follow.
+UpgradeStep ChangeStampsStep() {
+  return {"change stamps (T_PCHANGE and its triggers)",
+          [](UpgradeStore& store) { return store.HasChangeStamps(); },
+          [](UpgradeStore& store, const std::filesystem::path& data_dir) {
+            store.Exec(ReadScript(data_dir / store.ChangeStampsScript()));
+            return std::string("added");
+          }};
+}
+
 }  // namespace
 
 const std::vector<UpgradeStep>& UpgradeSteps() {
@@ -61,6 +71,7 @@ const std::vector<UpgradeStep>& UpgradeSteps() {
                        "server_unique_titles.sql"),
       UniqueButtonStep("T_PVBUTTON_ONE_PER_USER", "T_PVBUTTON", "F_VBUTTONID", "list",
                        "server_unique_lists.sql"),
+      ChangeStampsStep(),
   };
   return steps;
 }

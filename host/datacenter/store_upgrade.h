@@ -23,6 +23,10 @@ class UpgradeStore {
   // Runs the statements of sql.
   virtual void Exec(const std::string& sql) = 0;
   virtual bool HasIndex(const std::string& name) = 0;
+  // Whether the change-stamp table and its triggers are all there, and the data folder's
+  // script that adds them on this engine.
+  virtual bool HasChangeStamps() = 0;
+  virtual std::string ChangeStampsScript() const = 0;
 };
 
 // The server database file; raises when it cannot be opened.

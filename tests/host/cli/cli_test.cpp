@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <csignal>
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -156,6 +157,8 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
       {"init --force --row-security", 2, "--row-security applies to a postgresql:// server only"},
       {"add-user --user 3 --role alice", 2, "add-user needs a postgresql:// server"},
       {"remove-user", 2, "needs --role NAME"},
+      {"monitor", 2, "needs --user N or --all"},
+      {"monitor --all --user 3", 2, "needs --user N or --all"},
       {"default-column", 2, "needs --user N"},
       {"reset --yes", 2, "needs --user N"},
       {"options --script " + Write("ok.script", "ok\n").string(), 2, "needs --user N"},
@@ -208,7 +211,7 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
   // Each command's help in both languages; `help CMD` is `CMD --help`.
   for (const std::string command : {"init", "options", "bar", "settings", "default-column", "invoke", "reset", "get",
                                     "set", "describe", "export", "import", "copy-user", "list-users", "add-user",
-                                    "remove-user"}) {
+                                    "remove-user", "monitor"}) {
     const Outcome own = Host(command + " --help --lang en", false);
     EXPECT_EQ(own.code, 0) << command;
     EXPECT_EQ(own.out.find("usage: prefdesk-host " + command), 0u) << command << "\n" << own.out;
@@ -217,6 +220,40 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
     EXPECT_EQ(zh.out.find("用法：prefdesk-host " + command), 0u) << command << "\n" << zh.out;
     EXPECT_EQ(zh.out.find("the local defaults database"), std::string::npos) << command << "\n" << zh.out;
   }
+}
+
+// monitor prints a line for each change of its user that another command commits, none for
+// another user, and Ctrl-C ends it with exit 0.
+TEST_F(CliTest, MonitorPrintsTheUsersChangesUntilInterrupted) {
+  ASSERT_EQ(Host("init").code, 0);
+  const fs::path out = folder_ / "monitor.out";
+  const std::string command = "exec " + std::string(PREFDESK_HOST_BIN) + " monitor --user 2 --json --defaults " +
+                              Local().string() + " --server '" + server_ + "' >" + out.string() + " 2>&1";
+  const pid_t monitor = fork();
+  if (monitor == 0) {
+    execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+    _exit(127);
+  }
+  const auto printed = [&] {
+    std::ifstream in(out);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  // Saves until the monitor, started meanwhile, has printed one.
+  for (int i = 0; i < 100 && printed().empty(); ++i) {
+    EXPECT_EQ(Host("set --user 3 YearLength 6").code, 0);
+    EXPECT_EQ(Host(std::string("set --user 2 YearLength ") + (i % 2 ? "12" : "6")).code, 0);
+  }
+  kill(monitor, SIGINT);
+  int status = 0;
+  waitpid(monitor, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  const std::string text = printed();
+  ASSERT_FALSE(text.empty());
+  const Json first = Json::parse(text.substr(0, text.find('\n')));
+  EXPECT_EQ(first["user"], 2) << text;
+  EXPECT_EQ(first["kinds"], Json::array({"settings"})) << text;
+  EXPECT_EQ(first["may_have_changed"], false) << text;
+  EXPECT_EQ(text.find("\"user\":3"), std::string::npos) << text;
 }
 
 // Past its user limit a SQLite store makes a command warn once, in one line naming
