@@ -112,7 +112,9 @@ ended=$(now_ms)
 
 cat "$work"/client-*.log | awk -v started="$started" -v stopped="$stopped" -v promoted="$promoted" \
     -v ended="$ended" -v pxacts="$primary_xacts" -v sxacts="$standby_xacts" '
-  $2 == "save" && $4 == "ok" { if ($1 < stopped) before++; else { after++; if (!first || $1 < first) first = $1 } }
+  # A save begun after the stop can only have been stored by the new primary.
+  $2 == "save" && $4 == "ok" && $1 < stopped { before++ }
+  $2 == "save" && $4 == "ok" && $5 >= stopped { after++; if (!first || $1 < first) first = $1 }
   $2 == "save" && $4 != "ok" && $1 >= stopped { if ($4 == "indoubt") indoubt++; else failed++ }
   $1 == "reads:" { standby += $3; primary += $5 }
   /^user / { print }
@@ -122,7 +124,7 @@ cat "$work"/client-*.log | awk -v started="$started" -v stopped="$stopped" -v pr
     if (first) printf "first confirmed save on the new primary: %d ms after the stop\n", first - stopped
     else print "no confirmed save on the new primary"
     printf "confirmed saves per second: %.1f before the stop, %.1f after the first one on the new primary\n",
-      before * 1000 / (stopped - started), (first ? after * 1000 / (ended - first) : 0)
+      before * 1000 / (stopped - started), (after > 1 ? (after - 1) * 1000 / (ended - first) : 0)
     printf "saves not confirmed during the failover: %d failed, %d in doubt\n", failed, indoubt
     printf "transactions before the stop: primary %d, standby %d\n", pxacts, sxacts
     if (standby + primary) printf "queries of the clients: %d on the standby, %d on the primary (%.0f%% moved)\n", standby, primary, 100 * standby / (standby + primary)

@@ -3,7 +3,7 @@
 // column layout (title k+1 hidden when bit k of N is set) and pressing OK, through a data
 // service on a multi-host connection string, with its queries going to a standby when a read
 // connection string is given. Per save it prints
-//   EPOCH_MS save N ok|failed|indoubt
+//   END_MS save N ok|failed|indoubt BEGIN_MS
 // and after each confirmed save it reads the value back at once through the same service
 // (a person must not see the old value). When the stop file appears it reads what the primary
 // holds and prints a summary; it exits non-zero when a confirmed save is missing, a save
@@ -133,9 +133,11 @@ class Client {
   int Run(const fs::path& stop_file) {
     int stale = 0;
     for (int n = 1; n <= kMaxSaves && !fs::exists(stop_file); ++n) {
+      const int64_t begin = NowMs();
       const Outcome outcome = Save(n);
       outcomes_[n] = outcome;
-      std::printf("%lld save %d %s\n", static_cast<long long>(NowMs()), n, Name(outcome));
+      std::printf("%lld save %d %s %lld\n", static_cast<long long>(NowMs()), n, Name(outcome),
+                  static_cast<long long>(begin));
       std::fflush(stdout);
       if (outcome == Outcome::kOk) {
         const int read = StoredSave(*service_, user_);
