@@ -41,7 +41,6 @@ class StandbyReadsDataCenter : public ForwardingDataCenter {
   void RollbackTrans() override;
   storage::ErrInfo GetErrInfo() const override { return last_->GetErrInfo(); }
 
-  const storage::DataCenterRef& Standby() const { return standby_; }
   // Queries answered by each side so far.
   int64_t StandbyReads() const { return standby_reads_; }
   int64_t PrimaryReads() const { return primary_reads_; }
