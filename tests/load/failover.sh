@@ -44,7 +44,7 @@ mkdir -p "$work/primary" "$work/standby"
 [ "$(id -u)" -ne 0 ] || chown "$PG_TEST_USER" "$work/primary" "$work/standby"
 chmod 755 "$work" "$work/primary" "$work/standby"
 pg() { local side=$1; shift; as_owner "$bindir/pg_ctl" -D "$work/$side/data" -l "$work/$side/server.log" -w -t 30 "$@" >/dev/null; }
-sql() { "$bindir/psql" -X -h "$work/$1" -U prefdesk -d "${3:-prefdesk}" -Atc "$2"; }
+sql() { "$bindir/psql" -X -h "$work/$1" -U prefdesk -d prefdesk -Atc "$2"; }
 now_ms() { date +%s%3N; }
 
 as_owner "$bindir/initdb" -D "$work/primary/data" -U prefdesk -A trust -E UTF8 --locale=C.UTF-8 \
