@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Prefdesk and runs the whole test suite: every test program with the server database
 # on SQLite, then the data service and integration programs again with it on a throw-away
-# PostgreSQL server, then the unit programs of the automation values and the record sets (the
+# PostgreSQL server, with the failover from a primary to its standby (a pair of servers of its
+# own), then the unit programs of the automation values and the record sets (the
 # code that owns memory and reads the engine's buffers) built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (PREFDESK_SANITIZE_TESTS=0 leaves that out).
 set -euo pipefail
@@ -26,7 +27,7 @@ stage "tests, server database on PostgreSQL"
 pg_url=$(bash "$root/tests/pg/start-postgres.sh")
 trap 'bash "$root/tests/pg/stop-postgres.sh" "$pg_url"' EXIT
 PREFDESK_PG_URL="$pg_url" ctest --test-dir "$build" --output-on-failure -j2 \
-  -L '^test_(storage|component|columns|dialog|cli)$'
+  -L '^test_(storage|component|columns|dialog|cli|failover)$'
 
 if [ "${PREFDESK_SANITIZE_TESTS:-1}" != 0 ]; then
   stage "fast unit tests under sanitizers"

@@ -16,7 +16,8 @@ namespace {
 }  // namespace
 
 std::vector<OptionSpec> DatabaseOptions() {
-  return {{"lang", true}, {"server", true}, {"defaults", true}, {"schema", true}};
+  return {{"lang", true},   {"server", true},      {"defaults", true},
+          {"schema", true}, {"read-server", true}, {"verbose", false}};
 }
 
 CommandLine CommandLine::Parse(const std::string& command, const std::vector<std::string>& words,

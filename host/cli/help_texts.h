@@ -7,8 +7,13 @@ namespace prefdesk::cli {
 inline constexpr const char* kDatabaseOptions =
     "  --defaults PATH   the local defaults database (default: $PREFDESK_HOME/local.db)\n"
     "  --server SPEC     sqlite:PATH (default: sqlite:$PREFDESK_HOME/server.db) or\n"
-    "                    postgresql://USER@HOST/DB\n"
+    "                    postgresql://USER@HOST/DB; several hosts:\n"
+    "                    postgresql://USER@H1:P1,H2:P2/DB?target_session_attrs=read-write\n"
     "  --schema NAME     the schema of the server tables on PostgreSQL (default: prefdesk)\n"
+    "  --read-server URL  PostgreSQL: where queries outside a save go, e.g. a hot standby\n"
+    "                    (...?target_session_attrs=prefer-standby); a client reads its own\n"
+    "                    saves from the primary until the standby has replayed them\n"
+    "  --verbose         say on stderr which server (HOST:PORT) each connection reached\n"
     "  --lang en|zh      the interface language (default: from LC_ALL, LC_MESSAGES, LANG)\n";
 
 inline constexpr const char* kInitHelp =

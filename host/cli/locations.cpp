@@ -19,6 +19,10 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
+bool IsPostgresUrl(const std::string& text) {
+  return text.rfind("postgresql://", 0) == 0 || text.rfind("postgres://", 0) == 0;
+}
+
 bool HasSchema(const fs::path& folder) {
   std::error_code ignored;
   return fs::is_regular_file(folder / "local_schema.sql", ignored);
@@ -28,8 +32,11 @@ bool HasSchema(const fs::path& folder) {
 
 std::string ServerLocation::Describe() const {
   if (kind == Kind::kSqlite) return "sqlite:" + path.string();
-  static const std::regex password(R"(((?:://[^:/@]*:)|(?:password=))[^@ ]*)");
-  return std::regex_replace(connection_string, password, "$1***") + " schema " + schema;
+  // user:password@ of a URI (host:port,host:port holds no '@') and password=... of key=value.
+  static const std::regex uri_password(R"((://[^:/@]*:)[^@/ ]*@)");
+  static const std::regex keyword_password(R"((password=)[^ ]*)");
+  const std::string hidden = std::regex_replace(connection_string, uri_password, "$1***@");
+  return std::regex_replace(hidden, keyword_password, "$1***") + " schema " + schema;
 }
 
 fs::path DefaultHome() {
@@ -61,8 +68,13 @@ ServerLocation ServerOption(const CommandLine& line) {
   ServerLocation server;
   const std::optional<std::string> text = line.Value("server");
   const std::optional<std::string> schema = line.Value("schema");
-  const bool postgres = text && (text->rfind("postgresql://", 0) == 0 || text->rfind("postgres://", 0) == 0);
+  const std::optional<std::string> reads = line.Value("read-server");
+  const bool postgres = text && IsPostgresUrl(*text);
   if (schema && !postgres) throw CliError(kExitUsage, "--schema applies to a postgresql:// server only");
+  if (reads && !postgres) throw CliError(kExitUsage, "--read-server applies to a postgresql:// server only");
+  if (reads && !IsPostgresUrl(*reads)) {
+    throw CliError(kExitUsage, "--read-server '" + *reads + "': use postgresql://USER@HOST/DB");
+  }
   if (schema && schema->empty()) throw CliError(kExitUsage, "--schema needs a name");
   if (!text) {
     server.path = DefaultHome() / "server.db";
@@ -76,6 +88,7 @@ ServerLocation ServerOption(const CommandLine& line) {
     server.kind = ServerLocation::Kind::kPostgres;
     server.connection_string = *text;
     server.schema = schema.value_or(kDefaultPgSchema);
+    server.read_connection_string = reads.value_or("");
     return server;
   }
   throw CliError(kExitUsage, "--server '" + *text + "': use sqlite:PATH or postgresql://USER@HOST/DB");

@@ -17,6 +17,9 @@ struct ServerLocation {
   std::filesystem::path path;    // kSqlite
   std::string connection_string; // kPostgres
   std::string schema;            // kPostgres: the schema that holds the server tables
+  // kPostgres, optional: the connection string of the queries outside transactions (a hot
+  // standby); empty when everything goes to connection_string.
+  std::string read_connection_string;
   // For messages: "sqlite:PATH" or the connection string without its password.
   std::string Describe() const;
 };
@@ -25,7 +28,8 @@ std::filesystem::path DefaultHome();
 std::filesystem::path DefaultsPath(const CommandLine& line);
 // --server sqlite:PATH | postgresql://... | postgres://...; a usage error for anything else.
 // On PostgreSQL the tables live in the schema named by --schema (default kDefaultPgSchema),
-// so that several server databases can share one PostgreSQL database.
+// so that several server databases can share one PostgreSQL database. --read-server names a
+// second PostgreSQL connection string for reads.
 inline constexpr const char* kDefaultPgSchema = "prefdesk";
 ServerLocation ServerOption(const CommandLine& line);
 // The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy beside

@@ -16,8 +16,13 @@ const std::vector<Translation>& ChineseMessages() {
       {kDatabaseOptions,
        "  --defaults PATH   本地默认值数据库（默认：$PREFDESK_HOME/local.db）\n"
        "  --server SPEC     sqlite:PATH（默认：sqlite:$PREFDESK_HOME/server.db）或\n"
-       "                    postgresql://USER@HOST/DB\n"
+       "                    postgresql://USER@HOST/DB；多个主机：\n"
+       "                    postgresql://USER@H1:P1,H2:P2/DB?target_session_attrs=read-write\n"
        "  --schema NAME     PostgreSQL 上存放服务器表的模式（默认：prefdesk）\n"
+       "  --read-server URL  PostgreSQL：保存以外的查询发往何处，例如热备服务器\n"
+       "                    （...?target_session_attrs=prefer-standby）；客户端在备用服务器\n"
+       "                    重放其保存之前，从主服务器读取自己刚保存的内容\n"
+       "  --verbose         在 stderr 上说明每个连接到达的服务器（HOST:PORT）\n"
        "  --lang en|zh      界面语言（默认取自 LC_ALL、LC_MESSAGES、LANG）\n"},
       {kEnvironment,
        "\n环境变量：\n"

@@ -18,6 +18,7 @@
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
+#include "host/datacenter/postgres_standby_reads.h"
 #endif
 
 namespace prefdesk::cli {
@@ -59,12 +60,13 @@ void ProbeServer(storage::DataCenter& server, const ServerLocation& where, ExitC
   rs->Close();
 }
 
-storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
+storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user, bool verbose) {
   if (where.kind == ServerLocation::Kind::kSqlite) {
     CheckDatabaseFile(where.path, "server database");
     auto server = std::make_shared<datacenter::SqliteDataCenter>(where.path.string(), user);
     ProbeServer(*server, where, kExitDatabase);
     WarnWhenSqliteStoreOutgrown(*server, std::cerr);
+    if (verbose) std::cerr << "server: " << where.Describe() << "\n";
     return server;
   }
 #ifdef PREFDESK_HAVE_POSTGRESQL
@@ -80,7 +82,16 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user) {
                                          server->GetErrInfo().Description);
   }
   ProbeServer(*server, where, kExitDatabase);
-  return server;
+  if (verbose) std::cerr << "server: connected to " << server->ServerReached() << "\n";
+  if (where.read_connection_string.empty()) return server;
+  // An unreachable read server is no failure: the primary answers until it comes back.
+  auto reads = std::make_shared<datacenter::PostgresDataCenter>(where.read_connection_string, user, settings);
+  if (verbose) {
+    std::cerr << "reads: " << (reads->Connected() ? "connected to " + reads->ServerReached()
+                                                  : "not reached, the server answers them")
+              << "\n";
+  }
+  return std::make_shared<datacenter::StandbyReadsDataCenter>(server, reads);
 #else
   RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
 #endif
@@ -105,7 +116,7 @@ std::shared_ptr<ado::Connection> OpenDefaultsOnly(const CommandLine& line) {
 
 storage::DataCenterRef OpenServerOnly(const CommandLine& line) {
   SetLanguage(line);
-  return OpenServer(ServerOption(line), 0);
+  return OpenServer(ServerOption(line), 0, line.Has("verbose"));
 }
 
 Session::Session(const CommandLine& line, int16_t user)
@@ -113,7 +124,7 @@ Session::Session(const CommandLine& line, int16_t user)
   SetLanguage(line);
   const ServerLocation server = ServerOption(line);
   local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
-  server_ = LogStatements(OpenServer(server, user), DefaultsPath(line));
+  server_ = LogStatements(OpenServer(server, user, line.Has("verbose")), DefaultsPath(line));
   ui::Toolkit::Current().SetFrontEnd(driver_);
   prefdesk_ = component::CreatePrefdesk();
   prefdesk_->SetDataCenter(server_);

@@ -6,6 +6,7 @@
 #include <poll.h>
 
 #include <cerrno>
+#include <string_view>
 
 namespace prefdesk::datacenter {
 namespace {
@@ -52,6 +53,25 @@ bool PgConnection::InTransactionBlock() const {
   if (!Alive()) return false;
   const PGTransactionStatusType status = PQtransactionStatus(conn_);
   return status == PQTRANS_INTRANS || status == PQTRANS_INERROR;
+}
+
+bool PgConnection::StillOpen() {
+  // A server that ends a session sends its FATAL message, then closes: the second read meets
+  // the end of the stream. A few rounds, so that a server talking while idle cannot hold us.
+  for (int round = 0; round < 4 && Alive(); ++round) {
+    pollfd fd{PQsocket(conn_), POLLIN, 0};
+    if (poll(&fd, 1, 0) <= 0) break;
+    if (!PQconsumeInput(conn_)) return false;
+    PQisBusy(conn_);  // parses what arrived
+  }
+  return Alive();
+}
+
+std::string PgConnection::Server() const {
+  if (!Alive()) return {};
+  const char* standby = PQparameterStatus(conn_, "in_hot_standby");
+  return std::string(PQhost(conn_)) + ":" + PQport(conn_) +
+         (standby && std::string_view(standby) == "on" ? " (standby)" : "");
 }
 
 std::string PgConnection::QuoteIdentifier(const std::string& name) const {

@@ -39,6 +39,12 @@ class PgConnection {
   std::string Error() const;
   // In a transaction block, or in a failed one waiting for ROLLBACK.
   bool InTransactionBlock() const;
+  // Reads what the server sent while the connection was idle, without waiting: false when the
+  // server has closed it meanwhile (a restart, a failover, an ended session).
+  bool StillOpen();
+  // The server reached, "HOST:PORT" (HOST a name, an address or a socket folder), followed by
+  // " (standby)" when it is a hot standby, which accepts reads only.
+  std::string Server() const;
 
   // Runs the statements of sql. On failure ok is false and the outcome carries the first
   // error; after a time-out the connection is closed.

@@ -46,8 +46,14 @@ void PostgresDataCenter::Fail(const char* member, PgErrorKind kind, const std::s
   error_.Description = DescribePgError(kind, sqlstate, message);
 }
 
+std::string PostgresDataCenter::ServerReached() const {
+  return connection_ ? connection_->Server() : std::string();
+}
+
 bool PostgresDataCenter::EnsureConnected(const char* member) {
-  if (Connected()) return true;
+  // Between transactions a connection the server has closed is replaced before anything is
+  // sent on it; inside one it is kept, so that the call fails and the transaction is lost.
+  if (Connected() && (connection_->InTransactionBlock() || connection_->StillOpen())) return true;
   connection_.reset();
   auto connection = std::make_unique<PgConnection>(connection_string_, settings_.connect_timeout_s);
   if (!connection->Alive()) {

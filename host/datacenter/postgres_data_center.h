@@ -3,9 +3,13 @@
 // No member throws and no call waits for the server longer than the call time-out: a failure
 // returns -1 (BeginTrans and RollbackTrans leave ErrInfo set) and ErrInfo describes it.
 //
-// A lost connection fails the call at once and is made again by the next call, but never
-// inside an open transaction: the transaction then stays "open but lost" (InTransaction true,
-// every data call fails) until RollbackTrans, so no statement of it runs outside it.
+// A connection the server closed between transactions (a restart, a failover) is made again
+// before the next call runs, so that call goes on; libpq tries the hosts of a multi-host
+// connection string in turn, and target_session_attrs=read-write finds whichever is the
+// primary now. A connection lost during a call fails that call, and the next call connects
+// again, but never inside an open transaction: the transaction then stays "open but lost"
+// (InTransaction true, every data call fails) until RollbackTrans, so no statement of it runs
+// outside it.
 //
 // On a shared server each person may log in with a role of his own: when T_PUSERROLE maps
 // the session's role to a user, myinfo.uid is that user's id, whatever id the host gave.
@@ -68,6 +72,9 @@ class PostgresDataCenter : public storage::DataCenter {
   // The kind of the last failure (kNone before any).
   PgErrorKind LastErrorKind() const { return last_kind_; }
   bool Connected() const;
+  // The server of the open connection, as PgConnection::Server says it; empty when there is
+  // none.
+  std::string ServerReached() const;
 
  private:
   bool EnsureConnected(const char* member);

@@ -9,6 +9,8 @@
 #include <memory>
 #include <thread>
 
+#include "host/datacenter/fault_injector.h"
+#include "host/datacenter/postgres_standby_reads.h"
 #include "host/datacenter/postgres_users.h"
 #include "platform/ado/types.h"
 #include "platform/automation/conversions.h"
@@ -42,7 +44,7 @@ class PostgresDataCenterTest : public ::testing::Test {
   }
 
   // The server process of the client's session, seen from the client itself.
-  int64_t BackendPid(PostgresDataCenter& dc) const {
+  int64_t BackendPid(storage::DataCenter& dc) const {
     std::shared_ptr<ado::Recordset> rs;
     EXPECT_EQ(dc.OpenRecordsetByString(rs, "SELECT pg_backend_pid() AS pid"), 1);
     return rs ? automation::CLng((*rs)["pid"]) : 0;
@@ -164,20 +166,43 @@ TEST_F(PostgresDataCenterTest, ADeadlockBetweenTwoClientsFailsOneOfThemAsRetryab
   EXPECT_FALSE(other->InTransaction());
 }
 
-TEST_F(PostgresDataCenterTest, ALostConnectionFailsTheCallAndTheNextCallReconnects) {
-  const int64_t pid = BackendPid(*dc_);
-  Terminate(*dc_);
-  std::shared_ptr<ado::Recordset> rs;
-  EXPECT_LT(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 0);
-  EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kBrokenConnection);
-  EXPECT_EQ(dc_->GetErrInfo().Number, kErrPgBrokenConnection);
-  EXPECT_NE(dc_->GetErrInfo().Description.find("connection"), std::string::npos);
-  EXPECT_FALSE(dc_->InTransaction());
+// Closed by the server between transactions (a restart, a failover), the connection is made
+// again before the next call, which goes on; so does a transaction begun after the loss.
+TEST_F(PostgresDataCenterTest, AConnectionLostBetweenCallsIsMadeAgainByTheNextCall) {
+  const std::string server = dc_->ServerReached();
+  EXPECT_NE(server.find(':'), std::string::npos) << server;
+  EXPECT_EQ(server.find("standby"), std::string::npos) << server;
+  for (const bool begin : {false, true}) {
+    SCOPED_TRACE(begin ? "BeginTrans" : "a query");
+    const int64_t pid = BackendPid(*dc_);
+    Terminate(*dc_);
+    if (begin) {
+      dc_->BeginTrans();
+      EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1) << dc_->GetErrInfo().Description;
+      EXPECT_EQ(dc_->CommitTrans(), 0);
+      EXPECT_EQ(Count("T_PQUERY"), 1) << "the new session has the schema's search path";
+    } else {
+      std::shared_ptr<ado::Recordset> rs;
+      EXPECT_EQ(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12)
+          << dc_->GetErrInfo().Description;
+    }
+    EXPECT_NE(BackendPid(*dc_), pid) << "a new session";
+  }
+  EXPECT_EQ(dc_->ServerReached(), server);
+}
 
-  EXPECT_EQ(dc_->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12);
-  EXPECT_NE(BackendPid(*dc_), pid) << "a new session";
-  EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1)
-      << "the new session has the schema's search path";
+// Of the hosts of a multi-host connection string, libpq takes the first that answers.
+TEST_F(PostgresDataCenterTest, AMultiHostConnectionStringReachesTheHostThatAnswers) {
+  std::string url = db_->PostgresUrl();
+  const size_t host = url.find("host=");
+  ASSERT_NE(host, std::string::npos) << url;
+  url.insert(host + 5, "/nonexistent-prefdesk-socket,");
+  PostgresSettings settings;
+  settings.schema = db_->PostgresSchema();
+  PostgresDataCenter dc(url + "&target_session_attrs=read-write", 5, settings);
+  ASSERT_TRUE(dc.Connected()) << dc.GetErrInfo().Description;
+  EXPECT_EQ(dc.ServerReached(), dc_->ServerReached());
+  EXPECT_EQ(dc.ServerReached().find("nonexistent"), std::string::npos);
 }
 
 // Lost with its connection, a transaction stays open, its statements failing, until it is
@@ -247,6 +272,67 @@ TEST_F(PostgresDataCenterTest, AServerThatDoesNotAnswerInTimeIsLeft) {
   EXPECT_EQ(quick->GetErrInfo().Number, kErrPgTimeout);
   EXPECT_FALSE(quick->Connected());
   EXPECT_EQ(quick->OpenRecordsetByString(rs, "Select * From SYSTBLHBUTTON"), 12);
+}
+
+// A standby that has not yet replayed as far as the caller asks: it says "behind" to the
+// first `lagging` position checks, then answers as itself.
+class LaggingStandby : public ForwardingDataCenter {
+ public:
+  LaggingStandby(storage::DataCenterRef inner, int lagging)
+      : ForwardingDataCenter(std::move(inner)), lagging_(lagging) {}
+  int32_t OpenRecordsetByString(std::shared_ptr<ado::Recordset>& rs, const std::string& sql) override {
+    if (sql.find("pg_last_wal_replay_lsn") == std::string::npos) return inner_->OpenRecordsetByString(rs, sql);
+    ++checks;
+    return inner_->OpenRecordsetByString(rs, lagging_-- > 0 ? "SELECT 1 AS behind" : sql);
+  }
+  int checks = 0;
+
+ private:
+  int lagging_;
+};
+
+// Queries outside a transaction go to the standby's service, everything else to the primary's;
+// after a write the client reads from the primary until the standby has replayed it, and a
+// query the standby cannot answer is answered by the primary.
+TEST_F(PostgresDataCenterTest, StandbyReadsSendQueriesToTheStandbyOnceItHasReplayedTheWrites) {
+  auto standby = std::make_shared<LaggingStandby>(Client(5), 2);
+  auto faults = std::make_shared<FaultInjector>(standby);
+  StandbyReadsDataCenter dc(dc_, faults);
+  const int64_t primary_pid = BackendPid(*dc_);
+  EXPECT_NE(BackendPid(dc), primary_pid) << "nothing written yet: the standby answers";
+
+  dc.BeginTrans();
+  EXPECT_EQ(BackendPid(dc), primary_pid) << "inside a transaction: the primary";
+  ASSERT_EQ(dc.Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
+  ASSERT_EQ(dc.CommitTrans(), 0);
+  EXPECT_EQ(BackendPid(dc), primary_pid) << "the standby is behind the commit";
+  EXPECT_EQ(BackendPid(dc), primary_pid);
+  EXPECT_NE(BackendPid(dc), primary_pid) << "the standby has caught up";
+  EXPECT_EQ(standby->checks, 3);
+  EXPECT_NE(BackendPid(dc), primary_pid);
+  EXPECT_EQ(standby->checks, 3) << "no check until the next write";
+
+  ASSERT_EQ(dc.Update("T_PQUERY", "F_QUERYNAME='B'", "", "F_UID=5"), 1);
+  EXPECT_NE(BackendPid(dc), primary_pid);
+  EXPECT_EQ(standby->checks, 4) << "an autocommit write is waited for too";
+
+  faults->LoseConnection();
+  std::shared_ptr<ado::Recordset> rs;
+  EXPECT_EQ(dc.OpenRecordsetByString(rs, "SELECT F_QUERYNAME FROM T_PQUERY"), 1) << "the primary answers";
+  EXPECT_EQ((*rs)["F_QUERYNAME"], Variant("B"));
+  EXPECT_LT(dc.OpenRecordsetByString(rs, "SELECT * FROM T_NOWHERE"), 0);
+  EXPECT_NE(dc.GetErrInfo().Description.find("t_nowhere"), std::string::npos)
+      << "the primary's error: " << dc.GetErrInfo().Description;
+  EXPECT_EQ(dc.StandbyReads(), 4);
+  EXPECT_EQ(dc.PrimaryReads(), 5);
+
+  // A commit that fails keeps its error, and the reads stay on the primary.
+  faults->Reconnect();
+  dc.BeginTrans();
+  EXPECT_LT(dc.Delete("T_NOWHERE", ""), 0);
+  EXPECT_LT(dc.CommitTrans(), 0);
+  EXPECT_EQ(dc.GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
+  EXPECT_EQ(BackendPid(dc), primary_pid);
 }
 
 // With row security a user's role reaches only the rows of the user it is mapped to: other
