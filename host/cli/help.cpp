@@ -129,6 +129,11 @@ const std::string kRemoveUserHelp = std::string(
     "usage: prefdesk-host remove-user --role NAME --server postgresql://...\n"
     "Takes back what add-user gave role NAME; the user's saved rows stay.\n") + kDatabaseOptions;
 
+const std::string kCompletionHelp =
+    "usage: prefdesk-host completion bash\n"
+    "Prints the bash completion of prefdesk-host: its commands, their options and the setting\n"
+    "names. The package installs it; to try it in a shell: source <(prefdesk-host completion bash)\n";
+
 }  // namespace
 
 const std::vector<Command>& Commands() {
@@ -148,6 +153,7 @@ const std::vector<Command>& Commands() {
       {"list-users", "list the users with stored preferences", kListUsersHelp.c_str(), RunListUsers},
       {"add-user", "let a server role reach one user's rows", kAddUserHelp.c_str(), RunAddUser},
       {"remove-user", "take back what add-user gave a role", kRemoveUserHelp.c_str(), RunRemoveUser},
+      {"completion", "print the bash completion script", kCompletionHelp.c_str(), RunCompletion},
   };
   return commands;
 }
@@ -155,6 +161,7 @@ const std::vector<Command>& Commands() {
 std::string ProgramHelp() {
   std::string help =
       "usage: prefdesk-host COMMAND [OPTIONS]   (prefdesk-host COMMAND --help for more)\n"
+      "       prefdesk-host --version\n"
       "The per-user preferences of the customer-relationship client, from the command line.\n\n"
       "Commands:\n";
   for (const Command& command : Commands()) {

@@ -16,11 +16,6 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-bool HasSchema(const fs::path& folder) {
-  std::error_code ignored;
-  return fs::is_regular_file(folder / "local_schema.sql", ignored);
-}
-
 }  // namespace
 
 std::string ServerLocation::Describe() const {
@@ -76,11 +71,8 @@ fs::path DataFolder(const CommandLine& line) {
   // Found from where the program is, so that an installed tree works wherever it is moved.
   std::error_code error;
   const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    const fs::path installed = (program.parent_path() / PREFDESK_DATA_BESIDE_PROGRAM).lexically_normal();
-    if (HasSchema(installed)) return installed;
-  }
-  return PREFDESK_SOURCE_DATA_DIR;
+  if (error) return PREFDESK_DATA_BESIDE_PROGRAM;
+  return (program.parent_path() / PREFDESK_DATA_BESIDE_PROGRAM).lexically_normal();
 }
 
 }  // namespace prefdesk::cli

@@ -60,6 +60,11 @@ int main(int argc, char** argv) {
     std::cout << ProgramHelp();
     return args.empty() ? kExitUsage : kExitOk;
   }
+  if (args[0] == "--version") {
+    std::cout << "prefdesk-host " PREFDESK_VERSION "\n"
+                 "Licence: MIT. There is NO WARRANTY, to the extent permitted by law.\n";
+    return kExitOk;
+  }
   for (const Command& command : Commands()) {
     if (args[0] != command.name) continue;
     const Words words(args.begin() + 1, args.end());
