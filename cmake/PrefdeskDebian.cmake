@@ -73,7 +73,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME prefdesk)
 set(CPACK_PACKAGE_VENDOR "The Prefdesk developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "per-user preferences of the customer-relationship client")
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${_packages})
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
@@ -88,26 +87,42 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_CURRENT_BINARY_DIR})
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# The library packages run ldconfig by trigger, as Debian does now; CPack would call it from
+# maintainer scripts of its own unless the package brings them.
+set(_ldconfig ${CMAKE_CURRENT_BINARY_DIR}/debian/ldconfig)
+file(WRITE ${_ldconfig}/triggers "activate-noawait ldconfig\n")
+file(WRITE ${_ldconfig}/postinst "#!/bin/sh\nset -e\n")
+file(WRITE ${_ldconfig}/postrm "#!/bin/sh\nset -e\n")
+foreach(_component IN LISTS _packages)
+  if(_component MATCHES "^lib")
+    string(TOUPPER ${_component} _upper)
+    set(CPACK_DEBIAN_${_upper}_PACKAGE_CONTROL_EXTRA ${_ldconfig}/triggers ${_ldconfig}/postinst ${_ldconfig}/postrm)
+  endif()
+endforeach()
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DESCRIPTION
-  "Prefdesk keeps the per-user preferences of a bilingual customer-relationship desktop client\n"
-  "(column layout, settings, appearance schemes) in a local defaults database and on a SQLite\n"
-  "or PostgreSQL server, and shows the options dialog.")
+# The first line of each is the synopsis.
 set(CPACK_COMPONENT_PROGRAMS_DESCRIPTION
-  "per-user preferences of the customer-relationship client: administration program\n"
-  "prefdesk-host creates the databases, opens the options dialog for a user, prints and sets\n"
-  "a user's settings and layout, exports and imports them, on SQLite or PostgreSQL.")
+  "administration program of the Prefdesk preferences component\n"
+  "Prefdesk keeps the per-user preferences of a bilingual customer-\n"
+  "relationship desktop client. prefdesk-host creates its databases, opens\n"
+  "the options dialog for a user, prints and sets a user's settings and\n"
+  "layout, exports and imports them, on SQLite or PostgreSQL.")
 set(CPACK_COMPONENT_LIB_DESCRIPTION
-  "per-user preferences component of the customer-relationship client\n"
-  "The Prefdesk component with its SQLite data service, and the SQL that builds its databases.")
+  "per-user preferences component of a customer-relationship client\n"
+  "The Prefdesk component with its SQLite data service, and the SQL that\n"
+  "builds its databases.")
 set(CPACK_COMPONENT_LIB_POSTGRESQL_DESCRIPTION
   "PostgreSQL data service of the Prefdesk component\n"
-  "Keeps the users' preferences of the Prefdesk component on a PostgreSQL server (libpq).")
+  "Keeps the users' preferences of the Prefdesk component on a PostgreSQL\n"
+  "server.")
 set(CPACK_COMPONENT_LIB_QT_DESCRIPTION
   "Qt 6 front end of the Prefdesk component\n"
-  "Shows the options dialog of the Prefdesk component in real Qt 6 Widgets windows.")
+  "Shows the options dialog of the Prefdesk component in real Qt 6 Widgets\n"
+  "windows.")
 set(CPACK_COMPONENT_DEV_DESCRIPTION
-  "per-user preferences component of the customer-relationship client: development files\n"
-  "Headers, pkg-config files (prefdesk, prefdesk-postgresql, prefdesk-qt) and the CMake package\n"
-  "find_package(Prefdesk COMPONENTS PostgreSQL Qt) for host programs that embed Prefdesk.")
+  "Prefdesk preferences component: development files\n"
+  "Headers, pkg-config files (prefdesk, prefdesk-postgresql, prefdesk-qt)\n"
+  "and the CMake package find_package(Prefdesk COMPONENTS PostgreSQL Qt)\n"
+  "for host programs that embed Prefdesk.")
 include(CPack)

@@ -11,6 +11,8 @@ build=$(cd "$1" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/prefdesk-packages-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 fail() { echo "check_packages: $*" >&2; exit 1; }
+# Runs a program and tells whether its output holds the text (whole output read first).
+says() { local text=$1 out; shift; out=$("$@") && grep -qF -- "$text" <<<"$out"; }
 
 (cd "$build" && cpack -G DEB -B "$work/debs" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack failed"; }
 debs=("$work"/debs/*.deb)
@@ -39,22 +41,22 @@ echo "$(echo "$headers" | wc -l) installed headers compile alone"
 # The example host with CMake (every component the package has) and with pkg-config (the core).
 cmake -S "$root/examples/host" -B "$work/example" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/example" -j2 >/dev/null
-"$work/example/prefdesk-example-host" "$work/data" | grep -q "OptionSuccess 0" || fail "the CMake example did not save"
+says "OptionSuccess 0" "$work/example/prefdesk-example-host" "$work/data" || fail "the CMake example did not save"
 if [ -f "$prefix/include/prefdesk/platform/ui_qt/real_windows.h" ]; then
-  QT_QPA_PLATFORM=offscreen "$work/example/prefdesk-example-host" "$work/window-data" --window --press-ok |
-    grep -q "OptionSuccess 0" || fail "the CMake example did not save through the real window"
+  says "OptionSuccess 0" env QT_QPA_PLATFORM=offscreen "$work/example/prefdesk-example-host" "$work/window-data" \
+    --window --press-ok || fail "the CMake example did not save through the real window"
 fi
 c++ "$root/examples/host/main.cpp" -DPREFDESK_DATA="\"$(pkg-config --variable=datadir prefdesk)\"" \
   $(pkg-config --cflags --libs prefdesk) -o "$work/example-pkg-config"
-"$work/example-pkg-config" "$work/data-pkg-config" | grep -q "OptionSuccess 0" || fail "the pkg-config example did not save"
+says "OptionSuccess 0" "$work/example-pkg-config" "$work/data-pkg-config" || fail "the pkg-config example did not save"
 echo "examples/host built and saved with CMake and with pkg-config"
 
 # The administrator's side: the program, its data, its manual page and completion.
 host="$prefix/bin/prefdesk-host"
 [ "$("$host" --version | head -1)" = "prefdesk-host $release" ] || fail "--version is not $release"
-made=$(env -u PREFDESK_DATA_DIR PREFDESK_HOME="$work/home" "$host" init)
-echo "$made" | grep -q "made from: $prefix/share/prefdesk/data" || fail "init did not take the installed data: $made"
-man -l -P cat "$prefix/share/man/man1/prefdesk-host.1.gz" 2>/dev/null | grep -q "copy-user" ||
+says "made from: $prefix/share/prefdesk/data" env -u PREFDESK_DATA_DIR PREFDESK_HOME="$work/home" "$host" init ||
+  fail "init did not take the installed data"
+says "copy-user --from A --to B" man -l -P cat "$prefix/share/man/man1/prefdesk-host.1.gz" ||
   fail "the manual page does not read"
 completed=$(bash -c 'source "$1"; COMP_WORDS=(prefdesk-host get --user 3 MaxH); COMP_CWORD=4
                      _prefdesk_host; echo "${COMPREPLY[*]}"' _ "$prefix/share/bash-completion/completions/prefdesk-host")
