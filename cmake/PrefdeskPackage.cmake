@@ -1,43 +1,56 @@
-# Installs the libraries (the Qt front end too, where it is built), headers, SQL and
-# registration record as the CMake package find_package(Prefdesk), and the host program.
+# Installs what a host developer and an administrator need, as the CMake package
+# find_package(Prefdesk COMPONENTS PostgreSQL Qt), the pkg-config files prefdesk,
+# prefdesk-postgresql and prefdesk-qt, and the programs with their data, manual page and shell
+# completion. Each installed file belongs to one package (cmake/PrefdeskDebian.cmake).
 include(CMakePackageConfigHelpers)
-set(PREFDESK_INSTALL_SHARE share/prefdesk)
-set(PREFDESK_INSTALL_DATA share/prefdesk/data)
-set(PREFDESK_INSTALL_CMAKE lib/cmake/Prefdesk)
+include(cmake/PrefdeskPublicHeaders.cmake)
+set(PREFDESK_INSTALL_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/Prefdesk)
+set(PREFDESK_INSTALL_INCLUDE ${CMAKE_INSTALL_INCLUDEDIR}/prefdesk)
 
-install(TARGETS prefdesk prefdesk_automation prefdesk_ado prefdesk_ui prefdesk_columnsbar
-                prefdesk_appearancelib prefdesk_datacenter_sqlite prefdesk_datacenter
-        EXPORT PrefdeskTargets ARCHIVE DESTINATION lib LIBRARY DESTINATION lib)
-install(EXPORT PrefdeskTargets NAMESPACE Prefdesk:: DESTINATION ${PREFDESK_INSTALL_CMAKE})
-foreach(dir src platform/automation platform/ado platform/ui platform/columnsbar
-            platform/appearancelib host/datacenter)
-  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/ DESTINATION include/prefdesk/${dir}
-          FILES_MATCHING PATTERN "*.h")
-endforeach()
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/host/prefdesk.h DESTINATION include/prefdesk/host)
-# The Qt front end (Prefdesk::prefdesk_ui_qt), where Qt 6 Widgets was found: hosts open the
-# real window with it.
-set(PREFDESK_WITH_QT OFF)
-if(TARGET prefdesk_ui_qt)
-  set(PREFDESK_WITH_QT ON)
-  install(TARGETS prefdesk_ui_qt EXPORT PrefdeskTargets ARCHIVE DESTINATION lib)
-  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/platform/ui_qt/ DESTINATION include/prefdesk/platform/ui_qt
-          FILES_MATCHING PATTERN "*.h")
-endif()
-install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/data/ DESTINATION ${PREFDESK_INSTALL_DATA}
-        FILES_MATCHING PATTERN "*.sql")
-if(TARGET prefdesk-host)
-  install(TARGETS prefdesk-host RUNTIME DESTINATION bin)
-  install(TARGETS prefdesk-host-full RUNTIME DESTINATION libexec/prefdesk)
+# prefdesk_install_library(TARGET COMPONENT EXPORT_SET HEADERS...): the library in its runtime
+# component (the .so symlink in dev), its headers and its exported targets.
+function(prefdesk_install_library target component export_set)
+  install(TARGETS ${target} EXPORT ${export_set}
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component} NAMELINK_COMPONENT dev
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+  foreach(header IN LISTS ARGN)
+    get_filename_component(folder ${header} DIRECTORY)
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${header} DESTINATION ${PREFDESK_INSTALL_INCLUDE}/${folder}
+            COMPONENT dev)
+  endforeach()
+  install(EXPORT ${export_set} NAMESPACE Prefdesk:: DESTINATION ${PREFDESK_INSTALL_CMAKE} COMPONENT dev)
+endfunction()
+
+# The pkg-config file NAME.pc from cmake/NAME.pc.in; paths relative to the file, so that a
+# moved tree still resolves.
+function(prefdesk_pkg_config name)
+  configure_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/${name}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.pc @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+          COMPONENT dev)
+endfunction()
+file(RELATIVE_PATH PREFDESK_PC_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+# A static build hands the libraries' own dependencies on to the program that links it.
+set(PREFDESK_STATIC OFF)
+if(NOT BUILD_SHARED_LIBS)
+  set(PREFDESK_STATIC ON)
+  set(PREFDESK_PC_SQLITE "Requires.private: sqlite3")
+  set(PREFDESK_PC_LIBPQ "Requires.private: libpq")
 endif()
 
-# The same for pkg-config; paths relative to the file, so a moved tree still resolves.
-if(PostgreSQL_FOUND)
-  set(PREFDESK_PC_REQUIRES libpq)
-  set(PREFDESK_PC_CFLAGS -DPREFDESK_HAVE_POSTGRESQL=1)
+prefdesk_install_library(prefdesk lib PrefdeskTargets ${PREFDESK_PUBLIC_HEADERS})
+prefdesk_pkg_config(prefdesk)
+set(PREFDESK_COMPONENTS "")
+if(TARGET prefdesk_postgresql)
+  list(APPEND PREFDESK_COMPONENTS PostgreSQL)
+  prefdesk_install_library(prefdesk_postgresql lib_postgresql PrefdeskPostgreSQLTargets
+    ${PREFDESK_PUBLIC_HEADERS_POSTGRESQL})
+  prefdesk_pkg_config(prefdesk-postgresql)
 endif()
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/prefdesk.pc.in ${CMAKE_CURRENT_BINARY_DIR}/prefdesk.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/prefdesk.pc DESTINATION lib/pkgconfig)
+if(TARGET prefdesk_qt)
+  list(APPEND PREFDESK_COMPONENTS Qt)
+  prefdesk_install_library(prefdesk_qt lib_qt PrefdeskQtTargets ${PREFDESK_PUBLIC_HEADERS_QT})
+  prefdesk_pkg_config(prefdesk-qt)
+endif()
 
 configure_package_config_file(${CMAKE_CURRENT_SOURCE_DIR}/cmake/PrefdeskConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/PrefdeskConfig.cmake
@@ -47,4 +60,17 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/PrefdeskConfigVersi
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/PrefdeskConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/PrefdeskConfigVersion.cmake
-        DESTINATION ${PREFDESK_INSTALL_CMAKE})
+        DESTINATION ${PREFDESK_INSTALL_CMAKE} COMPONENT dev)
+
+# The data the libraries and the programs build databases from, and the registration record.
+install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/data/ DESTINATION ${PREFDESK_INSTALL_DATA}
+        COMPONENT lib FILES_MATCHING PATTERN "*.sql")
+install(FILES share/Prefdesk.typelib.json share/Prefdesk.idl DESTINATION ${PREFDESK_INSTALL_SHARE}
+        COMPONENT lib)
+
+if(TARGET prefdesk-host)
+  install(TARGETS prefdesk-host RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
+  install(TARGETS prefdesk-host-full RUNTIME DESTINATION ${PREFDESK_INSTALL_LIBEXEC} COMPONENT programs)
+  include(cmake/PrefdeskProgramDocs.cmake)
+endif()
+include(cmake/PrefdeskDebian.cmake)

@@ -26,7 +26,7 @@ cmake --build "$build" -j2 --target "${targets[@]}"
 host() { "$build/prefdesk-host" "$@" --lang en --defaults "$work/local.db" --server "sqlite:$work/server.db"; }
 
 echo "== creating the databases in $work"
-host init --force
+host init --force --data "$root/data"
 echo "== navigation bar of user $user before"
 host bar --user "$user"
 echo "== options dialog of user $user, driven by examples/demo.script"

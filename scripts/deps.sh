@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config libsqlite3-dev sqlite3 libpq-dev postgresql nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev xvfb xauth fonts-noto-cjk)
+          qt6-base-dev xvfb xauth fonts-noto-cjk
+          dpkg-dev file help2man lintian man-db)
 if [ "${PREFDESK_NO_QT:-0}" = 1 ]; then
   packages=("${packages[@]/qt6-base-dev}")
 fi

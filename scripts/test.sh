@@ -2,9 +2,10 @@
 # Builds Prefdesk and runs the whole test suite: every test program with the server database
 # on SQLite, then the data service and integration programs again with it on a throw-away
 # PostgreSQL server, with the failover from a primary to its standby (a pair of servers of its
-# own), then the unit programs of the automation values and the record sets (the
-# code that owns memory and reads the engine's buffers) built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (PREFDESK_SANITIZE_TESTS=0 leaves that out).
+# own), then the Debian packages made from the same build folder and used from a throw-away
+# root (tests/package/check_packages.sh), then the unit programs of the automation values and
+# the record sets (the code that owns memory and reads the engine's buffers) built with
+# AddressSanitizer and UndefinedBehaviorSanitizer (PREFDESK_SANITIZE_TESTS=0 leaves that out).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${PREFDESK_BUILD_DIR:-$root/build/test}"
@@ -28,6 +29,9 @@ pg_url=$(bash "$root/tests/pg/start-postgres.sh")
 trap 'bash "$root/tests/pg/stop-postgres.sh" "$pg_url"' EXIT
 PREFDESK_PG_URL="$pg_url" ctest --test-dir "$build" --output-on-failure -j2 \
   -L '^test_(storage|component|columns|dialog|cli|failover)$'
+
+stage "Debian packages"
+bash "$root/tests/package/check_packages.sh" "$build"
 
 if [ "${PREFDESK_SANITIZE_TESTS:-1}" != 0 ]; then
   stage "fast unit tests under sanitizers"

@@ -21,7 +21,7 @@
 
 #include "platform/ui_qt/application.h"
 #include "platform/ui_qt/descriptor_watch.h"
-#include "platform/ui_qt/qt_front_end.h"
+#include "platform/ui_qt/real_windows.h"
 #endif
 
 using namespace prefdesk;
@@ -34,22 +34,19 @@ struct RealWindow {
   explicit RealWindow(bool press_ok)
       : app(ui_qt::OpenApplication(
             argc, argv, [](const std::string& reason) { return "prefdesk-example-host: no window: " + reason; }, 3)),
-        front_end(std::make_shared<ui_qt::QtFrontEnd>()) {
-    front_end->SetLanguage(resources::InterfaceLanguage);
-    if (press_ok) {
-      front_end->SetShownHook([](QWidget& widget, ui::Window* window) {
-        if (auto* box = qobject_cast<QMessageBox*>(&widget)) box->defaultButton()->click();
-        if (window != nullptr && window->Name() == "frmOption") widget.findChild<QPushButton*>("CmdOk")->click();
-      });
-    }
+        front_end(ui_qt::MakeQtFrontEnd(resources::InterfaceLanguage, press_ok ? PressOk : ui_qt::ShownHook())) {
     ui::Toolkit::Current().SetFrontEnd(front_end);
+  }
+  static void PressOk(QWidget& widget, ui::Window* window) {
+    if (auto* box = qobject_cast<QMessageBox*>(&widget)) box->defaultButton()->click();
+    if (window != nullptr && window->Name() == "frmOption") widget.findChild<QPushButton*>("CmdOk")->click();
   }
   ~RealWindow() { ui::Toolkit::Current().SetFrontEnd(nullptr); }
   int argc = 1;
   char name[24] = "prefdesk-example-host";
   char* argv[2] = {name, nullptr};
   std::unique_ptr<QApplication> app;
-  std::shared_ptr<ui_qt::QtFrontEnd> front_end;
+  std::shared_ptr<ui::FrontEnd> front_end;
 };
 #endif
 

@@ -36,7 +36,7 @@ fs::path FullProgram() {
   const fs::path folder = fs::read_symlink("/proc/self/exe", ec).parent_path();
   if (ec) return {};
   for (const fs::path& candidate :
-       {folder / PREFDESK_FULL_PROGRAM, folder / ".." / "libexec" / "prefdesk" / PREFDESK_FULL_PROGRAM}) {
+       {folder / PREFDESK_FULL_PROGRAM, folder / PREFDESK_FULL_PROGRAM_FOLDER / PREFDESK_FULL_PROGRAM}) {
     if (access(candidate.c_str(), X_OK) == 0) return candidate;
   }
   return {};

@@ -26,6 +26,7 @@ const std::vector<Command>& Commands() {
       {"add-user", "let a server role reach one user's rows", kAddUserHelp, RunAddUser},
       {"remove-user", "take back what add-user gave a role", kRemoveUserHelp, RunRemoveUser},
       {"monitor", "print each change of a user's stored preferences", kMonitorHelp, RunMonitor},
+      {"completion", "print the bash completion script", kCompletionHelp, RunCompletion},
   };
   return commands;
 }

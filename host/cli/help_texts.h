@@ -142,6 +142,11 @@ inline constexpr const char* kMonitorHelp =
     "exit 0). A lost server connection is made again, said once on stderr, and the time it was\n"
     "lost is reported as \"may have changed\"; a replaced SQLite file is followed.\n";
 
+inline constexpr const char* kCompletionHelp =
+    "usage: prefdesk-host completion bash\n"
+    "Prints the bash completion of prefdesk-host: its commands, their options and the setting\n"
+    "names. The package installs it; to try it in a shell: source <(prefdesk-host completion bash)\n";
+
 inline constexpr const char* kEnvironment =
     "\nEnvironment:\n"
     "  PREFDESK_HOME           the folder of local.db and server.db (default:\n"
@@ -170,6 +175,7 @@ inline constexpr const char* kExitCodes =
 
 inline constexpr const char* kProgramUsage =
     "usage: prefdesk-host COMMAND [OPTIONS]   (prefdesk-host help COMMAND for more)\n"
+    "       prefdesk-host --version\n"
     "The per-user preferences of the customer-relationship client, from the command line.\n\n"
     "Commands:\n";
 

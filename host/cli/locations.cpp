@@ -23,11 +23,6 @@ bool IsPostgresUrl(const std::string& text) {
   return text.rfind("postgresql://", 0) == 0 || text.rfind("postgres://", 0) == 0;
 }
 
-bool HasSchema(const fs::path& folder) {
-  std::error_code ignored;
-  return fs::is_regular_file(folder / "local_schema.sql", ignored);
-}
-
 }  // namespace
 
 std::string ServerLocation::Describe() const {
@@ -100,11 +95,8 @@ fs::path DataFolder(const CommandLine& line) {
   // Found from where the program is, so that an installed tree works wherever it is moved.
   std::error_code error;
   const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    const fs::path installed = (program.parent_path() / PREFDESK_DATA_BESIDE_PROGRAM).lexically_normal();
-    if (HasSchema(installed)) return installed;
-  }
-  return PREFDESK_SOURCE_DATA_DIR;
+  if (error) return PREFDESK_DATA_BESIDE_PROGRAM;
+  return (program.parent_path() / PREFDESK_DATA_BESIDE_PROGRAM).lexically_normal();
 }
 
 }  // namespace prefdesk::cli

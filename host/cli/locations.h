@@ -33,8 +33,7 @@ std::filesystem::path DefaultsPath(const CommandLine& line);
 inline constexpr const char* kDefaultPgSchema = "prefdesk";
 ServerLocation ServerOption(const CommandLine& line);
 // The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy beside
-// the program (PREFIX/share/prefdesk/data for PREFIX/bin/prefdesk-host), else the source tree
-// the program was built from.
+// the program (PREFIX/share/prefdesk/data for PREFIX/bin/prefdesk-host).
 std::filesystem::path DataFolder(const CommandLine& line);
 
 }  // namespace prefdesk::cli

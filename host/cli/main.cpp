@@ -72,6 +72,11 @@ int main(int argc, char** argv) {
       return ReportError("help");
     }
   }
+  if (args[0] == "--version") {
+    std::cout << "prefdesk-host " PREFDESK_VERSION "\n"
+                 "Licence: MIT. There is NO WARRANTY, to the extent permitted by law.\n";
+    return kExitOk;
+  }
   for (const Command& command : Commands()) {
     if (args[0] != command.name) continue;
     const Words words(args.begin() + 1, args.end());

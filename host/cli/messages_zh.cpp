@@ -10,6 +10,7 @@ const std::vector<Translation>& ChineseMessages() {
       // Help.
       {kProgramUsage,
        "用法：prefdesk-host 命令 [选项]   （prefdesk-host help 命令 可查看详细说明）\n"
+       "      prefdesk-host --version\n"
        "在命令行上管理客户关系管理客户端的每用户偏好设置。\n\n"
        "命令：\n"},
       {kCommonOptionsHeading, "\n通用选项（可放在命令之前或之后）：\n"},
@@ -143,6 +144,10 @@ const std::vector<Translation>& ChineseMessages() {
       {kRemoveUserHelp,
        "用法：prefdesk-host remove-user --role NAME --server postgresql://...\n"
        "收回 add-user 授予角色 NAME 的权限；该用户已保存的行保留。\n"},
+      {kCompletionHelp,
+       "用法：prefdesk-host completion bash\n"
+       "打印 prefdesk-host 的 bash 补全脚本：其命令、各命令的选项和设置名称。软件包会安装它；\n"
+       "在 shell 中试用：source <(prefdesk-host completion bash)\n"},
       {kMonitorHelp,
        "用法：prefdesk-host monitor --user N [--json] | --all [--json]\n"
        "用户 N 保存的偏好设置每有一次已提交的更改（--all：所有用户的更改；在启用行级安全的\n"
@@ -168,6 +173,7 @@ const std::vector<Translation>& ChineseMessages() {
       {"list the users with stored preferences", "列出保存了偏好设置的用户"},
       {"let a server role reach one user's rows", "让服务器角色可以访问某个用户的行"},
       {"take back what add-user gave a role", "收回 add-user 授予角色的权限"},
+      {"print the bash completion script", "打印 bash 补全脚本"},
       {"print each change of a user's stored preferences", "打印用户保存的偏好设置的每一次更改"},
 
       // Origins, types and the labels of describe.

@@ -47,7 +47,7 @@ std::vector<Button> ButtonsOf(int style) {
   }
 }
 
-bool InChinese(const QtFrontEnd::LanguageSource& language) {
+bool InChinese(const LanguageSource& language) {
   if (language) return language() == kChinese;
   return QLocale::system().language() == QLocale::Chinese;
 }

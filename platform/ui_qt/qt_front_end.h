@@ -3,8 +3,8 @@
 // QMessageBox and QInputDialog; DoEvents lets Qt process pending events; the update lock
 // suspends the painting of the locked window's or control's widget.
 //
-// Needs the calling thread's QApplication. Make it current with
-// ui::Toolkit::Current().SetFrontEnd(std::make_shared<QtFrontEnd>()).
+// Needs the calling thread's QApplication. Host programs make it with MakeQtFrontEnd
+// (real_windows.h), which keeps this class and its views out of the installed headers.
 #pragma once
 
 #include <QPointer>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/ui/front_end.h"
+#include "platform/ui_qt/real_windows.h"
 #include "platform/ui_qt/window_view.h"
 
 class QEventLoop;
@@ -30,16 +31,8 @@ class QtFrontEnd : public ui::FrontEnd {
   QtFrontEnd(const QtFrontEnd&) = delete;
   QtFrontEnd& operator=(const QtFrontEnd&) = delete;
 
-  // Called once a modal window, message box or input box is on screen and its loop runs,
-  // with the model window (nullptr for message and input boxes). What a test or a
-  // demonstration does to the widgets, it does from here.
-  using ShownHook = std::function<void(QWidget& widget, ui::Window* window)>;
+  // What the hook and the language source are: real_windows.h.
   void SetShownHook(ShownHook hook) { shown_hook_ = std::move(hook); }
-
-  // The language of the buttons of message and input boxes, asked at each box: 2052 gives
-  // Simplified Chinese, anything else English. By default the system locale's; a host hands
-  // over its user's interface language.
-  using LanguageSource = std::function<int()>;
   void SetLanguage(LanguageSource source) { language_ = std::move(source); }
 
   // The dialog of a loaded window, or a control's widget; nullptr when there is none.

@@ -297,10 +297,65 @@ TEST_F(CliTest, HomeFolderHoldsBothDatabasesByDefault) {
                 "PREFDESK_HOME=" + (folder_ / "empty").string());
 }
 
+// Nothing of the source tree is built into the program: away from an installed tree and
+// without PREFDESK_DATA_DIR, init finds no data and says where it looked.
+TEST_F(CliTest, DataFolderComesFromTheEnvironmentOrBesideTheProgram) {
+  const std::string home = "env -u PREFDESK_DATA_DIR PREFDESK_HOME=" + (folder_ / "home").string();
+  const Outcome run = ExpectRefused("init", 3, "no database scripts in ", false, home);
+  EXPECT_EQ(run.err.find(PREFDESK_DATA_DIR), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(folder_ / "home" / "local.db"));
+}
+
+TEST_F(CliTest, VersionIsTheReleaseOfTheVersionFile) {
+  std::string release;
+  std::ifstream(fs::path(PREFDESK_DATA_DIR) / ".." / "VERSION") >> release;
+  const Outcome run = Host("--version", false);
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "prefdesk-host " + release);
+}
+
+// The completion offers what the program accepts: every option it offers for a command is
+// one the command knows, and the setting names after get.
+TEST_F(CliTest, CompletionOffersOptionsTheCommandsAccept) {
+  const Outcome script = Host("completion bash", false);
+  ASSERT_EQ(script.code, 0) << script.err;
+  const fs::path file = Write("completion.bash", script.out);
+  const auto complete = [&](const std::string& line) {
+    const fs::path probe = Write("probe.sh", "source " + file.string() + "\nCOMP_WORDS=(" + line +
+                                                 ")\nCOMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
+                                                 "_prefdesk_host\necho \"${COMPREPLY[*]}\"\n");
+    Outcome run;
+    FILE* pipe = popen(("bash " + probe.string() + " 2>&1").c_str(), "r");
+    std::array<char, 4096> buffer;
+    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.out.append(buffer.data(), n);
+    run.code = WEXITSTATUS(pclose(pipe));
+    return run.out.substr(0, run.out.find('\n'));
+  };
+  EXPECT_EQ(complete("prefdesk-host se"), "set settings");
+  EXPECT_EQ(complete("prefdesk-host --lang zh get --user 3 MaxH"), "MaxHistoryRecords");
+  EXPECT_EQ(complete("prefdesk-host get --user 3 MaxHistoryRecords ''"), "");
+  EXPECT_EQ(complete("prefdesk-host bar --lang ''"), "en zh");
+  EXPECT_EQ(complete("prefdesk-host reset --s"), "--schema --schemes --server --settings");
+  for (const char* command : {"init", "options", "bar", "settings", "get", "set", "default-column", "invoke", "reset",
+                              "export", "import", "copy-user", "list-users", "add-user", "remove-user"}) {
+    std::string options = complete(std::string("prefdesk-host ") + command + " --");
+    ASSERT_NE(options.find("--help"), std::string::npos) << command;
+    for (size_t start = 0, end; start < options.size(); start = end + 1) {
+      end = std::min(options.find(' ', start), options.size());
+      const std::string option = options.substr(start, end - start);
+      if (option == "--help") continue;
+      // A known option (with up to two words of value) is passed over to the unknown one after it.
+      const Outcome run = Host(std::string(command) + " " + option + " a a --zz-unknown", false,
+                               "PREFDESK_HOME=" + (folder_ / "home").string());
+      EXPECT_NE(run.err.find("unknown option --zz-unknown"), std::string::npos) << command << " " << option << ": " << run.err;
+    }
+  }
+}
+
 // A failed init leaves no database and no partial file behind.
 TEST_F(CliTest, FailedInitLeavesNothingBehind) {
   const fs::path data = folder_ / "data";
-  fs::copy(PREFDESK_SOURCE_DATA_DIR, data);
+  fs::copy(PREFDESK_DATA_DIR, data);
   std::ofstream(data / "server_schema.sql", std::ios::app) << "\nCREATE TABLE broken (;\n";
   const Outcome broken = Host("init --data " + data.string());
   EXPECT_EQ(broken.code, 3) << broken.err;
