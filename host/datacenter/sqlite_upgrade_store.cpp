@@ -65,7 +65,6 @@ class SqliteUpgradeStore : public UpgradeStore {
   }
 
   std::filesystem::path file_;
-  std::filesystem::path file_;
   sqlite3* db_ = nullptr;
 };
 
