@@ -8,7 +8,7 @@ DO $$
 DECLARE
   per_user_table TEXT;
 BEGIN
-  FOREACH per_user_table IN ARRAY ARRAY['T_PMISC', 'T_PSCREENSTYLE', 'T_PHBUTTON', 'T_PVBUTTON', 'T_PQUERY'] LOOP
+  FOREACH per_user_table IN ARRAY ARRAY['T_PMISC', 'T_PSCREENSTYLE', 'T_PHBUTTON', 'T_PVBUTTON', 'T_PQUERY', 'T_PSAVELOCK'] LOOP
     EXECUTE format('ALTER TABLE %s ENABLE ROW LEVEL SECURITY', per_user_table);
     EXECUTE format('CREATE POLICY own_rows ON %s '
                    'USING (F_UID = (SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user))',

@@ -119,10 +119,11 @@ const std::string kResetHelp = std::string(
     kDatabaseOptions;
 
 const std::string kAddUserHelp = std::string(
-    "usage: prefdesk-host add-user --user N --role NAME --server postgresql://...\n"
+    "usage: prefdesk-host add-user --user N --role NAME [--yes] --server postgresql://...\n"
     "Makes the existing database role NAME user N of a schema built with init --row-security\n"
     "and grants it what a client needs: it then reaches user N's rows and no others, and a\n"
-    "client logged in as NAME that puts UserID 0 gets N. Run it as the role that ran init.\n") +
+    "client logged in as NAME that puts UserID 0 gets N. Run it as the role that ran init.\n"
+    "When user N is another role already, it asks first (--yes: make NAME user N too).\n") +
     kDatabaseOptions;
 
 const std::string kRemoveUserHelp = std::string(

@@ -8,6 +8,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/output_files.h"
 #include "platform/automation/error.h"
 
 using namespace prefdesk::cli;
@@ -52,16 +53,15 @@ std::vector<std::string> CommandFirst(const std::vector<std::string>& args) {
   return ordered;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
+// Runs the command named first and returns its exit code; who gains the command's name.
+int Run(const std::vector<std::string>& args, std::string& who) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     std::cout << ProgramHelp();
     return args.empty() ? kExitUsage : kExitOk;
   }
   for (const Command& command : Commands()) {
     if (args[0] != command.name) continue;
+    who += std::string(" ") + command.name;
     const Words words(args.begin() + 1, args.end());
     for (const std::string& word : words) {
       if (word == "--") break;
@@ -73,17 +73,30 @@ int main(int argc, char** argv) {
     try {
       return command.run(words);
     } catch (const CliError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
+      std::cerr << who << ": " << OneLine(error.what()) << "\n";
       return error.Code();
     } catch (const prefdesk::automation::AutomationError& error) {
-      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
+      std::cerr << who << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
       return kExitFailed;
     } catch (const std::exception& error) {
-      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
+      std::cerr << who << ": " << OneLine(error.what()) << "\n";
       return kExitFailed;
     }
   }
-  std::cerr << "prefdesk-host: " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
+  std::cerr << who << ": " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
             << "' (see: prefdesk-host --help)\n";
   return kExitUsage;
+}
+
+}  // namespace
+
+// Output that did not reach stdout (a full disk, say) fails a command that succeeded
+// otherwise: exit 1 and one line.
+int main(int argc, char** argv) {
+  std::string who = "prefdesk-host";
+  const int code = Run(CommandFirst(std::vector<std::string>(argv + 1, argv + argc)), who);
+  const std::string unwritten = FinishStandardOutput();
+  if (unwritten.empty() || code != kExitOk) return code;
+  std::cerr << who << ": cannot write the output: " << unwritten << "\n";
+  return kExitFailed;
 }

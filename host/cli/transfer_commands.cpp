@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
-#include <unistd.h>
+#include <set>
 
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
 #include "host/cli/confirm.h"
 #include "host/cli/json_output.h"
+#include "host/cli/output_files.h"
 #include "host/cli/preferences_document.h"
 #include "host/cli/server_access.h"
 #include "host/cli/session.h"
@@ -38,27 +38,6 @@ int16_t UserNamed(const CommandLine& line, const std::string& option) {
   return UserOption(CommandLine::Parse(line.Command(), {"--user", *text}, {{"user", true}}));
 }
 
-// Written beside the target and moved into place: a failure leaves no half-written file.
-void WriteFile(const fs::path& target, const std::string& text) {
-  const fs::path partial = target.string() + ".partial-" + std::to_string(getpid());
-  {
-    std::ofstream out(partial, std::ios::binary);
-    out << text;
-    out.flush();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(partial, ignored);
-      throw CliError(kExitFailed, "cannot write " + target.string());
-    }
-  }
-  std::error_code error;
-  fs::rename(partial, target, error);
-  if (error) {
-    fs::remove(partial, error);
-    throw CliError(kExitFailed, "cannot write " + target.string());
-  }
-}
-
 Json ReadDocument(const std::optional<std::string>& file) {
   std::string text;
   const std::string name = file.value_or("stdin");
@@ -76,8 +55,19 @@ Json ReadDocument(const std::optional<std::string>& file) {
     text.resize(static_cast<size_t>(std::cin.gcount()));
   }
   if (text.size() > static_cast<size_t>(kMaxDocumentBytes)) throw CliError(kExitUsage, name + " is larger than 64 MB");
+  // Each object's keys are told apart: a key given twice would leave only its last value.
+  std::vector<std::set<std::string>> keys;
+  const auto each_key = [&](int, Json::parse_event_t event, Json& parsed) {
+    if (event == Json::parse_event_t::object_start) keys.emplace_back();
+    if (event == Json::parse_event_t::object_end) keys.pop_back();
+    if (event == Json::parse_event_t::key && !keys.back().insert(parsed.get<std::string>()).second) {
+      throw CliError(kExitUsage, name + " gives the key '" + parsed.get<std::string>() +
+                                     "' twice in one object; nothing written");
+    }
+    return true;
+  };
   try {
-    return Json::parse(text);
+    return Json::parse(text, each_key);
   } catch (const Json::exception& error) {
     throw CliError(kExitUsage, name + " is not a JSON document: " + error.what());
   }
@@ -97,7 +87,7 @@ int RunExport(const Words& words) {
   const storage::DataCenterRef server = OpenServerOnly(line);
   const std::string text = IndentedJson(ExportPreferences(*server, user));
   if (const auto file = line.Value("file")) {
-    WriteFile(*file, text);
+    WriteOutputFile(*file, text);
     std::cout << "exported user " << user << " to " << *file << "\n";
   } else {
     std::cout << text;
@@ -108,8 +98,10 @@ int RunExport(const Words& words) {
 int RunImport(const Words& words) {
   const CommandLine line = TransferLine("import", words, {{"user", true}, {"file", true}});
   const int16_t user = UserOption(line);
-  const Json document = ReadDocument(line.Value("file"));
+  // Opened first: a server this program does not serve hands the command over to the full
+  // program before stdin is read, so that the document reaches it.
   const storage::DataCenterRef server = OpenServerOnly(line);
+  const Json document = ReadDocument(line.Value("file"));
   const PreferenceRows rows = CheckPreferences(*server, user, document);
   Replace(*server, user, rows);
   std::cout << "imported into user " << user << ": " << CountStored(*server, user).Describe() << "\n";
@@ -122,6 +114,11 @@ int RunCopyUser(const Words& words) {
   const int16_t to = UserNamed(line, "to");
   if (from == to) throw CliError(kExitUsage, "--from and --to name the same user");
   const storage::DataCenterRef server = OpenServerOnly(line);
+  // Copying nothing would empty the target: a mistyped source must not do that.
+  if (!CountStored(*server, from).Any()) {
+    throw CliError(kExitUsage, "user " + std::to_string(from) + " has nothing stored; nothing written (reset --user " +
+                                   std::to_string(to) + " empties a user)");
+  }
   Json document = ExportPreferences(*server, from);
   // A default query names a saved query of its owner: the copy gets none.
   int dropped = 0;
