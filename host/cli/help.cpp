@@ -20,7 +20,8 @@ const std::string kInitHelp = std::string(
     "Creates the local defaults database and the server database from the SQL in DIR\n"
     "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
     "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"
-    "is given. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
+    "is given, and always a target that is not a regular file or a schema holding tables it\n"
+    "did not create. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
     "only that user's rows; the role running init administers every user.\n") + kDatabaseOptions;
 
 const std::string kOptionsHelp = std::string(
@@ -74,7 +75,8 @@ const std::string kExportHelp = std::string(
     "usage: prefdesk-host export --user N [--file F]\n"
     "Writes the user's stored preferences as one JSON document to F (default: stdout): the\n"
     "settings row, the layout (titles and lists with positions, visibility, primary flags and\n"
-    "default queries) and the appearance schemes.\n") + kDatabaseOptions;
+    "default queries) and the appearance schemes. A regular file F is replaced whole; a FIFO,\n"
+    "a character device or /dev/stdout is written into.\n") + kDatabaseOptions;
 
 const std::string kImportHelp = std::string(
     "usage: prefdesk-host import --user N [--file F]\n"

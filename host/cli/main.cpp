@@ -93,6 +93,7 @@ int Run(const std::vector<std::string>& args, std::string& who) {
 // Output that did not reach stdout (a full disk, say) fails a command that succeeded
 // otherwise: exit 1 and one line.
 int main(int argc, char** argv) {
+  CheckStandardOutput();
   std::string who = "prefdesk-host";
   const int code = Run(CommandFirst(std::vector<std::string>(argv + 1, argv + argc)), who);
   const std::string unwritten = FinishStandardOutput();

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <streambuf>
+#include <string_view>
 
 #include "host/cli/cli_error.h"
 
@@ -35,19 +37,57 @@ const char* KindOf(mode_t mode) {
   throw CliError(kExitFailed, "cannot write " + file.string() + ": " + std::strerror(error));
 }
 
-// Writes all of text and closes fd; the errno of the first failure, or 0.
-int WriteAllAndClose(int fd, const std::string& text) {
-  int error = 0;
-  for (size_t done = 0; done < text.size() && error == 0;) {
+// Writes all of text to fd; the errno of the failure, or 0.
+int WriteAll(int fd, std::string_view text) {
+  for (size_t done = 0; done < text.size();) {
     const ssize_t written = write(fd, text.data() + done, text.size() - done);
     if (written >= 0) {
       done += static_cast<size_t>(written);
     } else if (errno != EINTR) {
-      error = errno;
+      return errno;
     }
   }
+  return 0;
+}
+
+int WriteAllAndClose(int fd, const std::string& text) {
+  int error = WriteAll(fd, text);
   if (close(fd) != 0 && error == 0) error = errno;
   return error;
+}
+
+// std::cout's buffer: written to file descriptor 1 directly, keeping the first failure's
+// errno, so that the check at the end can say why the output did not arrive.
+class StandardOutput : public std::streambuf {
+ public:
+  StandardOutput() { setp(buffer_, buffer_ + sizeof buffer_); }
+  int Error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (sync() != 0) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override {
+    const std::string_view pending(pbase(), static_cast<size_t>(pptr() - pbase()));
+    setp(buffer_, buffer_ + sizeof buffer_);
+    if (error_ == 0) error_ = WriteAll(STDOUT_FILENO, pending);
+    return error_ == 0 ? 0 : -1;
+  }
+
+ private:
+  char buffer_[8192];
+  int error_ = 0;
+};
+
+// Never destroyed: std::cout flushes it as the program ends, after every other static.
+StandardOutput& OutputBuffer() {
+  static StandardOutput* const buffer = new StandardOutput;
+  return *buffer;
 }
 
 void WriteStream(const fs::path& file, const std::string& text) {
@@ -100,11 +140,14 @@ void CheckReplaceable(const fs::path& file) {
                                    ", not a database file; nothing written (init replaces regular files only)");
 }
 
+void CheckStandardOutput() { std::cout.rdbuf(&OutputBuffer()); }
+
 std::string FinishStandardOutput() {
-  errno = 0;
   std::cout.flush();
-  bool failed = !std::cout;
-  int error = errno;
+  int error = OutputBuffer().Error();
+  bool failed = error != 0 || !std::cout;
+  // What went through C's stdout instead, and the descriptor itself.
+  errno = 0;
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     failed = true;
     error = error != 0 ? error : errno;

@@ -20,6 +20,8 @@ void WriteOutputFile(const std::filesystem::path& file, const std::string& text)
 // regular file; nothing is followed onto a FIFO or a device.
 void CheckReplaceable(const std::filesystem::path& file);
 
+// Makes std::cout keep the reason when its output cannot be written; call it first.
+void CheckStandardOutput();
 // Flushes standard output and closes it, as a program does at its end. Returns an empty
 // text when everything written reached it, else the reason it did not.
 std::string FinishStandardOutput();

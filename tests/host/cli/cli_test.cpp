@@ -393,7 +393,8 @@ class CliAdminTest : public CliJsonTest {
       EXPECT_EQ(saved.code, 0) << program << "\n" << saved.err;
       EXPECT_NE(saved.out.find("E_OptionSuccess"), std::string::npos) << program << "\n" << saved.out;
       input_.clear();
-      const Json* marketing = TitleNamed(Json::parse(Host("bar" + as + " --json").out), "Marketing");
+      const Json bar = Json::parse(Host("bar" + as + " --json").out);
+      const Json* marketing = TitleNamed(bar, "Marketing");
       ASSERT_NE(marketing, nullptr) << program;
       EXPECT_EQ((*marketing)["visible"], false) << program;
 
