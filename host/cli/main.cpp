@@ -53,15 +53,15 @@ std::vector<std::string> CommandFirst(const std::vector<std::string>& args) {
   return ordered;
 }
 
-// Runs the command named first and returns its exit code; who gains the command's name.
-int Run(const std::vector<std::string>& args, std::string& who) {
+// Runs the command the arguments name; its exit code.
+int RunProgram(int argc, char** argv) {
+  const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     std::cout << ProgramHelp();
     return args.empty() ? kExitUsage : kExitOk;
   }
   for (const Command& command : Commands()) {
     if (args[0] != command.name) continue;
-    who += std::string(" ") + command.name;
     const Words words(args.begin() + 1, args.end());
     for (const std::string& word : words) {
       if (word == "--") break;
@@ -73,17 +73,17 @@ int Run(const std::vector<std::string>& args, std::string& who) {
     try {
       return command.run(words);
     } catch (const CliError& error) {
-      std::cerr << who << ": " << OneLine(error.what()) << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
       return error.Code();
     } catch (const prefdesk::automation::AutomationError& error) {
-      std::cerr << who << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": error " << error.Number() << ": " << OneLine(error.Description()) << "\n";
       return kExitFailed;
     } catch (const std::exception& error) {
-      std::cerr << who << ": " << OneLine(error.what()) << "\n";
+      std::cerr << "prefdesk-host " << command.name << ": " << OneLine(error.what()) << "\n";
       return kExitFailed;
     }
   }
-  std::cerr << who << ": " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
+  std::cerr << "prefdesk-host: " << (args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") << args[0]
             << "' (see: prefdesk-host --help)\n";
   return kExitUsage;
 }
@@ -94,10 +94,9 @@ int Run(const std::vector<std::string>& args, std::string& who) {
 // otherwise: exit 1 and one line.
 int main(int argc, char** argv) {
   CheckStandardOutput();
-  std::string who = "prefdesk-host";
-  const int code = Run(CommandFirst(std::vector<std::string>(argv + 1, argv + argc)), who);
+  const int code = RunProgram(argc, argv);
   const std::string unwritten = FinishStandardOutput();
   if (unwritten.empty() || code != kExitOk) return code;
-  std::cerr << who << ": cannot write the output: " << unwritten << "\n";
+  std::cerr << "prefdesk-host: cannot write the output: " << unwritten << "\n";
   return kExitFailed;
 }
