@@ -9,7 +9,8 @@ namespace prefdesk::cli {
 
 // Replaces this process with prefdesk-host-full on the same arguments (found beside this
 // program, or in ../libexec/prefdesk when installed). Raises CliError(kExitUsage, missing)
-// when this program is the full one or there is none. Call it before anything is written.
+// when this program is the full one or there is none. Call it before anything is written or
+// read from stdin: the full program gets stdin as this one found it.
 [[noreturn]] void RunInFullProgram(const std::string& missing);
 
 }  // namespace prefdesk::cli

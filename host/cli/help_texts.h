@@ -23,7 +23,8 @@ inline constexpr const char* kInitHelp =
     "Creates the local defaults database and the server database from the SQL in DIR\n"
     "(default: the installed data folder): a SQLite file, or on PostgreSQL the schema of\n"
     "--schema with its tables. Refuses to replace an existing file or schema unless --force\n"
-    "is given. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
+    "is given, and always a target that is not a regular file or a schema holding tables it\n"
+    "did not create. --row-security (PostgreSQL): the role of each user (see add-user) reaches\n"
     "only that user's rows; the role running init administers every user.\n"
     "--upgrade brings an existing server database up to what init makes today, keeping every\n"
     "user's rows: one line per step says what it found and did. A user's second row for one\n"
@@ -78,7 +79,8 @@ inline constexpr const char* kExportHelp =
     "usage: prefdesk-host export --user N [--file F]\n"
     "Writes the user's stored preferences as one JSON document to F (default: stdout): the\n"
     "settings row, the layout (titles and lists with positions, visibility, primary flags and\n"
-    "default queries) and the appearance schemes.\n";
+    "default queries) and the appearance schemes. A regular file F is replaced whole; a FIFO,\n"
+    "a character device or /dev/stdout is written into.\n";
 
 inline constexpr const char* kImportHelp =
     "usage: prefdesk-host import --user N [--file F]\n"
@@ -125,10 +127,11 @@ inline constexpr const char* kResetHelp =
     "Asks first; --yes skips the question.\n";
 
 inline constexpr const char* kAddUserHelp =
-    "usage: prefdesk-host add-user --user N --role NAME --server postgresql://...\n"
+    "usage: prefdesk-host add-user --user N --role NAME [--yes] --server postgresql://...\n"
     "Makes the existing database role NAME user N of a schema built with init --row-security\n"
     "and grants it what a client needs: it then reaches user N's rows and no others, and a\n"
-    "client logged in as NAME that puts UserID 0 gets N. Run it as the role that ran init.\n";
+    "client logged in as NAME that puts UserID 0 gets N. Run it as the role that ran init.\n"
+    "When user N is another role already, it asks first (--yes: make NAME user N too).\n";
 
 inline constexpr const char* kRemoveUserHelp =
     "usage: prefdesk-host remove-user --role NAME --server postgresql://...\n"

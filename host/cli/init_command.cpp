@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <unistd.h>
 
 #include "host/cli/cli_error.h"
@@ -7,6 +8,7 @@
 #include "host/cli/full_program.h"
 #include "host/cli/commands.h"
 #include "host/cli/locations.h"
+#include "host/cli/output_files.h"
 #include "host/cli/upgrade_command.h"
 #include "host/datacenter/database_files.h"
 #include "platform/automation/error.h"
@@ -14,6 +16,7 @@
 #include "host/datacenter/postgres_data_center.h"
 #include "host/datacenter/postgres_schema.h"
 #include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
 #include "src/storage/sql_literal.h"
 #endif
 
@@ -33,7 +36,6 @@ class Building {
   }
   void Build(const fs::path& data, std::string_view kind, const fs::path& target) {
     std::error_code error;
-    if (fs::is_directory(target, error)) throw CliError(kExitDatabase, target.string() + " is a folder; nothing written");
     if (!target.parent_path().empty()) fs::create_directories(target.parent_path(), error);
     const fs::path building = target.string() + ".building-" + std::to_string(getpid());
     files_.emplace_back(building, target);
@@ -57,17 +59,28 @@ class Building {
 };
 
 #ifdef PREFDESK_HAVE_POSTGRESQL
-bool SchemaExists(const ServerLocation& server) {
+// The column "name" of each row of the query, run outside any schema.
+std::set<std::string> ServerTexts(const ServerLocation& server, const std::string& sql) {
   datacenter::PostgresDataCenter probe(server.connection_string, 0);
   std::shared_ptr<ado::Recordset> rs;
-  if (probe.OpenRecordsetByString(rs, "SELECT 1 AS one FROM pg_namespace WHERE nspname = " +
-                                          storage::SqlText(server.schema)) < 0) {
+  if (probe.OpenRecordsetByString(rs, sql) < 0) {
     throw CliError(kExitUnreachable, "cannot reach the server " + server.Describe() + ": " +
                                          probe.GetErrInfo().Description);
   }
-  const bool exists = !rs->IsEOF();
+  std::set<std::string> texts;
+  for (; !rs->IsEOF(); rs->MoveNext()) texts.insert(automation::CStr((*rs)["name"]));
   rs->Close();
-  return exists;
+  return texts;
+}
+
+bool SchemaExists(const ServerLocation& server) {
+  return !ServerTexts(server, "SELECT nspname AS name FROM pg_namespace WHERE nspname = " + storage::SqlText(server.schema)).empty();
+}
+
+// The tables and views of a schema.
+std::set<std::string> Tables(const ServerLocation& server, const std::string& schema) {
+  return ServerTexts(server, "SELECT c.relname AS name FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+                             "WHERE c.relkind IN ('r', 'p', 'v', 'm', 'f') AND n.nspname = " + storage::SqlText(schema));
 }
 
 // The scripts run in one transaction, so a failure leaves no half-built schema behind. Before
@@ -76,9 +89,20 @@ bool SchemaExists(const ServerLocation& server) {
 void BuildSchema(const fs::path& data, const ServerLocation& server, bool replace, bool row_security) {
   try {
     if (replace) {
-      const std::string trial = server.schema + "_trial_" + std::to_string(getpid());
+      // The trial's tables are those this program makes: a schema holding any other is
+      // shared with something else and is not dropped.
+      const std::string trial = "prefdesk_trial_" + std::to_string(getpid());
       datacenter::BuildPostgresSchema(data, server.connection_string, trial, row_security);
+      const std::set<std::string> ours = Tables(server, trial);
       datacenter::DropPostgresSchema(server.connection_string, trial);
+      std::string foreign;
+      for (const std::string& table : Tables(server, server.schema)) {
+        if (!ours.count(table)) foreign += (foreign.empty() ? "" : ", ") + table;
+      }
+      if (!foreign.empty()) {
+        throw CliError(kExitRefused, server.Describe() + " holds tables this program did not create (" + foreign +
+                                         "); nothing written (--force replaces only a schema of its own)");
+      }
       datacenter::DropPostgresSchema(server.connection_string, server.schema);
     }
     datacenter::BuildPostgresSchema(data, server.connection_string, server.schema, row_security);
@@ -112,13 +136,19 @@ int RunInit(const Words& words) {
                                "database serves one machine)");
   }
   std::vector<fs::path> targets = {local};
-  if (server.kind == ServerLocation::Kind::kSqlite) targets.push_back(server.path);
-  if (!force) {
-    for (const fs::path& target : targets) {
-      if (fs::exists(target)) {
-        throw CliError(kExitRefused, target.string() + " already exists; nothing written (--force replaces it)");
-      }
+  if (server.kind == ServerLocation::Kind::kSqlite) {
+    std::error_code ignored;
+    if (fs::weakly_canonical(local) == fs::weakly_canonical(server.path) || fs::equivalent(local, server.path, ignored)) {
+      throw CliError(kExitUsage, "--defaults and --server name one file, " + local.string() +
+                                     "; the two databases need a file each; nothing written");
     }
+    targets.push_back(server.path);
+  }
+  for (const fs::path& target : targets) {
+    if (!force && fs::exists(fs::symlink_status(target))) {
+      throw CliError(kExitRefused, target.string() + " already exists; nothing written (--force replaces it)");
+    }
+    CheckReplaceable(target);
   }
 #ifdef PREFDESK_HAVE_POSTGRESQL
   const bool schema_exists = server.kind == ServerLocation::Kind::kPostgres && SchemaExists(server);

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <iostream>
+#include <set>
+#include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "host/cli/cli_error.h"
@@ -31,8 +34,19 @@ std::string Fault(const std::string& text, size_t byte) {
 }  // namespace
 
 Json ParseDocument(const std::string& text, const std::string& name) {
+  // Each object's keys are told apart: a key given twice would leave only its last value.
+  std::vector<std::set<std::string>> keys;
+  const auto each_key = [&](int, Json::parse_event_t event, Json& parsed) {
+    if (event == Json::parse_event_t::object_start) keys.emplace_back();
+    if (event == Json::parse_event_t::object_end) keys.pop_back();
+    if (event == Json::parse_event_t::key && !keys.back().insert(parsed.get<std::string>()).second) {
+      throw CliError(kExitUsage, name + " gives the key '" + parsed.get<std::string>() +
+                                     "' twice in one object; nothing written");
+    }
+    return true;
+  };
   try {
-    return Json::parse(text);
+    return Json::parse(text, each_key);
   } catch (const Json::parse_error& error) {
     const size_t byte = error.byte == 0 ? 1 : error.byte;
     size_t line = 1, column = 1;

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "host/cli/cli_error.h"
+#include "host/cli/full_program.h"
 
 namespace fs = std::filesystem;
 
@@ -84,6 +85,13 @@ ServerLocation ServerOption(const CommandLine& line) {
     server.connection_string = *text;
     server.schema = schema.value_or(kDefaultPgSchema);
     server.read_connection_string = reads.value_or("");
+    if (server.schema.size() > kMaxPgNameBytes) {
+      throw CliError(kExitUsage, "--schema '" + server.schema + "': a schema name has at most " +
+                                     std::to_string(kMaxPgNameBytes) + " bytes");
+    }
+#ifndef PREFDESK_HAVE_POSTGRESQL
+    RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+#endif
     return server;
   }
   throw CliError(kExitUsage, "--server '" + *text + "': use sqlite:PATH or postgresql://USER@HOST/DB");

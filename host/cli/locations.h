@@ -30,7 +30,10 @@ std::filesystem::path DefaultsPath(const CommandLine& line);
 // On PostgreSQL the tables live in the schema named by --schema (default kDefaultPgSchema),
 // so that several server databases can share one PostgreSQL database. --read-server names a
 // second PostgreSQL connection string for reads.
+// A program built without PostgreSQL hands a postgresql:// server over to the full program
+// here (full_program.h), before the command has read anything from stdin.
 inline constexpr const char* kDefaultPgSchema = "prefdesk";
+inline constexpr size_t kMaxPgNameBytes = 63;  // longer names the server would cut short
 ServerLocation ServerOption(const CommandLine& line);
 // The folder of data/*.sql: --data, else $PREFDESK_DATA_DIR, else the installed copy beside
 // the program (PREFIX/share/prefdesk/data for PREFIX/bin/prefdesk-host).

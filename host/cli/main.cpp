@@ -9,6 +9,8 @@
 #include "host/cli/commands.h"
 #include "host/cli/error_report.h"
 #include "host/cli/translation.h"
+#include "host/cli/output_files.h"
+#include "platform/automation/error.h"
 
 using namespace prefdesk::cli;
 
@@ -56,9 +58,8 @@ int Help(const Words& words) {
   throw CliError(kExitUsage, "unknown command '" + line.Positional()[0] + "' (see: prefdesk-host --help)");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Runs the command the arguments name; its exit code.
+int RunProgram(int argc, char** argv) {
   const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
   LanguageFromArguments(args);
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
@@ -99,4 +100,17 @@ int main(int argc, char** argv) {
   } catch (...) {
     return ReportError("");
   }
+}
+
+}  // namespace
+
+// Output that did not reach stdout (a full disk, say) fails a command that succeeded
+// otherwise: exit 1 and one line.
+int main(int argc, char** argv) {
+  CheckStandardOutput();
+  const int code = RunProgram(argc, argv);
+  const std::string unwritten = FinishStandardOutput();
+  if (unwritten.empty() || code != kExitOk) return code;
+  std::cerr << "prefdesk-host: cannot write the output: " << unwritten << "\n";
+  return kExitFailed;
 }

@@ -54,7 +54,8 @@ const std::vector<Translation>& ChineseMessages() {
        "      prefdesk-host init --upgrade [--data DIR] [--server SPEC]\n"
        "用 DIR（默认：安装的数据文件夹）中的 SQL 创建本地默认值数据库和服务器数据库：\n"
        "一个 SQLite 文件，或在 PostgreSQL 上创建 --schema 指定的模式及其中的表。\n"
-       "除非指定 --force，否则不会替换已有的文件或模式。--row-security（PostgreSQL）：\n"
+       "除非指定 --force，否则不会替换已有的文件或模式；不是普通文件的目标、或含有非本程序所建表的\n"
+       "模式，无论如何都不会替换。--row-security（PostgreSQL）：\n"
        "每个用户的角色（见 add-user）只能访问该用户的行；运行 init 的角色可管理所有用户。\n"
        "--upgrade 把已有的服务器数据库升级到当前 init 创建的结构，保留每个用户的行：每一步\n"
        "一行，说明发现了什么、做了什么。同一用户同一标题或列表的第二行（唯一索引不允许）会被\n"
@@ -99,7 +100,8 @@ const std::vector<Translation>& ChineseMessages() {
       {kExportHelp,
        "用法：prefdesk-host export --user N [--file F]\n"
        "把该用户保存的偏好设置作为一个 JSON 文档写入 F（默认：标准输出）：设置行、\n"
-       "布局（标题和列表及其位置、可见性、主标题标记和默认查询）以及外观方案。\n"},
+       "布局（标题和列表及其位置、可见性、主标题标记和默认查询）以及外观方案。普通文件 F\n"
+       "会被整个替换；FIFO、字符设备或 /dev/stdout 则直接写入。\n"},
       {kImportHelp,
        "用法：prefdesk-host import --user N [--file F]\n"
        "用导出文档（F，默认：标准输入）中的偏好设置替换该用户保存的偏好设置。先检查\n"
@@ -137,10 +139,11 @@ const std::vector<Translation>& ChineseMessages() {
        "指定 KEY 时只重置这些设置：日程值或费用值与同组的其他值一起读取，因此整组一并\n"
        "重置。操作前先询问；--yes 跳过询问。\n"},
       {kAddUserHelp,
-       "用法：prefdesk-host add-user --user N --role NAME --server postgresql://...\n"
+       "用法：prefdesk-host add-user --user N --role NAME [--yes] --server postgresql://...\n"
        "让已有的数据库角色 NAME 成为用 init --row-security 建立的模式中的用户 N，并授予\n"
        "客户端所需的权限：此后它只能访问用户 N 的行；以 NAME 登录的客户端设置 UserID 0\n"
-       "时得到 N。请以运行 init 的角色执行。\n"},
+       "时得到 N。请以运行 init 的角色执行。\n"
+       "用户 N 已是另一个角色时会先询问（--yes：让 NAME 也成为用户 N）。\n"},
       {kRemoveUserHelp,
        "用法：prefdesk-host remove-user --role NAME --server postgresql://...\n"
        "收回 add-user 授予角色 NAME 的权限；该用户已保存的行保留。\n"},
@@ -194,8 +197,10 @@ const std::vector<Translation>& ChineseMessages() {
       {", ", "、"},
       {"{} (minutes)", "{}（分钟）"},
       {"a time HH:MM from 00:00 to 23:55, minutes a multiple of {}", "时间 HH:MM，从 00:00 到 23:55，分钟为 {} 的倍数"},
-      {"a text of 1 to {} characters", "1 到 {} 个字符的文字"},
-      {"an amount above 0 with at most 4 decimals", "大于 0 的金额，最多 4 位小数"},
+      {"a text of 1 to {} characters, valid UTF-8 without control characters",
+       "1 到 {} 个字符的文字，须为有效的 UTF-8 且不含控制字符"},
+      {"an amount above 0 with at most 4 decimals and 15 digits in all",
+       "大于 0 的金额，最多 4 位小数、共 15 位数字"},
 
       // Prompts and what the commands say.
       {"imported into user {}: {}", "已导入到用户 {}：{}"},

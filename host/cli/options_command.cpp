@@ -8,6 +8,7 @@
 #include "host/cli/commands.h"
 #include "host/cli/error_report.h"
 #include "host/cli/json_output.h"
+#include "host/cli/locations.h"
 #include "host/cli/session.h"
 #include "host/cli/translation.h"
 #include "host/cli/user_script.h"
@@ -84,7 +85,10 @@ int RunOptions(const Words& words) {
   }
   if (ui == "qt" && line.Value("script")) throw CliError(kExitUsage, "--script runs with --ui headless only");
   const int16_t user = UserOption(line);
-  // The script is checked in full before the databases are touched.
+  // A server this program does not serve hands over to the full program now, before the
+  // script is read (it may come from stdin). The script is checked in full before the
+  // databases are touched.
+  ServerOption(line);
   std::unique_ptr<UserScript> script;
   if (const auto file = line.Value("script")) script = std::make_unique<UserScript>(UserScript::Load(*file));
   const std::unique_ptr<RealWindows> windows = script ? nullptr : std::make_unique<RealWindows>();

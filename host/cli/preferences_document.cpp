@@ -93,6 +93,23 @@ Json SchemeValue(const appearancelib::SchemeColumn& column, const Variant& value
   return automation::CStr(value);
 }
 
+// A list that is its own parent, or any chain of parents that comes back to where it began,
+// has no place in the bar.
+void CheckNoParentCycle(const Catalogue& catalogue, const std::map<int32_t, int32_t>& parents) {
+  for (const auto& [list, parent] : parents) {
+    if (list == parent) Bad("layout", "list '" + catalogue.ListName(list) + "' is its own parent");
+  }
+  for (const auto& entry : parents) {
+    const int32_t list = entry.first;
+    std::set<int32_t> walked = {list};
+    for (auto parent = parents.find(list); parent != parents.end(); parent = parents.find(parent->second)) {
+      if (!walked.insert(parent->second).second) {
+        Bad("layout", "the parents of list '" + catalogue.ListName(parent->second) + "' form a cycle");
+      }
+    }
+  }
+}
+
 // ---- reading a document: each field of the right JSON type or null ----
 
 const Json& Field(const Json& object, const char* key, const std::string& where) {
@@ -270,6 +287,7 @@ PreferenceRows CheckPreferences(storage::DataCenter& dc, int16_t user, const Jso
                           FlagLiteral(Field(titles[i], "primary", where), where + " primary"));
   }
   std::set<int32_t> seen_lists;
+  std::map<int32_t, int32_t> parents;  // list id -> parent list id, second-level lists only
   for (size_t i = 0; i < lists.size(); ++i) {
     const Json& list = lists[i];
     const std::string where = "layout list " + std::to_string(i + 1);
@@ -281,12 +299,13 @@ PreferenceRows CheckPreferences(storage::DataCenter& dc, int16_t user, const Jso
     const auto id = catalogue.list_ids.find({title_id->second, name});
     if (id == catalogue.list_ids.end()) Bad(where, "unknown list '" + name + "' of title '" + title + "'");
     if (!seen_lists.insert(id->second).second) Bad(where, "list '" + name + "' appears twice");
-    std::string parent = SqlNull();
+    std::string parent = SqlInt(0);  // a first-level list, as the dialog writes it
     if (const Json& given = Field(list, "parent", where); !given.is_null()) {
       const std::string parent_name = Name(given, where + " parent");
       const auto parent_id = catalogue.list_ids.find({title_id->second, parent_name});
       if (parent_id == catalogue.list_ids.end()) Bad(where, "unknown parent list '" + parent_name + "' of title '" + title + "'");
       parent = SqlInt(parent_id->second);
+      parents[id->second] = parent_id->second;
     }
     std::string query = SqlNull();
     if (const Json& given = Field(list, "default_query", where); !given.is_null()) {
@@ -300,6 +319,8 @@ PreferenceRows CheckPreferences(storage::DataCenter& dc, int16_t user, const Jso
                          FlagLiteral(Field(list, "default_visible", where), where + " default_visible") + "," +
                          FlagLiteral(Field(list, "primary", where), where + " primary") + "," + query);
   }
+
+  CheckNoParentCycle(catalogue, parents);
 
   const Json& schemes = Field(document, "schemes", "top level");
   if (!schemes.is_array()) Bad("schemes", "an array is expected");

@@ -18,7 +18,6 @@ using automation::Variant;
 
 constexpr size_t kDayStart = 6;
 constexpr size_t kDayEnd = 7;
-constexpr size_t kChargeNumberLength = 50;  // the column's size
 
 template <size_t N>
 std::string List(const std::array<int32_t, N>& values) {
@@ -46,12 +45,6 @@ bool Time(const std::string& text, int& hour, int& minute) {
   if (text.size() != 5 && !(text.size() == 8 && text.substr(5) == ":00")) return false;
   if (text[2] != ':' || !Whole(text.substr(0, 2), hour) || !Whole(text.substr(3, 2), minute)) return false;
   return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
-}
-
-size_t Characters(const std::string& text) {
-  size_t count = 0;
-  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
 }
 
 Variant ParseWhole(const SettingKey& key, const std::string& text, int32_t value) {
@@ -84,8 +77,10 @@ std::string AcceptedText(const SettingKey& key) {
     case SettingKind::kInterval: return List(settings::kTimeSlotIntervals) + " (minutes)";
     case SettingKind::kTime:
       return "a time HH:MM from 00:00 to 23:55, minutes a multiple of " + std::to_string(settings::kMinuteStep);
-    case SettingKind::kChargeNumber: return "a text of 1 to " + std::to_string(kChargeNumberLength) + " characters";
-    case SettingKind::kCashAdvance: return "an amount above 0 with at most 4 decimals";
+    case SettingKind::kChargeNumber:
+      return "a text of 1 to " + std::to_string(kChargeNumberLength) +
+             " characters, valid UTF-8 without control characters";
+    case SettingKind::kCashAdvance: return "an amount above 0 with at most 4 decimals and 15 digits in all";
   }
   return "";
 }
@@ -98,7 +93,7 @@ Json AcceptedJson(const SettingKey& key) {
     case SettingKind::kInterval: return settings::kTimeSlotIntervals;
     case SettingKind::kTime: return {{"from", "00:00:00"}, {"to", "23:55:00"}, {"minute_step", settings::kMinuteStep}};
     case SettingKind::kChargeNumber: return {{"min_characters", 1}, {"max_characters", kChargeNumberLength}};
-    case SettingKind::kCashAdvance: return {{"above", 0}, {"max_decimals", 4}};
+    case SettingKind::kCashAdvance: return {{"above", 0}, {"max_decimals", 4}, {"max_digits", 15}};
   }
   return nullptr;
 }
@@ -150,13 +145,13 @@ Variant ParseSetting(const SettingKey& key, const std::string& text) {
       return Variant(automation::TimeSerial(hour, minute, 0));
     }
     case SettingKind::kChargeNumber:
-      if (text.empty() || Characters(text) > kChargeNumberLength) Refuse(key, text, Accepted(key));
+      if (!settings::IsValidChargeNumber(text)) Refuse(key, text, Accepted(key));
       return Variant(text);
     case SettingKind::kCashAdvance: {
       static const std::regex amount(R"([0-9]{1,14}(\.[0-9]{1,4})?)");
       if (!std::regex_match(text, amount)) Refuse(key, text, Accepted(key));
       const automation::Currency cash = automation::CCur(Variant(text));
-      if (!settings::IsValidCashAdvance(cash)) Refuse(key, text, Accepted(key));
+      if (!settings::IsValidCashAdvance(cash) || !settings::IsKeptExactly(cash)) Refuse(key, text, Accepted(key));
       return Variant(cash);
     }
     default: {

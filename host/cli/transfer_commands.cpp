@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
-#include <unistd.h>
+#include <set>
 
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
 #include "host/cli/confirm.h"
 #include "host/cli/json_output.h"
+#include "host/cli/output_files.h"
 #include "host/cli/preferences_document.h"
 #include "host/cli/server_access.h"
 #include "host/cli/session.h"
@@ -37,27 +37,6 @@ int16_t UserNamed(const CommandLine& line, const std::string& option) {
   const std::optional<std::string> text = line.Value(option);
   if (!text) throw CliError(kExitUsage, "'" + line.Command() + "' needs --" + option + " N");
   return UserOption(CommandLine::Parse(line.Command(), {"--user", *text}, {{"user", true}}));
-}
-
-// Written beside the target and moved into place: a failure leaves no half-written file.
-void WriteFile(const fs::path& target, const std::string& text) {
-  const fs::path partial = target.string() + ".partial-" + std::to_string(getpid());
-  {
-    std::ofstream out(partial, std::ios::binary);
-    out << text;
-    out.flush();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(partial, ignored);
-      throw CliError(kExitFailed, "cannot write " + target.string());
-    }
-  }
-  std::error_code error;
-  fs::rename(partial, target, error);
-  if (error) {
-    fs::remove(partial, error);
-    throw CliError(kExitFailed, "cannot write " + target.string());
-  }
 }
 
 Json ReadDocument(const std::optional<std::string>& file) {
@@ -94,7 +73,7 @@ int RunExport(const Words& words) {
   const storage::DataCenterRef server = OpenServerOnly(line);
   const std::string text = IndentedJson(ExportPreferences(*server, user));
   if (const auto file = line.Value("file")) {
-    WriteFile(*file, text);
+    WriteOutputFile(*file, text);
     std::cout << "exported user " << user << " to " << *file << "\n";
   } else {
     std::cout << text;
@@ -105,8 +84,10 @@ int RunExport(const Words& words) {
 int RunImport(const Words& words) {
   const CommandLine line = TransferLine("import", words, {{"user", true}, {"file", true}});
   const int16_t user = UserOption(line);
-  const Json document = ReadDocument(line.Value("file"));
+  // Opened first: a server this program does not serve hands the command over to the full
+  // program before stdin is read, so that the document reaches it.
   const storage::DataCenterRef server = OpenServerOnly(line);
+  const Json document = ReadDocument(line.Value("file"));
   const PreferenceRows rows = CheckPreferences(*server, user, document);
   Replace(*server, user, rows);
   const std::string stored = CountStored(*server, user).Describe();
@@ -120,6 +101,11 @@ int RunCopyUser(const Words& words) {
   const int16_t to = UserNamed(line, "to");
   if (from == to) throw CliError(kExitUsage, "--from and --to name the same user");
   const storage::DataCenterRef server = OpenServerOnly(line);
+  // Copying nothing would empty the target: a mistyped source must not do that.
+  if (!CountStored(*server, from).Any()) {
+    throw CliError(kExitUsage, "user " + std::to_string(from) + " has nothing stored; nothing written (reset --user " +
+                                   std::to_string(to) + " empties a user)");
+  }
   Json document = ExportPreferences(*server, from);
   // A default query names a saved query of its owner: the copy gets none.
   int dropped = 0;

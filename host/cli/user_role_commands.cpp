@@ -5,6 +5,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/confirm.h"
 #include "host/cli/full_program.h"
 #include "host/cli/locations.h"
 #include "platform/automation/error.h"
@@ -26,7 +27,10 @@ struct RoleLine {
 RoleLine ParseRoleLine(const std::string& command, const Words& words, bool with_user) {
   std::vector<OptionSpec> accepted = DatabaseOptions();
   accepted.push_back({"role", true});
-  if (with_user) accepted.push_back({"user", true});
+  if (with_user) {
+    accepted.push_back({"user", true});
+    accepted.push_back({"yes", false});
+  }
   RoleLine parsed{CommandLine::Parse(command, words, accepted), {}, {}};
   if (!parsed.line.Positional().empty()) {
     throw CliError(kExitUsage, command + " takes no words: " + parsed.line.Positional()[0]);
@@ -65,7 +69,13 @@ int RunAddUser(const Words& words) {
   [[maybe_unused]] const int16_t user = UserOption(parsed.line);
 #ifdef PREFDESK_HAVE_POSTGRESQL
   Apply(parsed.server, [&] {
-    return datacenter::AddPgUser(parsed.server.connection_string, parsed.server.schema, user, parsed.role);
+    return datacenter::AddPgUser(parsed.server.connection_string, parsed.server.schema, user, parsed.role,
+                                 [&](const std::string& roles) {
+                                   return parsed.line.Has("yes") ||
+                                          Confirmed("User " + std::to_string(user) + " is role " + roles +
+                                                    " already. Make role " + parsed.role + " user " +
+                                                    std::to_string(user) + " too?");
+                                 });
   });
   std::cout << "role " << parsed.role << " is user " << user << " of " << parsed.server.Describe()
             << ": it reaches that user's rows alone\n";

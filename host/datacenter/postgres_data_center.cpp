@@ -115,6 +115,12 @@ bool PostgresDataCenter::Run(const char* member, const std::string& sql, PgOutco
 
 bool PostgresDataCenter::RefuseWhenLost(const char* member) {
   if (!lost_transaction_) return false;
+  if (busy_) {
+    last_kind_ = PgErrorKind::kBusy;
+    error_ = *busy_;
+    error_.Source = std::string("PostgresDataCenter.") + member;
+    return true;
+  }
   Fail(member, PgErrorKind::kBrokenConnection, "",
        "The transaction was not started or was lost with its connection; roll it back before "
        "running statements.");
@@ -166,10 +172,19 @@ void PostgresDataCenter::BeginTrans() {
   PgOutcome outcome;
   // The lock of the user makes the transactions of clients logged in as the same user run one
   // after another, as SQLite's write lock does: a save never interleaves with another one, so
-  // its delete sees every row the earlier save committed and each stays whole.
-  const std::string begin = "BEGIN; SELECT pg_advisory_xact_lock(" +
-                            std::to_string(kUserLockSpace) + ", " + std::to_string(uid_) + ")";
+  // its delete sees every row the earlier save committed and each stays whole. A second
+  // client making the missing row waits for the first one's, then finds it.
+  const std::string uid = std::to_string(myinfo().uid);
+  const std::string begin = "BEGIN; INSERT INTO T_PSAVELOCK (F_UID) VALUES (" + uid +
+                            ") ON CONFLICT DO NOTHING; SELECT F_UID FROM T_PSAVELOCK WHERE F_UID = " +
+                            uid + " FOR UPDATE";
+  busy_.reset();
   if (Run("BeginTrans", begin, outcome) || was_open) return;
+  // Cancelled by the statement time-out or a lock time-out: the lock was held all along.
+  if (outcome.sqlstate == "57014" || outcome.sqlstate == "55P03") {
+    Fail("BeginTrans", PgErrorKind::kBusy, outcome.sqlstate, outcome.message);
+    busy_ = error_;
+  }
   lost_transaction_ = true;
   RollbackKeepingError("BeginTrans");
 }
@@ -187,10 +202,15 @@ void PostgresDataCenter::RollbackKeepingError(const char* member) {
 int32_t PostgresDataCenter::CommitTrans() {
   constexpr const char* kMember = "CommitTrans";
   if (lost_transaction_) {
+    if (busy_) {
+      RefuseWhenLost(kMember);
+    } else {
+      Fail(kMember, PgErrorKind::kBrokenConnection, "",
+           "The transaction was not started or was lost with its connection; nothing was "
+           "committed.");
+    }
     lost_transaction_ = false;
-    Fail(kMember, PgErrorKind::kBrokenConnection, "",
-         "The transaction was not started or was lost with its connection; nothing was "
-         "committed.");
+    busy_.reset();
     return -1;
   }
   if (!InTransaction()) {
@@ -216,6 +236,7 @@ int32_t PostgresDataCenter::CommitTrans() {
 void PostgresDataCenter::RollbackTrans() {
   if (lost_transaction_) {
     lost_transaction_ = false;
+    busy_.reset();
     return;
   }
   PgOutcome outcome;

@@ -13,6 +13,10 @@
 //
 // On a shared server each person may log in with a role of his own: when T_PUSERROLE maps
 // the session's role to a user, myinfo.uid is that user's id, whatever id the host gave.
+//
+// BeginTrans locks the row of myinfo.uid in T_PSAVELOCK (making it when missing), so the
+// transactions of one user run one after another; row security keeps that row to the user's
+// own role. One that waits past the time-out fails as kBusy, and so does every call of it.
 #pragma once
 
 #include <memory>
@@ -39,9 +43,6 @@ struct PostgresSettings {
 
 class PostgresDataCenter : public storage::DataCenter {
  public:
-  // First key of the transaction-scoped advisory lock that BeginTrans takes on the user id.
-  static constexpr int32_t kUserLockSpace = 0x50726566;
-
   // connection_string: "postgresql://user@host/db?..." or "host=... dbname=...". Connects
   // now; when that fails the failure is kept in ErrInfo and the next call tries again.
   PostgresDataCenter(std::string connection_string, int32_t uid, PostgresSettings settings = {});
@@ -99,6 +100,8 @@ class PostgresDataCenter : public storage::DataCenter {
   PgErrorKind last_kind_ = PgErrorKind::kNone;
   // The caller's transaction can no longer commit: its BEGIN failed or its connection died.
   bool lost_transaction_ = false;
+  // Why BEGIN failed when the user's lock was busy: every call of the transaction says so.
+  std::optional<storage::ErrInfo> busy_;
 };
 
 }  // namespace prefdesk::datacenter

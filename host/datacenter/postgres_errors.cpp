@@ -27,6 +27,10 @@ std::string_view Meaning(PgErrorKind kind) {
     case PgErrorKind::kDenied:
       return "The database server refused the statement: this login reaches only its own "
              "user's rows, and only the tables it was given the right to.";
+    case PgErrorKind::kBusy:
+      return "Another save of the same user's preferences is under way and did not end in "
+             "time: the user's preferences are busy. Nothing was stored; save again when it "
+             "has ended.";
     default:
       return {};
   }
@@ -57,6 +61,8 @@ int32_t PgErrorNumber(PgErrorKind kind) {
       return kErrPgTimeout;
     case PgErrorKind::kDenied:
       return kErrPgDenied;
+    case PgErrorKind::kBusy:
+      return kErrPgBusy;
     case PgErrorKind::kStatement:
       break;
   }

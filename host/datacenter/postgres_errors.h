@@ -19,6 +19,7 @@ enum class PgErrorKind {
   kInDoubt,           // the connection died during COMMIT: the outcome is unknown, never retry
   kTimeout,           // no answer in time; the connection was dropped
   kDenied,            // the login may not do this: a row of another user, or no right
+  kBusy,              // another save of the same user held its lock past the time-out
 };
 
 inline constexpr int32_t kErrPgStatement = ado::kErrProvider;
@@ -27,6 +28,7 @@ inline constexpr int32_t kErrPgRetryable = static_cast<int32_t>(0x8004D002u);
 inline constexpr int32_t kErrPgInDoubt = static_cast<int32_t>(0x8004D003u);
 inline constexpr int32_t kErrPgTimeout = static_cast<int32_t>(0x8004D004u);
 inline constexpr int32_t kErrPgDenied = static_cast<int32_t>(0x8004D005u);
+inline constexpr int32_t kErrPgBusy = static_cast<int32_t>(0x8004D006u);
 
 // sqlstate may be empty (libpq's own failures carry none). connection_alive is libpq's view
 // after the call; during_commit is true while a COMMIT was under way.

@@ -23,6 +23,7 @@ void BuildPostgresSchema(const std::filesystem::path& data_dir,
   std::vector<std::filesystem::path> scripts = DatabaseScripts(data_dir, kServerDatabase);
   scripts.insert(scripts.begin(), data_dir / "postgresql_types.sql");
   scripts.push_back(data_dir / "postgresql_users.sql");
+  scripts.push_back(data_dir / "postgresql_save_lock.sql");
   scripts.push_back(data_dir / kPostgresChangeStampsScript);
   if (row_security) scripts.push_back(data_dir / "postgresql_row_security.sql");
   auto connection = ConnectOrRaise(connection_string, kSource);

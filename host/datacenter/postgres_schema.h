@@ -1,8 +1,8 @@
 // Building the server database in a schema of a PostgreSQL database from the SQL files of
 // the data folder: postgresql_types.sql (the column types the portable schema names), then
 // the same server_*.sql files the SQLite file is made of, then postgresql_users.sql (which
-// role is which user), postgresql_change_stamps.sql and, with row security,
-// postgresql_row_security.sql. Several server
+// role is which user), postgresql_save_lock.sql (the rows a save locks),
+// postgresql_change_stamps.sql and, with row security, postgresql_row_security.sql. Several server
 // databases can so live side by side in one PostgreSQL database, one per schema.
 #pragma once
 

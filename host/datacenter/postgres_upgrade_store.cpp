@@ -27,6 +27,7 @@ class PostgresUpgradeStore : public UpgradeStore {
   const char* RowIdentity() const override { return "ctid"; }
   bool HasChangeStamps() override { return PostgresHasChangeStamps(connection_string_, schema_); }
   std::string ChangeStampsScript() const override { return kPostgresChangeStampsScript; }
+  std::string SaveLockScript() const override { return "postgresql_save_lock.sql"; }
 
   std::vector<std::vector<std::string>> Query(const std::string& sql) override {
     const PgOutcome outcome = ExecOrRaise(*connection_, kSource, "upgrade", sql);

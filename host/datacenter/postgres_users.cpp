@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kAddSource = "AddPgUser";
 constexpr const char* kRemoveSource = "RemovePgUser";
-constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY";
+constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY, T_PSAVELOCK";
 constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON";
 
 // The first column of the first row; nullopt when there is none.
@@ -57,7 +57,8 @@ std::string ChangeStampRights(PgConnection& connection, const char* source, cons
 }  // namespace
 
 PgUserChange AddPgUser(const std::string& connection_string, const std::string& schema,
-                       int32_t uid, const std::string& role) {
+                       int32_t uid, const std::string& role,
+                       const std::function<bool(const std::string& roles)>& allow_another_role) {
   auto connection = Begin(connection_string, schema, kAddSource);
   PgConnection& c = *connection;
   const std::string quoted_role = c.QuoteIdentifier(role);
@@ -73,6 +74,11 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
     return Refuse(c, uid, "row security is off in schema " + schema +
                               ", so the role would reach every user's rows (create the schema with "
                               "prefdesk-host init --row-security)");
+  }
+  // The server reserves the prefix for its own roles, whose members are other roles.
+  if (role.rfind("pg_", 0) == 0) {
+    return Refuse(c, uid, "role " + role + " is one of the server's predefined roles; a user needs a login role of "
+                                           "his own");
   }
   const auto unrestricted = FirstValue(ExecOrRaise(
       c, kAddSource, "reading the role",
@@ -91,6 +97,14 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   if (mapped && *mapped != uid) {
     return Refuse(c, *mapped, "role " + role + " is user " + std::to_string(*mapped) +
                                   " already (prefdesk-host remove-user --role " + role + " first)");
+  }
+  const auto others = FirstValue(ExecOrRaise(c, kAddSource, "reading T_PUSERROLE",
+                                             "SELECT string_agg(F_ROLE, ', ' ORDER BY F_ROLE) FROM T_PUSERROLE "
+                                             "WHERE F_UID = " + storage::SqlInt(uid) +
+                                                 " AND F_ROLE <> " + storage::SqlText(role)));
+  if (others && !allow_another_role(*others)) {
+    return Refuse(c, uid, "user " + std::to_string(uid) + " is role " + *others +
+                              " already; nothing changed (--yes makes another role the same user)");
   }
   if (!mapped) {
     ExecOrRaise(c, kAddSource, "adding to T_PUSERROLE",

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace prefdesk::datacenter {
@@ -24,10 +25,13 @@ struct PgUserChange {
 
 // Maps role to uid and grants it its rights, in one transaction. Refused when the schema's
 // tables have no row security (the role would reach every user's rows), when the role does
-// not exist, is a superuser, may bypass row security or owns the tables, or is mapped to
-// another user already. Mapping a role to its own user again only grants the rights again.
+// not exist, is one of the server's predefined pg_* roles, is a superuser, may bypass row
+// security or owns the tables, or is mapped to another user already. When other roles are
+// the user already, allow_another_role is asked (with their names, comma-separated) and a
+// false answer refuses. Mapping a role to its own user again only grants the rights again.
 PgUserChange AddPgUser(const std::string& connection_string, const std::string& schema,
-                       int32_t uid, const std::string& role);
+                       int32_t uid, const std::string& role,
+                       const std::function<bool(const std::string& roles)>& allow_another_role);
 
 // Removes the role's mapping and takes back its rights on the schema, in one transaction; the
 // user's rows stay. Refused when the role is mapped to no user.

@@ -54,6 +54,7 @@ class SqliteUpgradeStore : public UpgradeStore {
 
   bool HasChangeStamps() override { return SqliteHasChangeStamps(file_); }
   std::string ChangeStampsScript() const override { return std::string(kSqliteChangeStampsScript); }
+  std::string SaveLockScript() const override { return ""; }
 
  private:
   void Run(const std::string& sql, int (*callback)(void*, int, char**, char**), void* into) {

@@ -63,6 +63,20 @@ UpgradeStep ChangeStampsStep() {
           }};
 }
 
+// The rows a PostgreSQL save locks (one per user, under the row security of the other
+// per-user tables); SQLite's write lock serves there, so the step finds it present.
+UpgradeStep SaveLockStep() {
+  return {"the save lock (T_PSAVELOCK)",
+          [](UpgradeStore& store) {
+            return store.SaveLockScript().empty() ||
+                   store.Query("SELECT to_regclass('T_PSAVELOCK') IS NOT NULL")[0][0] == "t";
+          },
+          [](UpgradeStore& store, const std::filesystem::path& data_dir) {
+            store.Exec(ReadScript(data_dir / store.SaveLockScript()));
+            return std::string("added");
+          }};
+}
+
 }  // namespace
 
 const std::vector<UpgradeStep>& UpgradeSteps() {
@@ -72,6 +86,7 @@ const std::vector<UpgradeStep>& UpgradeSteps() {
       UniqueButtonStep("T_PVBUTTON_ONE_PER_USER", "T_PVBUTTON", "F_VBUTTONID", "list",
                        "server_unique_lists.sql"),
       ChangeStampsStep(),
+      SaveLockStep(),
   };
   return steps;
 }

@@ -27,6 +27,9 @@ class UpgradeStore {
   // script that adds them on this engine.
   virtual bool HasChangeStamps() = 0;
   virtual std::string ChangeStampsScript() const = 0;
+  // The script that adds the rows a PostgreSQL save locks; empty on an engine whose saves lock
+  // the whole file.
+  virtual std::string SaveLockScript() const = 0;
 };
 
 // The server database file; raises when it cannot be opened.

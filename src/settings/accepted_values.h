@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/automation/variant.h"
 
@@ -38,5 +39,14 @@ bool IsValidCalendar(const std::array<automation::Date, 4>& times, int32_t inter
 
 // A cash advance is usable when it is above zero.
 inline bool IsValidCashAdvance(automation::Currency cash) { return cash.scaled > 0; }
+// An amount every server gives back exactly as written: at most 15 significant digits, what
+// a double (the SQLite server's REAL) keeps.
+bool IsKeptExactly(automation::Currency cash);
+
+// The expense charge number has 1 to kChargeNumberLength characters (the column's size), all
+// of them printable: valid UTF-8 without control characters, so that it prints on one line
+// and reads back as it was written.
+inline constexpr size_t kChargeNumberLength = 50;
+bool IsValidChargeNumber(std::string_view text);
 
 }  // namespace prefdesk::settings

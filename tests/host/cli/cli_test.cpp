@@ -10,9 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <string>
 #include <csignal>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +22,8 @@
 
 #include "host/cli/store_size_warning.h"
 #include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_schema.h"
 #endif
@@ -46,15 +50,16 @@ class CliTest : public ::testing::Test {
   }
   ~CliTest() override { fs::remove_all(folder_); }
 
-  // Runs the program with the test's databases; stdin is empty. environment: NAME=VALUE
-  // words put before the program.
+  // Runs program_ with the test's databases; stdin is empty, or piped from the file input_.
+  // environment: NAME=VALUE words put before the program.
   Outcome Host(const std::string& args, bool with_databases = true, const std::string& environment = "") {
     // The test's own options come after the fixture's: the last value given wins.
     const size_t verb_end = args.find(' ');
-    std::string command = environment + " " + std::string(PREFDESK_HOST_BIN) + " " + args.substr(0, verb_end);
+    std::string command = (input_.empty() ? "" : "cat '" + input_.string() + "' | ") + environment + " " + program_ +
+                          " " + args.substr(0, verb_end);
     if (with_databases) command += " --lang en --defaults " + Local().string() + " --server '" + server_ + "'";
     if (verb_end != std::string::npos) command += args.substr(verb_end);
-    command += " </dev/null 2>" + (folder_ / "err").string();
+    command += (input_.empty() ? " </dev/null 2>" : " 2>") + (folder_ / "err").string();
     Outcome run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer;
@@ -83,6 +88,8 @@ class CliTest : public ::testing::Test {
 
   fs::path folder_;
   std::string server_;  // the --server value every run gets
+  std::string program_ = PREFDESK_HOST_BIN;
+  fs::path input_;
 };
 
 TEST_F(CliTest, InitRefusesToReplaceUnlessForced) {
@@ -199,6 +206,10 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
       {"options --user 1 --script " + Write("nul.script", std::string("tab Column\n\0ok\n", 15)).string(), 5,
        ":2: holds a NUL byte"},
       {"options --user 1 --script " + Write("bom.script", "\xEF\xBB\xBFok\n").string(), 5, ":1: begins with a byte-order mark"},
+      {"init --defaults " + (folder_ / "one.db").string() + " --server sqlite:" + (folder_ / "one.db").string(), 2,
+       "name one file"},
+      {"bar --user 1 --server postgresql://nobody@127.0.0.1:1/none --schema " + std::string(64, 's'), 2,
+       "at most 63 bytes"},
   };
   for (const Case& c : cases) {
     const Outcome run = ExpectRefused(c.args, c.code, c.message);
@@ -206,6 +217,7 @@ TEST_F(CliTest, EachCommandsExitCodeOnSuccessAndOnBadInput) {
     EXPECT_EQ(run.err.find("json.exception"), std::string::npos) << run.err;
   }
   EXPECT_FALSE(fs::exists(folder_ / "none.db"));
+  EXPECT_FALSE(fs::exists(folder_ / "one.db"));
   ExpectRefused("frobnicate --user 1", 2, "frobnicate", false);
   EXPECT_EQ(Host("", false).code, 2);
   const Outcome help = Host("--help", false);
@@ -367,6 +379,48 @@ TEST_F(CliTest, FailedInitLeavesNothingBehind) {
   EXPECT_EQ(left, (std::vector<std::string>{"data", "err", "local.db"})) << "only the folder in the way stays";
 }
 
+// init replaces regular files only; export writes into a FIFO, a device or stdout and
+// replaces a regular file, a link's file when it is given a link; output that cannot be
+// written fails the command.
+TEST_F(CliTest, CommandsWriteIntoStreamsReplaceOnlyRegularFilesAndCheckTheirOutput) {
+  const fs::path fifo = folder_ / "fifo", to_null = folder_ / "to-null", to_file = folder_ / "to-file";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", to_null);
+  for (const fs::path& special : {fifo, to_null}) {
+    ExpectRefused("init --force --defaults " + special.string(), 7, "not a database file");
+    ExpectRefused("init --force --server sqlite:" + special.string(), 7, "not a database file");
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_symlink(to_null) && fs::is_character_file("/dev/null"));
+  EXPECT_FALSE(fs::exists(Local()));
+
+  ASSERT_EQ(Host("init").code, 0);
+  ASSERT_EQ(Host("options --user 3 --script " + Write("ok.script", "ok\n").string()).code, 0);
+  const std::string document = Host("export --user 3").out;
+  ASSERT_GT(document.size(), 1000u);
+  auto read_fifo = std::async(std::launch::async, [&] {
+    std::ifstream in(fifo, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+  });
+  EXPECT_EQ(Host("export --user 3 --file " + fifo.string()).code, 0);
+  EXPECT_EQ(read_fifo.get(), document);
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(Host("export --user 3 --file " + to_null.string()).code, 0);
+  EXPECT_TRUE(fs::is_symlink(to_null) && fs::is_character_file("/dev/null"));
+  Write("file.json", "old");
+  fs::create_symlink(folder_ / "file.json", to_file);
+  EXPECT_EQ(Host("export --user 3 --file " + to_file.string()).code, 0);
+  EXPECT_TRUE(fs::is_symlink(to_file));
+  std::ifstream in(folder_ / "file.json", std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), document);
+  EXPECT_EQ(Host("export --user 3 --file /dev/stdout").out, document + "exported user 3 to /dev/stdout\n");
+
+  ExpectRefused("export --user 3 --file /dev/full", 1, "cannot write /dev/full: No space left on device");
+  for (const std::string command : {"bar --user 3", "export --user 3", "--help"}) {
+    ExpectRefused(command + " >/dev/full", 1, "cannot write the output: No space left on device", command != "--help");
+  }
+}
+
 const Json* TitleNamed(const Json& bar, const std::string& name) {
   for (const Json& title : bar["titles"]) {
     if (title["name"] == name) return &title;
@@ -443,6 +497,33 @@ class CliAdminTest : public CliJsonTest {
     return Host("list-users --json").out + Host("export --user " + std::to_string(user)).out;
   }
 
+  // A script and a document piped into either program reach the command that reads them,
+  // whichever program serves the server.
+  void PipeIntoBothPrograms(int user) {
+    for (const std::string program : {PREFDESK_HOST_BIN, PREFDESK_HOST_FULL_BIN}) {
+      const std::string as = " --user " + std::to_string(user++);
+      program_ = program;
+      input_ = Write("pipe.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
+      const Outcome saved = Host("options" + as + " --script /dev/stdin");
+      EXPECT_EQ(saved.code, 0) << program << "\n" << saved.err;
+      EXPECT_NE(saved.out.find("E_OptionSuccess"), std::string::npos) << program << "\n" << saved.out;
+      input_.clear();
+      const Json bar = Json::parse(Host("bar" + as + " --json").out);
+      const Json* marketing = TitleNamed(bar, "Marketing");
+      ASSERT_NE(marketing, nullptr) << program;
+      EXPECT_EQ((*marketing)["visible"], false) << program;
+
+      Json document = Json::parse(Host("export" + as).out);
+      document["settings"] = {{"MaxHistoryRecords", 50}};
+      input_ = Write("pipe.json", document.dump());
+      const Outcome imported = Host("import" + as);
+      input_.clear();
+      EXPECT_EQ(imported.code, 0) << program << "\n" << imported.err;
+      EXPECT_EQ(Json::parse(Host("export" + as).out), document) << program;
+    }
+    program_ = PREFDESK_HOST_BIN;
+  }
+
   void Administer(int user) {
     const std::string as = " --user " + std::to_string(user);
     ASSERT_EQ(Host("set" + as + " MaxHistoryRecords 30").code, 0);
@@ -486,6 +567,9 @@ class CliAdminTest : public CliJsonTest {
         {"ExpenseCashAdvance 0", "above 0"},
         {"ExpenseCashAdvance 1.23456", "at most 4 decimals"},
         {"ExpenseChargeNumber ''", "1 to 50 characters"},
+        {"ExpenseChargeNumber \"$(printf 'A\\nB')\"", "without control characters"},
+        {"ExpenseChargeNumber \"$(printf 'A\\377B')\"", "valid UTF-8"},
+        {"ExpenseCashAdvance 99999999999999.9999", "15 digits in all"},
     };
     for (const auto& [args, message] : refused) ExpectRefused("set" + as + " " + args, 2, message);
     EXPECT_EQ(Dump(user), before);
@@ -525,6 +609,14 @@ class CliAdminTest : public CliJsonTest {
         {[](Json& d) { d["settings"]["MaxHistoryRecords"] = 25; }, "'25' is not accepted"},
         {[](Json& d) { d["settings"].erase("AppointmentDuration"); }, "give all or none"},
         {[](Json& d) { d["schemes"] = {{{"name", "Mine"}, {"values", {{"Colour", 1}}}}}; }, "unknown appearance value 'Colour'"},
+        {[](Json& d) { d["layout"]["lists"][0]["parent"] = d["layout"]["lists"][0]["name"]; }, "is its own parent"},
+        {[](Json& d) {
+           Json& lists = d["layout"]["lists"];
+           lists[0]["parent"] = lists[1]["name"];
+           lists[1]["parent"] = lists[2]["name"];
+           lists[2]["parent"] = lists[0]["name"];
+         },
+         "form a cycle"},
     };
     const std::string kept = Dump(user);
     for (const auto& [breaking, message] : broken) {
@@ -532,6 +624,9 @@ class CliAdminTest : public CliJsonTest {
       breaking(document);
       ExpectRefused("import" + as + " --file " + Write("broken.json", document.dump()).string(), 2, message);
     }
+    std::string twice = good.dump();
+    twice.replace(twice.find("\"MaxHistoryRecords\":"), 0, "\"MaxHistoryRecords\":7,");
+    ExpectRefused("import" + as + " --file " + Write("twice.json", twice).string(), 2, "gives the key 'MaxHistoryRecords' twice");
     EXPECT_EQ(Dump(user), kept);
 
     // A colleague gets the layout and settings; asked first once he has his own.
@@ -541,6 +636,7 @@ class CliAdminTest : public CliJsonTest {
     copy["user"] = user;
     EXPECT_EQ(copy, good);
     ExpectRefused("copy-user --from " + std::to_string(user) + " --to " + std::to_string(user + 1), 7, "not confirmed");
+    ExpectRefused("copy-user --from 99 --to " + std::to_string(user + 1) + " --yes", 2, "user 99 has nothing stored");
     const Json users = Json::parse(Host("list-users --json").out);
     ASSERT_EQ(users.size(), 2u);
     EXPECT_EQ(users[1]["user"], user + 1);
@@ -620,6 +716,19 @@ TEST_F(CliUpgradeTest, UpgradeOfASqliteStoreNamesDuplicatesAndAddsTheIndexes) {
 TEST_F(CliAdminTest, SetExportImportCopyAndResetOnSqlite) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(41);
+  // An imported first-level list has parent 0, as the dialog writes it.
+  const auto server = prefdesk::ado::Connection::Create();
+  server->Open(Server().string());
+  const auto count = [&](const std::string& condition) {
+    return prefdesk::automation::CLng((*server->Execute("SELECT COUNT(*) AS n FROM T_PVBUTTON WHERE " + condition))["n"]);
+  };
+  EXPECT_EQ(count("F_PVBUTTONID IS NULL"), 0);
+  EXPECT_GT(count("F_PVBUTTONID = 0"), 10);
+}
+
+TEST_F(CliAdminTest, PipedInputReachesEitherProgramOnSqlite) {
+  ASSERT_EQ(Host("init").code, 0);
+  PipeIntoBothPrograms(61);
 }
 
 TEST_F(CliJsonTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
@@ -772,6 +881,12 @@ TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   ExpectRefused("init --defaults " + (folder_ / "other.db").string(), 7, "schema " + schema_ + " already exists");
   EXPECT_FALSE(fs::exists(folder_ / "other.db"));
   EXPECT_EQ(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
+  // A schema that holds another program's table too is not dropped.
+  auto other = prefdesk::test_support::PgTestSchema::Adopt(url_, schema_);
+  other->Exec("CREATE TABLE other_app (id INTEGER)");
+  ExpectRefused("init --force", 7, "did not create (other_app)");
+  EXPECT_EQ(other->Query("SELECT COUNT(*) FROM other_app").rows[0][0], "0");
+  other->Exec("DROP TABLE other_app");
   // --force builds it afresh: the saved layout is gone.
   ASSERT_EQ(Host("init --force").code, 0);
   EXPECT_NE(Host("bar --user 31").out.find("no saved layout"), std::string::npos);
@@ -828,6 +943,11 @@ TEST_F(CliPostgresTest, UpgradeOfAPostgresSchemaNamesDuplicatesAndAddsTheIndexes
   UpgradeOldStore([&](const std::string& statement) { admin->Exec(statement); });
 }
 
+TEST_F(CliPostgresTest, PipedInputReachesEitherProgramOnPostgres) {
+  ASSERT_EQ(Host("init").code, 0);
+  PipeIntoBothPrograms(61);
+}
+
 // With row security each user's client reaches that user's rows alone, whatever user id it
 // puts; the administrator who ran init reaches every user's.
 TEST_F(CliPostgresTest, EachUsersRoleReachesItsOwnRowsAndTheAdministratorAll) {
@@ -843,8 +963,13 @@ TEST_F(CliPostgresTest, EachUsersRoleReachesItsOwnRowsAndTheAdministratorAll) {
       {"add-user --user 43 --role " + schema_ + "_nobody", "no role"},
       {"add-user --user 43 --role " + superuser, "is a superuser"},
       {"remove-user --role " + schema_ + "_nobody", "is no user"},
+      {"add-user --user 43 --role pg_read_all_data", "predefined roles"},
   };
   for (const auto& [args, message] : refused) ExpectRefused(args, 7, message);
+  // A second role of one user is made only when asked for.
+  const std::string carol = admin->NewRole("carol");
+  ExpectRefused("add-user --user 41 --role " + carol, 7, "user 41 is role " + alice + " already");
+  ASSERT_EQ(Host("add-user --user 41 --role " + carol + " --yes").code, 0);
 
   const fs::path ok = Write("ok.script", "ok\n");
   const fs::path hide = Write("hide.script", "tab Column\ncheck lstGrandFather Marketing off\nok\n");
@@ -875,6 +1000,24 @@ TEST_F(CliPostgresTest, EachUsersRoleReachesItsOwnRowsAndTheAdministratorAll) {
   EXPECT_EQ(Host("reset --user 42 --all --yes" + as(alice)).code, 0);
   EXPECT_NE(Host("copy-user --from 41 --to 42 --yes" + as(alice)).code, 0);
   EXPECT_EQ(bobs_rows(), before);
+
+  // Alice can take no lock that holds Bob's saves back.
+  auto alices = prefdesk::test_support::PgTestSchema::Adopt(admin->UrlAs(alice), schema_);
+  alices->Exec("SELECT pg_advisory_lock(1349674342, 42)");
+  EXPECT_THROW(alices->Exec("INSERT INTO T_PSAVELOCK VALUES (42)"), std::runtime_error);
+  alices->Exec("BEGIN");
+  EXPECT_TRUE(alices->Query("SELECT F_UID FROM T_PSAVELOCK WHERE F_UID = 42 FOR UPDATE").rows.empty());
+  const Outcome bobs_save = Host("options --user 42 --script " + ok.string() + as(bob));
+  alices->Exec("ROLLBACK");
+  EXPECT_EQ(bobs_save.code, 0) << bobs_save.err;
+  // A save that waits past its time-out for another of the same user says the user is busy.
+  auto holder = prefdesk::test_support::PgTestSchema::Adopt(url_, schema_);
+  holder->Exec("BEGIN; SELECT F_UID FROM T_PSAVELOCK WHERE F_UID = 42 FOR UPDATE");
+  const Outcome busy = Host("options --user 42 --script " + ok.string() + as(bob));
+  holder->Exec("ROLLBACK");
+  EXPECT_EQ(busy.code, 1);
+  EXPECT_NE((busy.out + busy.err).find("preferences are busy"), std::string::npos) << busy.out << busy.err;
+  EXPECT_EQ((busy.out + busy.err).find("connection"), std::string::npos) << busy.out << busy.err;
   const Json own = Json::parse(Host("bar --user 41 --json" + as(alice)).out);
   ASSERT_NE(TitleNamed(own, "Marketing"), nullptr);
   EXPECT_EQ((*TitleNamed(own, "Marketing"))["visible"], false);

@@ -343,7 +343,7 @@ TEST(PostgresRowSecurity, AUsersRoleReachesItsOwnRowsAloneAndNamesItsUser) {
   if (url.empty()) GTEST_SKIP() << "PREFDESK_PG_URL is not set";
   test_support::PgTestSchema db(url, /*row_security=*/true);
   const std::string role = db.NewRole("alice");
-  ASSERT_FALSE(AddPgUser(url, db.Schema(), 7, role).refused);
+  ASSERT_FALSE(AddPgUser(url, db.Schema(), 7, role, [](const std::string&) { return false; }).refused);
   db.Exec("INSERT INTO T_PQUERY VALUES ('q7', 7, 1, 'Mine'), ('q8', 8, 1, 'Theirs')");
   PostgresSettings settings;
   settings.schema = db.Schema();

@@ -1,5 +1,7 @@
 #include "settings_fixture.h"
 
+#include "src/settings/accepted_values.h"
+
 namespace prefdesk::settings_test {
 namespace {
 
@@ -48,6 +50,30 @@ TEST_F(ExpenseReportTest, MissingServiceFailsSilentlyWithoutFallback) {
   EXPECT_TRUE(prefdesk_->GetValExpenseReport(nullptr, db_.Local(), charge_, cash_));
   EXPECT_EQ(charge_, "before");
   EXPECT_TRUE(ErrorWindows().empty());
+}
+
+// What a host may write: a charge number that prints on one line and reads back as written,
+// an amount every server keeps exactly.
+TEST(ExpenseValuesAccepted, ChargeNumbersArePrintableUtf8AndAmountsFitADouble) {
+  const std::pair<std::string, bool> charge_numbers[] = {
+      {"C-77", true}, {"宋体", true}, {std::string(50, 'x'), true}, {std::string(51, 'x'), false},
+      {"", false}, {"A\nB", false}, {"A\tB", false}, {"A\x7F", false},
+      {"A\xC2\x85", false},      // U+0085, a control character
+      {"A\xC0\xAF", false},      // an overlong '/'
+      {"A\xED\xA0\x80", false},  // a surrogate
+      {"A\xF4\x90\x80\x80", false},  // beyond U+10FFFF
+      {"A\xE5\xAE", false},      // cut short
+      {"A\xFF", false},
+  };
+  for (const auto& [text, accepted] : charge_numbers) EXPECT_EQ(settings::IsValidChargeNumber(text), accepted) << text;
+  std::string fifty_wide;
+  for (int i = 0; i < 50; ++i) fifty_wide += "宋";
+  EXPECT_TRUE(settings::IsValidChargeNumber(fifty_wide)) << "characters are counted, not bytes";
+
+  EXPECT_TRUE(settings::IsKeptExactly(automation::Currency{999'999'999'999'999}));    // 15 digits
+  EXPECT_TRUE(settings::IsKeptExactly(automation::Currency{1'000'000'000'000'000'000}));  // 1e14: one digit
+  EXPECT_FALSE(settings::IsKeptExactly(automation::Currency{999'999'999'999'999'999}));   // 99999999999999.9999
+  EXPECT_FALSE(settings::IsKeptExactly(automation::Currency{1'000'000'000'000'001}));
 }
 
 }  // namespace
