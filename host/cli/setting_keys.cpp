@@ -78,7 +78,7 @@ std::string AcceptedText(const SettingKey& key) {
     case SettingKind::kTime:
       return "a time HH:MM from 00:00 to 23:55, minutes a multiple of " + std::to_string(settings::kMinuteStep);
     case SettingKind::kChargeNumber:
-      return "a text of 1 to " + std::to_string(kChargeNumberLength) +
+      return "a text of 1 to " + std::to_string(settings::kChargeNumberLength) +
              " characters, valid UTF-8 without control characters";
     case SettingKind::kCashAdvance: return "an amount above 0 with at most 4 decimals and 15 digits in all";
   }
@@ -92,7 +92,7 @@ Json AcceptedJson(const SettingKey& key) {
     case SettingKind::kForecast: return settings::kForecastLengths;
     case SettingKind::kInterval: return settings::kTimeSlotIntervals;
     case SettingKind::kTime: return {{"from", "00:00:00"}, {"to", "23:55:00"}, {"minute_step", settings::kMinuteStep}};
-    case SettingKind::kChargeNumber: return {{"min_characters", 1}, {"max_characters", kChargeNumberLength}};
+    case SettingKind::kChargeNumber: return {{"min_characters", 1}, {"max_characters", settings::kChargeNumberLength}};
     case SettingKind::kCashAdvance: return {{"above", 0}, {"max_decimals", 4}, {"max_digits", 15}};
   }
   return nullptr;

@@ -250,8 +250,8 @@ TEST(PreferenceWatchRowSecurityTest, AUsersLoginFollowsItsOwnUserAlone) {
   if (url.empty()) GTEST_SKIP() << "PREFDESK_PG_URL is not set";
   test_support::PgTestSchema schema(url, /*row_security=*/true);
   const std::string alice = schema.NewRole("alice");
-  ASSERT_FALSE(AddPgUser(url, schema.Schema(), 7, alice).refused);
-  ASSERT_FALSE(AddPgUser(url, schema.Schema(), 8, schema.NewRole("bob")).refused);
+  ASSERT_FALSE(AddPgUser(url, schema.Schema(), 7, alice, [](const std::string&) { return false; }).refused);
+  ASSERT_FALSE(AddPgUser(url, schema.Schema(), 8, schema.NewRole("bob"), [](const std::string&) { return false; }).refused);
   const auto refused = [&](int32_t user) {
     try {
       WatchPostgres(schema.UrlAs(alice), schema.Schema(), user, {});
