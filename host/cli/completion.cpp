@@ -11,14 +11,15 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"
 #include "host/cli/commands.h"
+#include "host/cli/help_texts.h"
 #include "host/cli/setting_keys.h"
 
 namespace prefdesk::cli {
 
 namespace {
 
-// The commands whose first word after the options is a setting name.
-constexpr const char* kSettingCommands[] = {"get", "set"};
+// The commands whose words after the options are setting names.
+constexpr const char* kSettingCommands[] = {"get", "set", "describe", "reset"};
 
 struct CommandOptions {
   std::set<std::string> names;                 // with the dashes
@@ -75,7 +76,7 @@ std::string BashCompletion() {
   std::ostringstream per_command;
   for (const Command& command : Commands()) {
     commands.insert(command.name);
-    const CommandOptions options = OptionsOf(command.help);
+    const CommandOptions options = OptionsOf(std::string(command.help) + kDatabaseOptions);
     std::set<std::string> offered = options.names;
     offered.insert("--help");
     per_command << "    " << command.name << ") options=\"" << Joined(offered) << "\" ;;\n";

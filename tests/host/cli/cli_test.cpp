@@ -548,7 +548,7 @@ class CliAdminTest : public CliJsonTest {
         {"AppointmentEndDayTime", {{"type", "time"}, {"factory_default", "17:30:00"}, {"value", "17:30:00"},
                                    {"origin", "server"}, {"read_with", {"AppointmentDuration", "AppointmentStartDayTime",
                                                                         "AppointmentAlarmBeforeTime", "AppointTimeSlotInterval"}}}},
-        {"ExpenseCashAdvance", {{"type", "currency"}, {"accepted", {{"above", 0}, {"max_decimals", 4}}},
+        {"ExpenseCashAdvance", {{"type", "currency"}, {"accepted", {{"above", 0}, {"max_decimals", 4}, {"max_digits", 15}}},
                                 {"factory_default", 500}, {"origin", "local default"}}},
     };
     for (const auto& [key, expected] : described) {
