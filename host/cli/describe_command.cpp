@@ -10,6 +10,7 @@
 #include "host/cli/session.h"
 #include "host/cli/translation.h"
 #include "host/cli/user_settings.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::cli {
 
@@ -58,7 +59,7 @@ int RunDescribe(const Words& words) {
                 {"accepted", AcceptedJson(key)},
                 {"factory_default", SettingJson(key, factory.value)},
                 {"factory_default_origin", OriginName(factory.origin)},
-                {"column", std::string("T_PMISC.") + key.column},
+                {"column", std::string(storage::schema::T_PMISC) + "." + key.column},
                 {"read_with", set}};
     if (now) {
       out["user"] = session->User();
@@ -72,7 +73,7 @@ int RunDescribe(const Words& words) {
   Row("type", Translate(TypeName(key.kind)));
   Row("accepted", Translate(AcceptedText(key)));
   Row("factory default", SettingText(key, factory.value) + " (" + OriginLabel(factory.origin) + ")");
-  Row("stored in", std::string("T_PMISC.") + key.column);
+  Row("stored in", std::string(storage::schema::T_PMISC) + "." + key.column);
   if (!set.empty()) {
     std::string names;
     for (const std::string& name : set) names += (names.empty() ? "" : ", ") + name;

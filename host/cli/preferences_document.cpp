@@ -12,6 +12,7 @@
 #include "host/cli/user_settings.h"
 #include "platform/appearancelib/scheme.h"
 #include "platform/automation/conversions.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -25,9 +26,10 @@ using storage::SqlNull;
 constexpr char kFormat[] = "prefdesk-preferences";
 constexpr size_t kNameLength = 50;  // scheme names and query ids: the columns' size
 
-const std::string kTitleColumns = "F_UID,F_HBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_ISPRIMARY";
-const std::string kListColumns =
-    "F_UID,F_VBUTTONID,F_HBUTTONID,F_PVBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_DEFAULTVISIBLE,F_ISPRIMARY,F_DEFQUERYID";
+namespace schema = storage::schema;
+
+// A whole list row: what the layout writer fills, then the list's default query.
+const std::string kListColumns = std::string(schema::layout::kListColumns) + "," + schema::layout::F_DEFQUERYID;
 
 [[noreturn]] void Bad(const std::string& where, const std::string& problem) {
   throw CliError(kExitUsage, "the document's " + where + ": " + problem + "; nothing written");
@@ -45,12 +47,15 @@ struct Catalogue {
   std::map<std::pair<int32_t, std::string>, int32_t> list_ids;  // by title id and name
 
   explicit Catalogue(storage::DataCenter& dc) {
-    ForEachRow(dc, "SELECT F_HBUTTONID, F_HBUTTONNAME FROM SYSTBLHBUTTON", [&](const ado::Recordset& rs) {
+    const std::string title_rows = std::string("SELECT F_HBUTTONID, F_HBUTTONNAME FROM ") + schema::SYSTBLHBUTTON;
+    ForEachRow(dc, title_rows, [&](const ado::Recordset& rs) {
       const int32_t id = automation::CLng(rs["F_HBUTTONID"]);
       title_names[id] = automation::CStr(rs["F_HBUTTONNAME"]);
       title_ids[title_names[id]] = id;
     });
-    ForEachRow(dc, "SELECT F_VBUTTONID, F_HBUTTONID, F_VBUTTONNAME FROM SYSTBLVBUTTON", [&](const ado::Recordset& rs) {
+    const std::string list_rows =
+        std::string("SELECT F_VBUTTONID, F_HBUTTONID, F_VBUTTONNAME FROM ") + schema::SYSTBLVBUTTON;
+    ForEachRow(dc, list_rows, [&](const ado::Recordset& rs) {
       const int32_t id = automation::CLng(rs["F_VBUTTONID"]);
       const List list{automation::CStr(rs["F_VBUTTONNAME"]), automation::CLng(rs["F_HBUTTONID"])};
       lists[id] = list;
@@ -60,14 +65,16 @@ struct Catalogue {
   const std::string& TitleName(int32_t id) const {
     const auto found = title_names.find(id);
     if (found == title_names.end()) {
-      throw CliError(kExitFailed, "title id " + std::to_string(id) + " is not in the button catalogue SYSTBLHBUTTON");
+      throw CliError(kExitFailed,
+                     "title id " + std::to_string(id) + " is not in the button catalogue " + schema::SYSTBLHBUTTON);
     }
     return found->second;
   }
   const std::string& ListName(int32_t id) const {
     const auto found = lists.find(id);
     if (found == lists.end()) {
-      throw CliError(kExitFailed, "list id " + std::to_string(id) + " is not in the button catalogue SYSTBLVBUTTON");
+      throw CliError(kExitFailed,
+                     "list id " + std::to_string(id) + " is not in the button catalogue " + schema::SYSTBLVBUTTON);
     }
     return found->second.name;
   }
@@ -185,7 +192,7 @@ void CheckSettings(const Json& settings, PreferenceRows& rows) {
       }
     }
   }
-  rows.settings_columns = "F_UID";
+  rows.settings_columns = schema::F_UID;
   rows.settings_values = "";
   for (const auto& [index, value] : values) {
     rows.settings_columns += std::string(",") + SettingKeys()[index].column;
@@ -211,8 +218,8 @@ Json ExportPreferences(storage::DataCenter& dc, int16_t user) {
 
   Json titles = Json::array();
   ForEachRow(dc,
-             "SELECT F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY FROM T_PHBUTTON WHERE " + UserCondition(user) +
-                 " ORDER BY F_SEQUENCENO, F_HBUTTONID",
+             std::string("SELECT F_HBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_ISPRIMARY FROM ") + schema::T_PHBUTTON +
+                 " WHERE " + UserCondition(user) + " ORDER BY F_SEQUENCENO, F_HBUTTONID",
              [&](const ado::Recordset& rs) {
                titles.push_back({{"name", catalogue.TitleName(automation::CLng(rs["F_HBUTTONID"]))},
                                  {"position", Whole(rs["F_SEQUENCENO"])},
@@ -221,8 +228,9 @@ Json ExportPreferences(storage::DataCenter& dc, int16_t user) {
              });
   Json lists = Json::array();
   ForEachRow(dc,
-             "SELECT F_VBUTTONID, F_HBUTTONID, F_PVBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_DEFAULTVISIBLE, F_ISPRIMARY, "
-             "F_DEFQUERYID FROM T_PVBUTTON WHERE " + UserCondition(user) +
+             std::string("SELECT F_VBUTTONID, F_HBUTTONID, F_PVBUTTONID, F_SEQUENCENO, F_ISVISIBLE, F_DEFAULTVISIBLE, "
+                         "F_ISPRIMARY, F_DEFQUERYID FROM ") +
+                 schema::T_PVBUTTON + " WHERE " + UserCondition(user) +
                  " ORDER BY F_HBUTTONID, COALESCE(F_PVBUTTONID, 0), F_SEQUENCENO, F_VBUTTONID",
              [&](const ado::Recordset& rs) {
                const Variant& parent = rs["F_PVBUTTONID"];
@@ -240,7 +248,9 @@ Json ExportPreferences(storage::DataCenter& dc, int16_t user) {
 
   Json schemes = Json::array();
   const auto columns = SchemeValueColumns();
-  ForEachRow(dc, "SELECT * FROM T_PSCREENSTYLE WHERE " + UserCondition(user) + " ORDER BY ScreenStyleName",
+  ForEachRow(dc,
+             std::string("SELECT * FROM ") + schema::T_PSCREENSTYLE + " WHERE " + UserCondition(user) +
+                 " ORDER BY ScreenStyleName",
              [&](const ado::Recordset& rs) {
                Json values = Json::object();
                for (const auto& column : columns) values[std::string(column.name)] = SchemeValue(column, rs[std::string(column.name)]);
@@ -265,7 +275,7 @@ PreferenceRows CheckPreferences(storage::DataCenter& dc, int16_t user, const Jso
 
   const Catalogue catalogue(dc);
   std::set<std::string> queries;
-  ForEachRow(dc, "SELECT F_QUERYID FROM T_PQUERY WHERE " + UserCondition(user),
+  ForEachRow(dc, std::string("SELECT F_QUERYID FROM ") + schema::T_PQUERY + " WHERE " + UserCondition(user),
              [&](const ado::Recordset& rs) { queries.insert(automation::CStr(rs["F_QUERYID"])); });
 
   const Json& layout = Field(document, "layout", "top level");
@@ -366,12 +376,14 @@ PreferenceRows CheckPreferences(storage::DataCenter& dc, int16_t user, const Jso
 
 void WritePreferences(storage::DataCenter& dc, int16_t user, const PreferenceRows& rows) {
   RemoveStored(dc, user, kKindAll);
-  if (!rows.settings_columns.empty()) InsertRow(dc, "T_PMISC", rows.settings_columns, rows.settings_values);
-  for (const std::string& values : rows.titles) InsertRow(dc, "T_PHBUTTON", kTitleColumns, values);
-  for (const std::string& values : rows.lists) InsertRow(dc, "T_PVBUTTON", kListColumns, values);
-  std::string scheme_columns = "F_UID,ScreenStyleName";
+  if (!rows.settings_columns.empty()) InsertRow(dc, schema::T_PMISC, rows.settings_columns, rows.settings_values);
+  for (const std::string& values : rows.titles) {
+    InsertRow(dc, schema::T_PHBUTTON, schema::layout::kTitleColumns, values);
+  }
+  for (const std::string& values : rows.lists) InsertRow(dc, schema::T_PVBUTTON, kListColumns, values);
+  std::string scheme_columns = schema::scheme::kKeyColumns;
   for (const auto& column : SchemeValueColumns()) scheme_columns += "," + std::string(column.name);
-  for (const std::string& values : rows.schemes) InsertRow(dc, "T_PSCREENSTYLE", scheme_columns, values);
+  for (const std::string& values : rows.schemes) InsertRow(dc, schema::T_PSCREENSTYLE, scheme_columns, values);
 }
 
 }  // namespace prefdesk::cli

@@ -11,6 +11,7 @@
 #include "host/cli/stored_preferences.h"
 #include "host/cli/translation.h"
 #include "host/cli/user_settings.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::cli {
 
@@ -47,7 +48,7 @@ int ResetSettings(const CommandLine& line, int16_t user) {
     for (const size_t i : keys) {
       assignments += (assignments.empty() ? "" : ",") + std::string(SettingKeys()[i].column) + "=NULL";
     }
-    UpdateRows(*server, "T_PMISC", assignments, UserCondition(user));
+    UpdateRows(*server, storage::schema::T_PMISC, assignments, UserCondition(user));
   } else {
     RemoveStored(*server, user, kKindSettings);
   }

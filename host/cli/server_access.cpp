@@ -2,6 +2,7 @@
 
 #include "host/cli/cli_error.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -48,7 +49,7 @@ void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::st
   if (dc.Delete(table, condition) < 0) Raise(dc, "removing from " + table + " failed");
 }
 
-std::string UserCondition(int16_t user) { return "F_UID=" + storage::SqlInt(user); }
+std::string UserCondition(int16_t user) { return std::string(storage::schema::F_UID) + "=" + storage::SqlInt(user); }
 
 ServerTransaction::ServerTransaction(storage::DataCenter& dc)
     : dc_(dc), before_(dc.GetErrInfo()), scope_(dc) {

@@ -16,6 +16,7 @@
 #include "src/component/enumerations.h"
 #include "src/component/create_prefdesk.h"
 #include "src/resources/strings.h"
+#include "src/storage/schema.h"
 #ifdef PREFDESK_HAVE_POSTGRESQL
 #include "host/datacenter/postgres_data_center.h"
 #include "host/datacenter/postgres_standby_reads.h"
@@ -43,7 +44,7 @@ std::shared_ptr<ado::Connection> OpenLocal(const std::filesystem::path& path, st
   auto local = ado::Connection::Create();
   try {
     local->Open(connection_string);
-    local->Execute("SELECT * FROM DefaultOtherStyle WHERE 1=0")->Close();
+    local->Execute(std::string("SELECT * FROM ") + storage::schema::DefaultOtherStyle + " WHERE 1=0")->Close();
   } catch (const automation::AutomationError& error) {
     throw CliError(kExitDatabase, "local defaults database " + path.string() +
                                       " is not usable: " + error.Description());
@@ -54,7 +55,8 @@ std::shared_ptr<ado::Connection> OpenLocal(const std::filesystem::path& path, st
 // Reads from the server once, so that a missing schema or a lost server shows now.
 void ProbeServer(storage::DataCenter& server, const ServerLocation& where, ExitCode failure) {
   std::shared_ptr<ado::Recordset> rs;
-  if (server.OpenRecordsetByString(rs, "SELECT F_UID FROM T_PHBUTTON WHERE F_UID=0") < 0) {
+  const std::string probe = std::string("SELECT F_UID FROM ") + storage::schema::T_PHBUTTON + " WHERE F_UID=0";
+  if (server.OpenRecordsetByString(rs, probe) < 0) {
     throw CliError(failure, "server " + where.Describe() + ": " + FailureText(server));
   }
   rs->Close();

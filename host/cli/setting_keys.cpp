@@ -8,6 +8,7 @@
 #include "host/cli/translation.h"
 #include "platform/automation/conversions.h"
 #include "src/settings/accepted_values.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -109,18 +110,18 @@ const char* TypeName(SettingKind kind) {
 
 const std::array<SettingKey, kSettingCount>& SettingKeys() {
   static const std::array<SettingKey, kSettingCount> keys = {{
-      {"MaxHistoryRecords", "F_MAXHISTORY", SettingKind::kHistory},
-      {"ProductComparisonRecords", "F_PRDACMPMAX", SettingKind::kComparison},
-      {"MonthLength", "F_FCSLENGTH_MM", SettingKind::kForecast},
-      {"QuarterLength", "F_FCSLENGTH_QT", SettingKind::kForecast},
-      {"YearLength", "F_FCSLENGTH_YR", SettingKind::kForecast},
-      {"AppointmentDuration", "F_DEFAPDUR", SettingKind::kTime},
-      {"AppointmentStartDayTime", "F_DAYSTIME", SettingKind::kTime},
-      {"AppointmentEndDayTime", "F_DAYETIME", SettingKind::kTime},
-      {"AppointmentAlarmBeforeTime", "F_ALARMADV", SettingKind::kTime},
-      {"AppointTimeSlotInterval", "F_SOLEINTERVAL", SettingKind::kInterval},
-      {"ExpenseChargeNumber", "F_DEFORGCHARGE", SettingKind::kChargeNumber},
-      {"ExpenseCashAdvance", "F_DEFADVPAID", SettingKind::kCashAdvance},
+      {"MaxHistoryRecords", storage::schema::misc::F_MAXHISTORY, SettingKind::kHistory},
+      {"ProductComparisonRecords", storage::schema::misc::F_PRDACMPMAX, SettingKind::kComparison},
+      {"MonthLength", storage::schema::misc::F_FCSLENGTH_MM, SettingKind::kForecast},
+      {"QuarterLength", storage::schema::misc::F_FCSLENGTH_QT, SettingKind::kForecast},
+      {"YearLength", storage::schema::misc::F_FCSLENGTH_YR, SettingKind::kForecast},
+      {"AppointmentDuration", storage::schema::misc::F_DEFAPDUR, SettingKind::kTime},
+      {"AppointmentStartDayTime", storage::schema::misc::F_DAYSTIME, SettingKind::kTime},
+      {"AppointmentEndDayTime", storage::schema::misc::F_DAYETIME, SettingKind::kTime},
+      {"AppointmentAlarmBeforeTime", storage::schema::misc::F_ALARMADV, SettingKind::kTime},
+      {"AppointTimeSlotInterval", storage::schema::misc::F_SOLEINTERVAL, SettingKind::kInterval},
+      {"ExpenseChargeNumber", storage::schema::misc::F_DEFORGCHARGE, SettingKind::kChargeNumber},
+      {"ExpenseCashAdvance", storage::schema::misc::F_DEFADVPAID, SettingKind::kCashAdvance},
   }};
   return keys;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/ado/recordset.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -14,7 +15,8 @@ void WarnWhenSqliteStoreOutgrown(storage::DataCenter& server, std::ostream& out)
   std::shared_ptr<ado::Recordset> rs;
   storage::RecordsetCloser closer(rs);
   const int32_t rows = server.OpenRecordsetByString(
-      rs, "SELECT F_UID FROM (SELECT DISTINCT F_UID FROM T_PHBUTTON) u LIMIT 1 OFFSET " +
+      rs, std::string("SELECT F_UID FROM (SELECT DISTINCT F_UID FROM ") + storage::schema::T_PHBUTTON +
+              ") u LIMIT 1 OFFSET " +
               storage::SqlInt(kSqliteUserLimit));
   if (rows <= 0) return;
   warned = true;

@@ -3,6 +3,7 @@
 #include "host/cli/server_access.h"
 #include "host/cli/translation.h"
 #include "platform/automation/conversions.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::cli {
 
@@ -15,11 +16,11 @@ struct Counted {
 };
 
 constexpr Counted kCounted[] = {
-    {"T_PMISC", "COUNT(*)", &StoredCounts::settings},
-    {"T_PHBUTTON", "COUNT(*)", &StoredCounts::titles},
-    {"T_PVBUTTON", "COUNT(*)", &StoredCounts::lists},
-    {"T_PVBUTTON", "COUNT(F_DEFQUERYID)", &StoredCounts::default_queries},
-    {"T_PSCREENSTYLE", "COUNT(*)", &StoredCounts::schemes},
+    {storage::schema::T_PMISC, "COUNT(*)", &StoredCounts::settings},
+    {storage::schema::T_PHBUTTON, "COUNT(*)", &StoredCounts::titles},
+    {storage::schema::T_PVBUTTON, "COUNT(*)", &StoredCounts::lists},
+    {storage::schema::T_PVBUTTON, "COUNT(F_DEFQUERYID)", &StoredCounts::default_queries},
+    {storage::schema::T_PSCREENSTYLE, "COUNT(*)", &StoredCounts::schemes},
 };
 
 std::string Counting(const std::string& what, int32_t count) {
@@ -69,11 +70,11 @@ std::map<int32_t, StoredCounts> CountStoredByUser(storage::DataCenter& dc) {
 void RemoveStored(storage::DataCenter& dc, int16_t user, int kinds) {
   const std::string condition = UserCondition(user);
   if (kinds & kKindLayout) {
-    DeleteRows(dc, "T_PVBUTTON", condition);
-    DeleteRows(dc, "T_PHBUTTON", condition);
+    DeleteRows(dc, storage::schema::T_PVBUTTON, condition);
+    DeleteRows(dc, storage::schema::T_PHBUTTON, condition);
   }
-  if (kinds & kKindSettings) DeleteRows(dc, "T_PMISC", condition);
-  if (kinds & kKindSchemes) DeleteRows(dc, "T_PSCREENSTYLE", condition);
+  if (kinds & kKindSettings) DeleteRows(dc, storage::schema::T_PMISC, condition);
+  if (kinds & kKindSchemes) DeleteRows(dc, storage::schema::T_PSCREENSTYLE, condition);
 }
 
 }  // namespace prefdesk::cli

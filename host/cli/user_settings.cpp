@@ -9,6 +9,7 @@
 #include "src/settings/calendar.h"
 #include "src/settings/expense_report.h"
 #include "src/settings/history.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::cli {
@@ -70,7 +71,8 @@ MiscRow ReadMiscRow(storage::DataCenter& dc, int16_t user) {
   std::string columns;
   for (const SettingKey& key : SettingKeys()) columns += (columns.empty() ? "" : ",") + std::string(key.column);
   MiscRow row;
-  ForEachRow(dc, "SELECT " + columns + " FROM T_PMISC WHERE " + UserCondition(user), [&](const ado::Recordset& rs) {
+  const std::string sql = "SELECT " + columns + " FROM " + storage::schema::T_PMISC + " WHERE " + UserCondition(user);
+  ForEachRow(dc, sql, [&](const ado::Recordset& rs) {
     row.exists = true;
     for (size_t i = 0; i < kSettingCount; ++i) row.values[i] = rs[SettingKeys()[i].column];
   });
@@ -136,7 +138,7 @@ std::vector<size_t> SettingSet(size_t index) {
 
 void WriteMiscRow(storage::DataCenter& dc, int16_t user, bool exists,
                   const std::vector<std::pair<size_t, Variant>>& values) {
-  std::string columns = "F_UID", literals = storage::SqlInt(user), assignments;
+  std::string columns = storage::schema::F_UID, literals = storage::SqlInt(user), assignments;
   for (const auto& [index, value] : values) {
     const SettingKey& key = SettingKeys()[index];
     const std::string literal = SettingLiteral(key, value);
@@ -145,9 +147,9 @@ void WriteMiscRow(storage::DataCenter& dc, int16_t user, bool exists,
     assignments += (assignments.empty() ? "" : ",") + std::string(key.column) + "=" + literal;
   }
   if (exists) {
-    if (!assignments.empty()) UpdateRows(dc, "T_PMISC", assignments, UserCondition(user));
+    if (!assignments.empty()) UpdateRows(dc, storage::schema::T_PMISC, assignments, UserCondition(user));
   } else {
-    InsertRow(dc, "T_PMISC", columns, literals);
+    InsertRow(dc, storage::schema::T_PMISC, columns, literals);
   }
 }
 

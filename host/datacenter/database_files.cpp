@@ -10,6 +10,8 @@
 
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
+#include "src/storage/schema.h"
+#include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -114,7 +116,8 @@ bool SqliteHasChangeStamps(const std::filesystem::path& database) {
   if (!std::filesystem::is_regular_file(database)) return false;
   Database db(database);
   // The table and its twenty triggers (five tables: insert, update, update of F_UID, delete).
-  return db.Number("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = 'T_PCHANGE') OR "
+  return db.Number("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = " +
+                   storage::SqlText(storage::schema::T_PCHANGE) + ") OR "
                    "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')") == 21;
 }
 

@@ -13,6 +13,7 @@
 #include "host/datacenter/preference_watch.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
@@ -60,7 +61,8 @@ class PostgresWatch : public PreferenceWatch {
     const std::string schema = storage::SqlText(schema_);
     std::string sql = "SELECT set_config('search_path', quote_ident(" + schema + "), false); ";
     if (user_ != kAllUsers) sql += "SELECT PREFDESK_ADD_CHANGE_STAMP(" + std::to_string(user_) + "); ";
-    sql += "SELECT F_CHANNEL FROM T_PCHANGE WHERE F_UID = " + std::to_string(user_);
+    sql += std::string("SELECT F_CHANNEL FROM ") + storage::schema::T_PCHANGE + " WHERE F_UID = " +
+           std::to_string(user_);
     if (!PQsendQuery(conn_, sql.c_str())) return Failed("");
     std::string channel;
     std::string error;
@@ -70,7 +72,8 @@ class PostgresWatch : public PreferenceWatch {
         const std::string sqlstate = state ? state : "";
         // No such table or function: a store made before the change stamps.
         error = sqlstate == "42P01" || sqlstate == "42883"
-                    ? "schema " + schema_ + " has no change stamps (T_PCHANGE); the store needs an upgrade"
+                    ? "schema " + schema_ + " has no change stamps (" + storage::schema::T_PCHANGE +
+                          "); the store needs an upgrade"
                     : PQresultErrorMessage(result.get());
       } else if (PQresultStatus(result.get()) == PGRES_TUPLES_OK && PQntuples(result.get()) == 1 &&
                  std::string(PQfname(result.get(), 0)) == "f_channel") {

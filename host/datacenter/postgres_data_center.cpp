@@ -11,6 +11,7 @@
 #include "host/datacenter/postgres_connection.h"
 #include "host/datacenter/postgres_recordset.h"
 #include "host/datacenter/postgres_users.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -175,9 +176,10 @@ void PostgresDataCenter::BeginTrans() {
   // its delete sees every row the earlier save committed and each stays whole. A second
   // client making the missing row waits for the first one's, then finds it.
   const std::string uid = std::to_string(myinfo().uid);
-  const std::string begin = "BEGIN; INSERT INTO T_PSAVELOCK (F_UID) VALUES (" + uid +
-                            ") ON CONFLICT DO NOTHING; SELECT F_UID FROM T_PSAVELOCK WHERE F_UID = " +
-                            uid + " FOR UPDATE";
+  const std::string lock = storage::schema::T_PSAVELOCK;
+  const std::string begin = "BEGIN; INSERT INTO " + lock + " (F_UID) VALUES (" + uid +
+                            ") ON CONFLICT DO NOTHING; SELECT F_UID FROM " + lock + " WHERE F_UID = " + uid +
+                            " FOR UPDATE";
   busy_.reset();
   if (Run("BeginTrans", begin, outcome) || was_open) return;
   // Cancelled by the statement time-out or a lock time-out: the lock was held all along.

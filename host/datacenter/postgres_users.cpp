@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "host/datacenter/postgres_admin.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
@@ -15,8 +16,18 @@ namespace {
 
 constexpr const char* kAddSource = "AddPgUser";
 constexpr const char* kRemoveSource = "RemovePgUser";
-constexpr const char* kUserTables = "T_PMISC, T_PSCREENSTYLE, T_PHBUTTON, T_PVBUTTON, T_PQUERY, T_PSAVELOCK";
-constexpr const char* kReadTables = "T_PUSERROLE, SYSTBLHBUTTON, SYSTBLVBUTTON";
+namespace schema = storage::schema;
+
+// The tables a role reads and writes (its own rows), and those it only reads.
+const std::string kUserTables = std::string(schema::T_PMISC) + ", " + schema::T_PSCREENSTYLE + ", " +
+                                schema::T_PHBUTTON + ", " + schema::T_PVBUTTON + ", " + schema::T_PQUERY + ", " +
+                                schema::T_PSAVELOCK;
+const std::string kReadTables =
+    std::string(schema::T_PUSERROLE) + ", " + schema::SYSTBLHBUTTON + ", " + schema::SYSTBLVBUTTON;
+const std::string kUserRoles = schema::T_PUSERROLE;  // which role is which user
+
+// A table's object id for the catalogue's look-ups: to_regclass('NAME').
+std::string RegClass(const char* table) { return "to_regclass(" + storage::SqlText(table) + ")"; }
 
 // The first column of the first row; nullopt when there is none.
 std::optional<std::string> FirstValue(const PgOutcome& outcome) {
@@ -40,8 +51,8 @@ PgUserChange Refuse(PgConnection& connection, int32_t uid, std::string message) 
 }
 
 std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, const std::string& role) {
-  const auto uid = FirstValue(ExecOrRaise(connection, source, "reading T_PUSERROLE",
-                                          "SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = " +
+  const auto uid = FirstValue(ExecOrRaise(connection, source, "reading " + kUserRoles,
+                                          "SELECT F_UID FROM " + kUserRoles + " WHERE F_ROLE = " +
                                               storage::SqlText(role)));
   if (!uid) return std::nullopt;
   return std::stoi(*uid);
@@ -50,7 +61,7 @@ std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, 
 // A role reads its own user's change stamp, where the schema has them (row security narrows it).
 std::string ChangeStampRights(PgConnection& connection, const char* source, const std::string& rights) {
   const bool stamps = FirstValue(ExecOrRaise(connection, source, "reading the tables",
-                                             "SELECT to_regclass('T_PCHANGE') IS NOT NULL")) == "t";
+                                             "SELECT " + RegClass(schema::T_PCHANGE) + " IS NOT NULL")) == "t";
   return stamps ? "; " + rights : "";
 }
 
@@ -65,8 +76,8 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   // 't': row security is on; 'f': off, or the schema predates the users' table.
   const auto guarded = FirstValue(ExecOrRaise(
       c, kAddSource, "reading the tables",
-      "SELECT c.relrowsecurity AND to_regclass('T_PUSERROLE') IS NOT NULL FROM pg_class c "
-      "WHERE c.oid = to_regclass('T_PHBUTTON')"));
+      "SELECT c.relrowsecurity AND " + RegClass(schema::T_PUSERROLE) + " IS NOT NULL FROM pg_class c WHERE c.oid = " +
+          RegClass(schema::T_PHBUTTON)));
   if (!guarded) {
     return Refuse(c, uid, "schema " + schema + " has no server tables (create them with prefdesk-host init)");
   }
@@ -83,7 +94,7 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   const auto unrestricted = FirstValue(ExecOrRaise(
       c, kAddSource, "reading the role",
       "SELECT r.rolsuper OR r.rolbypassrls OR pg_has_role(r.oid, c.relowner, 'MEMBER') "
-      "FROM pg_roles r, pg_class c WHERE c.oid = to_regclass('T_PHBUTTON') AND r.rolname = " +
+      "FROM pg_roles r, pg_class c WHERE c.oid = " + RegClass(schema::T_PHBUTTON) + " AND r.rolname = " +
           storage::SqlText(role)));
   if (!unrestricted) {
     return Refuse(c, uid, "no role " + role + " on the server (create it first: CREATE ROLE " +
@@ -98,24 +109,25 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
     return Refuse(c, *mapped, "role " + role + " is user " + std::to_string(*mapped) +
                                   " already (prefdesk-host remove-user --role " + role + " first)");
   }
-  const auto others = FirstValue(ExecOrRaise(c, kAddSource, "reading T_PUSERROLE",
-                                             "SELECT string_agg(F_ROLE, ', ' ORDER BY F_ROLE) FROM T_PUSERROLE "
-                                             "WHERE F_UID = " + storage::SqlInt(uid) +
+  const auto others = FirstValue(ExecOrRaise(c, kAddSource, "reading " + kUserRoles,
+                                             "SELECT string_agg(F_ROLE, ', ' ORDER BY F_ROLE) FROM " + kUserRoles +
+                                                 " WHERE F_UID = " + storage::SqlInt(uid) +
                                                  " AND F_ROLE <> " + storage::SqlText(role)));
   if (others && !allow_another_role(*others)) {
     return Refuse(c, uid, "user " + std::to_string(uid) + " is role " + *others +
                               " already; nothing changed (--yes makes another role the same user)");
   }
   if (!mapped) {
-    ExecOrRaise(c, kAddSource, "adding to T_PUSERROLE",
-                "INSERT INTO T_PUSERROLE (F_ROLE, F_UID) VALUES (" + storage::SqlText(role) + ", " +
+    ExecOrRaise(c, kAddSource, "adding to " + kUserRoles,
+                "INSERT INTO " + kUserRoles + " (F_ROLE, F_UID) VALUES (" + storage::SqlText(role) + ", " +
                     storage::SqlInt(uid) + ")");
   }
   ExecOrRaise(c, kAddSource, "granting the rights",
               "GRANT USAGE ON SCHEMA " + c.QuoteIdentifier(schema) + " TO " + quoted_role +
                   "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
                   "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role +
-                  ChangeStampRights(c, kAddSource, "GRANT SELECT ON T_PCHANGE TO " + quoted_role));
+                  ChangeStampRights(c, kAddSource,
+                                    std::string("GRANT SELECT ON ") + schema::T_PCHANGE + " TO " + quoted_role));
   ExecOrRaise(c, kAddSource, "COMMIT", "COMMIT");
   return {false, "", uid};
 }
@@ -126,8 +138,8 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
   PgConnection& c = *connection;
   const std::optional<int32_t> mapped = MappedUser(c, kRemoveSource, role);
   if (!mapped) return Refuse(c, 0, "role " + role + " is no user of schema " + schema + "; nothing changed");
-  ExecOrRaise(c, kRemoveSource, "removing from T_PUSERROLE",
-              "DELETE FROM T_PUSERROLE WHERE F_ROLE = " + storage::SqlText(role));
+  ExecOrRaise(c, kRemoveSource, "removing from " + kUserRoles,
+              "DELETE FROM " + kUserRoles + " WHERE F_ROLE = " + storage::SqlText(role));
   // A role dropped on the server since it was added has no rights left to take back.
   const bool exists = FirstValue(ExecOrRaise(c, kRemoveSource, "reading the role",
                                              "SELECT 1 FROM pg_roles WHERE rolname = " +
@@ -138,7 +150,8 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
                 std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
                     quoted_role + "; REVOKE USAGE ON SCHEMA " + c.QuoteIdentifier(schema) +
                     " FROM " + quoted_role +
-                    ChangeStampRights(c, kRemoveSource, "REVOKE ALL ON T_PCHANGE FROM " + quoted_role));
+                    ChangeStampRights(c, kRemoveSource,
+                                      std::string("REVOKE ALL ON ") + schema::T_PCHANGE + " FROM " + quoted_role));
   }
   ExecOrRaise(c, kRemoveSource, "COMMIT", "COMMIT");
   return {false, "", *mapped};

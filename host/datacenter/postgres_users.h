@@ -10,11 +10,13 @@
 #include <functional>
 #include <string>
 
+#include "src/storage/schema.h"
+
 namespace prefdesk::datacenter {
 
 // The user id the session's role is mapped to: one row, or none.
-inline constexpr char kMappedUserQuery[] =
-    "SELECT F_UID FROM T_PUSERROLE WHERE F_ROLE = current_user";
+inline const std::string kMappedUserQuery =
+    std::string("SELECT F_UID FROM ") + storage::schema::T_PUSERROLE + " WHERE F_ROLE = current_user";
 
 // What a change of the users did. When refused, nothing was changed and message says why.
 struct PgUserChange {

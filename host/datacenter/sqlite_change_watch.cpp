@@ -16,6 +16,7 @@
 #include "host/datacenter/preference_watch.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -70,8 +71,9 @@ class SqliteWatch : public PreferenceWatch {
       return message;
     }
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    if (Query("SELECT count(*) FROM T_PCHANGE", [](sqlite3_stmt*) {}) != SQLITE_DONE) {
-      const std::string message = path_ + " has no change stamps (T_PCHANGE): " + sqlite3_errmsg(db_);
+    if (Query(std::string("SELECT count(*) FROM ") + storage::schema::T_PCHANGE, [](sqlite3_stmt*) {}) != SQLITE_DONE) {
+      const std::string message =
+          path_ + " has no change stamps (" + storage::schema::T_PCHANGE + "): " + sqlite3_errmsg(db_);
       CloseDatabase();
       return message;
     }
@@ -106,7 +108,8 @@ class SqliteWatch : public PreferenceWatch {
 
   std::map<int32_t, Stamps> ReadStamps() {
     std::map<int32_t, Stamps> stamps;
-    std::string sql = "SELECT F_UID, F_STAMP, F_SETTINGS, F_LAYOUT, F_QUERIES, F_SCHEMES FROM T_PCHANGE";
+    std::string sql = std::string("SELECT F_UID, F_STAMP, F_SETTINGS, F_LAYOUT, F_QUERIES, F_SCHEMES FROM ") +
+                      storage::schema::T_PCHANGE;
     if (user_ != kAllUsers) sql += " WHERE F_UID = " + std::to_string(user_);
     Query(sql, [&](sqlite3_stmt* s) {
       stamps[sqlite3_column_int(s, 0)] = {sqlite3_column_int64(s, 1), sqlite3_column_int64(s, 2),

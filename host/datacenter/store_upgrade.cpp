@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "host/datacenter/database_files.h"
+#include "src/storage/schema.h"
+#include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -55,7 +57,7 @@ UpgradeStep UniqueButtonStep(const char* index, const char* table, const char* i
 
 // The per-user change stamps and the triggers that keep them, which watchers follow.
 UpgradeStep ChangeStampsStep() {
-  return {"change stamps (T_PCHANGE and its triggers)",
+  return {std::string("change stamps (") + storage::schema::T_PCHANGE + " and its triggers)",
           [](UpgradeStore& store) { return store.HasChangeStamps(); },
           [](UpgradeStore& store, const std::filesystem::path& data_dir) {
             store.Exec(ReadScript(data_dir / store.ChangeStampsScript()));
@@ -66,10 +68,11 @@ UpgradeStep ChangeStampsStep() {
 // The rows a PostgreSQL save locks (one per user, under the row security of the other
 // per-user tables); SQLite's write lock serves there, so the step finds it present.
 UpgradeStep SaveLockStep() {
-  return {"the save lock (T_PSAVELOCK)",
+  return {std::string("the save lock (") + storage::schema::T_PSAVELOCK + ")",
           [](UpgradeStore& store) {
             return store.SaveLockScript().empty() ||
-                   store.Query("SELECT to_regclass('T_PSAVELOCK') IS NOT NULL")[0][0] == "t";
+                   store.Query("SELECT to_regclass(" + storage::SqlText(storage::schema::T_PSAVELOCK) +
+                               ") IS NOT NULL")[0][0] == "t";
           },
           [](UpgradeStore& store, const std::filesystem::path& data_dir) {
             store.Exec(ReadScript(data_dir / store.SaveLockScript()));
@@ -81,9 +84,9 @@ UpgradeStep SaveLockStep() {
 
 const std::vector<UpgradeStep>& UpgradeSteps() {
   static const std::vector<UpgradeStep> steps = {
-      UniqueButtonStep("T_PHBUTTON_ONE_PER_USER", "T_PHBUTTON", "F_HBUTTONID", "title",
+      UniqueButtonStep("T_PHBUTTON_ONE_PER_USER", storage::schema::T_PHBUTTON, "F_HBUTTONID", "title",
                        "server_unique_titles.sql"),
-      UniqueButtonStep("T_PVBUTTON_ONE_PER_USER", "T_PVBUTTON", "F_VBUTTONID", "list",
+      UniqueButtonStep("T_PVBUTTON_ONE_PER_USER", storage::schema::T_PVBUTTON, "F_VBUTTONID", "list",
                        "server_unique_lists.sql"),
       ChangeStampsStep(),
       SaveLockStep(),

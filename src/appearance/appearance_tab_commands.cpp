@@ -13,6 +13,7 @@
 #include "src/state/shared_state.h"
 #include "src/resources/strings.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -128,7 +129,7 @@ void AppearanceTab::DeleteScheme() {
   const std::string name = value_set.SelectedSchemeName();
   if (name.empty()) return;
   storage::DataCenter& dc = storage::Require(state::State().DataCenter, "DeleteScheme");
-  if (dc.Delete("T_PSCREENSTYLE", "F_UID=" + storage::SqlInt(dc.myinfo().uid) +
+  if (dc.Delete(storage::schema::T_PSCREENSTYLE, "F_UID=" + storage::SqlInt(dc.myinfo().uid) +
                                       " and  ScreenStyleName=" + storage::SqlText(name)) < 0) {
     const storage::ErrInfo info = dc.GetErrInfo();
     ShowSchemeError("cmdDelete_Click", info.Number, info.Description);

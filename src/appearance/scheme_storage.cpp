@@ -25,9 +25,6 @@ void ShowSchemeError(const std::string& title, int32_t number, const std::string
 
 namespace {
 
-constexpr char kScheme[] = "T_PSCREENSTYLE";
-constexpr char kColumnPrefix[] = "F_UID,ScreenStyleName,";
-
 void ShowServiceFailure(const storage::DataCenter& dc, const std::string& title) {
   const storage::ErrInfo info = dc.GetErrInfo();
   ShowSchemeError(title, info.Number, info.Description);
@@ -39,12 +36,14 @@ int32_t InsertScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet&
   std::string columns;
   std::string values;
   value_set.GetInsertLists(columns, values);
-  return dc.Insert(kScheme, kColumnPrefix + columns, SqlInt(uid) + "," + SqlText(name) + "," + values);
+  namespace schema = storage::schema;
+  return dc.Insert(schema::T_PSCREENSTYLE, std::string(schema::scheme::kKeyColumns) + "," + columns,
+                   SqlInt(uid) + "," + SqlText(name) + "," + values);
 }
 
 int32_t UpdateScheme(storage::DataCenter& dc, appearancelib::AppearanceValueSet& value_set, int32_t uid,
                      const std::string& name) {
-  return dc.Update(kScheme, value_set.GetUpdateList(), "",
+  return dc.Update(storage::schema::T_PSCREENSTYLE, value_set.GetUpdateList(), "",
                    "F_UID=" + SqlInt(uid) + " and ScreenStyleName=" + SqlText(name));
 }
 

@@ -3,16 +3,12 @@
 #include "src/columns/save_vals_columns_to_svr.h"
 #include "src/state/save_progress.h"
 #include "src/state/shared_state.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::columns {
 namespace {
-
-constexpr const char* kTitleColumns = "F_UID,F_HBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_ISPRIMARY";
-constexpr const char* kListColumns =
-    "F_UID,F_VBUTTONID,F_HBUTTONID,F_PVBUTTONID,F_SEQUENCENO,F_ISVISIBLE,F_DEFAULTVISIBLE,"
-    "F_ISPRIMARY";
 
 void Check(storage::DataCenter& dc, int32_t result) {
   if (result < 0) storage::RaiseDataCenterError(dc);
@@ -21,10 +17,11 @@ void Check(storage::DataCenter& dc, int32_t result) {
 void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
   using storage::SqlFlag;
   using storage::SqlInt;
+  namespace schema = storage::schema;
   const std::string uid = SqlInt(state::State().UserID);
   const std::string condition = "F_UID=" + uid;
-  Check(dc, dc.Delete("T_PHBUTTON", condition));
-  Check(dc, dc.Delete("T_PVBUTTON", condition));
+  Check(dc, dc.Delete(schema::T_PHBUTTON, condition));
+  Check(dc, dc.Delete(schema::T_PVBUTTON, condition));
 
   std::string previous_title;
   std::string previous_list;
@@ -35,19 +32,19 @@ void WriteLayout(storage::DataCenter& dc, const clsMainOptionColumns& columns) {
     if (column->TitleName != previous_title) {
       previous_title = column->TitleName;
       title_id = column->TitleID;
-      Check(dc, dc.Insert("T_PHBUTTON", kTitleColumns,
+      Check(dc, dc.Insert(schema::T_PHBUTTON, schema::layout::kTitleColumns,
                           uid + ", " + SqlInt(column->TitleID) + ", " + SqlInt(column->TitlePos) +
                               ", " + SqlFlag(column->TitleVisible) + ", 0"));
     }
     if (!column->ListSonName.empty()) {
-      Check(dc, dc.Insert("T_PVBUTTON", kListColumns,
+      Check(dc, dc.Insert(schema::T_PVBUTTON, schema::layout::kListColumns,
                           uid + ", " + SqlInt(column->ListSonID) + ", " + SqlInt(title_id) +
                               ", " + SqlInt(column->ListID) + ", " + SqlInt(column->ListSonPos) +
                               ", " + SqlFlag(column->ListSonVisible) + ", 1,0"));
     } else if (!column->ListName.empty() && column->ListName != previous_list) {
       // A title without lists writes only its title row.
       previous_list = column->ListName;
-      Check(dc, dc.Insert("T_PVBUTTON", kListColumns,
+      Check(dc, dc.Insert(schema::T_PVBUTTON, schema::layout::kListColumns,
                           uid + ", " + SqlInt(column->ListID) + ", " + SqlInt(title_id) + ", 0, " +
                               SqlInt(column->ListPos) + ", " + SqlFlag(column->ListVisible) +
                               ", " + SqlFlag(column->DefaultVisible) + ", 0"));

@@ -2,6 +2,7 @@
 #include "platform/automation/error.h"
 #include "src/state/shared_state.h"
 #include "src/dialog/startup_storage.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 #include "src/storage/sql_literal.h"
 
@@ -22,18 +23,18 @@ bool SaveValsPrimaryToSvr(storage::DataCenter& dc, bool IsTitle, const std::stri
     const std::string user = "F_UID=" + storage::SqlInt(state::State().UserID);
     if (!IsTitle) {
       if (!ColumnName.empty()) {
-        UpdateOrRaise(dc, "T_PVBUTTON", "F_ISPRIMARY=0",
+        UpdateOrRaise(dc, storage::schema::T_PVBUTTON, "F_ISPRIMARY=0",
                       user + " And " + "F_HBUTTONID=" + storage::SqlInt(HButtonID));
         if (!DefaultListName.empty()) {
-          UpdateOrRaise(dc, "T_PVBUTTON", "F_ISPRIMARY=1",
+          UpdateOrRaise(dc, storage::schema::T_PVBUTTON, "F_ISPRIMARY=1",
                         user + " And " + "F_VBUTTONID=" + storage::SqlInt(VButtonID) + " And " +
                             "F_HBUTTONID=" + storage::SqlInt(HButtonID));
         }
       }
     } else {
-      UpdateOrRaise(dc, "T_PHBUTTON", "F_ISPRIMARY=0", user);
+      UpdateOrRaise(dc, storage::schema::T_PHBUTTON, "F_ISPRIMARY=0", user);
       if (!TitleName.empty()) {
-        UpdateOrRaise(dc, "T_PHBUTTON", "F_ISPRIMARY=1",
+        UpdateOrRaise(dc, storage::schema::T_PHBUTTON, "F_ISPRIMARY=1",
                       user + " And " + "F_HBUTTONID=" + storage::SqlInt(HButtonID));
       }
     }

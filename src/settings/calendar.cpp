@@ -9,6 +9,7 @@
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::settings {
@@ -17,8 +18,10 @@ namespace {
 
 // Column names of the five values, in the order duration, day start, day end, alarm, interval.
 using CalendarColumns = std::array<const char*, 5>;
-constexpr CalendarColumns kServerColumns = {"F_DEFAPDUR", "F_DAYSTIME", "F_DAYETIME",
-                                            "F_ALARMADV", "F_SOLEINTERVAL"};
+constexpr CalendarColumns kServerColumns = {
+    storage::schema::misc::F_DEFAPDUR, storage::schema::misc::F_DAYSTIME,
+    storage::schema::misc::F_DAYETIME, storage::schema::misc::F_ALARMADV,
+    storage::schema::misc::F_SOLEINTERVAL};
 constexpr CalendarColumns kLocalColumns = {
     "AppointmentDuration", "AppointmentStartDayTime", "AppointmentEndDayTime",
     "AppointmentAlarmBeforeTime", "AppointmentTimeSlotInterval"};

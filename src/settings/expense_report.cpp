@@ -6,6 +6,7 @@
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::settings {
@@ -24,8 +25,8 @@ bool GetSvrValExpenseReport(const storage::DataCenterRef& dc,
                       "Select F_DEFORGCHARGE,F_DEFADVPAID From T_PMISC Where F_UID= " +
                           UserIdText(),
                       "GetSvrValExpenseReport")) {
-      const automation::Variant& charge = (*rs)["F_DEFORGCHARGE"];
-      const automation::Variant& cash = (*rs)["F_DEFADVPAID"];
+      const automation::Variant& charge = (*rs)[storage::schema::misc::F_DEFORGCHARGE];
+      const automation::Variant& cash = (*rs)[storage::schema::misc::F_DEFADVPAID];
       if (!charge.IsEmptyOrNull() && !cash.IsEmptyOrNull()) {
         charge_number = automation::CStr(charge);
         cash_advance = automation::CCur(cash);

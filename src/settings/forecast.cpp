@@ -5,6 +5,7 @@
 #include "src/settings/accepted_values.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::settings {
 
@@ -29,9 +30,9 @@ bool GetSvrValForecast(const storage::DataCenterRef& dc, int32_t& month_length,
       quarter_length = kFixedForecastLength;
       year_length = kFixedForecastLength;
     } else {
-      month_length = LengthOr6((*rs)["F_FCSLENGTH_MM"]);
-      quarter_length = LengthOr6((*rs)["F_FCSLENGTH_QT"]);
-      year_length = LengthOr6((*rs)["F_FCSLENGTH_YR"]);
+      month_length = LengthOr6((*rs)[storage::schema::misc::F_FCSLENGTH_MM]);
+      quarter_length = LengthOr6((*rs)[storage::schema::misc::F_FCSLENGTH_QT]);
+      year_length = LengthOr6((*rs)[storage::schema::misc::F_FCSLENGTH_YR]);
     }
     storage::CloseIfOpen(rs);
     return false;

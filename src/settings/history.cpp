@@ -6,6 +6,7 @@
 #include "src/settings/default_errors.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 #include "src/storage/show_err.h"
 
 namespace prefdesk::settings {
@@ -26,7 +27,7 @@ bool ReadServerValue(const storage::DataCenterRef& dc, int32_t& max_history_reco
                        "GetSvrValMaxHistoryRecords")) {
       return false;
     }
-    const automation::Variant& value = (*rs)["F_MAXHISTORY"];
+    const automation::Variant& value = (*rs)[storage::schema::misc::F_MAXHISTORY];
     if (!IsAccepted(value)) return false;
     max_history_records = automation::CLng(value);
     return true;

@@ -5,6 +5,7 @@
 #include "src/settings/accepted_values.h"
 #include "src/settings/server_row.h"
 #include "src/storage/local_query.h"
+#include "src/storage/schema.h"
 
 namespace prefdesk::settings {
 
@@ -16,7 +17,7 @@ bool GetSvrValProductComparisonRecords(const storage::DataCenterRef& dc,
     int32_t records = kFixedProductComparisonCount;
     if (OpenServerRow(dc, rs, "Select F_PRDACMPMAX From T_PMISC Where F_UID= " + UserIdText(),
                       "GetSvrValProductComparisonRecords")) {
-      const automation::Variant& value = (*rs)["F_PRDACMPMAX"];
+      const automation::Variant& value = (*rs)[storage::schema::misc::F_PRDACMPMAX];
       if (!value.IsEmptyOrNull() &&
           IsOneOf(kProductComparisonCounts, automation::CLng(value))) {
         records = automation::CLng(value);
