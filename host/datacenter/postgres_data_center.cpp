@@ -11,13 +11,10 @@
 #include "host/datacenter/postgres_connection.h"
 #include "host/datacenter/postgres_recordset.h"
 #include "host/datacenter/postgres_users.h"
+#include "host/datacenter/write_statements.h"
 
 namespace prefdesk::datacenter {
 namespace {
-
-std::string WhereClause(const std::string& condition) {
-  return condition.empty() ? std::string() : " WHERE " + condition;
-}
 
 int32_t RowsChanged(const pg_result* result) {
   const char* text = result ? PQcmdTuples(const_cast<pg_result*>(result)) : "";
@@ -154,16 +151,16 @@ int32_t PostgresDataCenter::Write(const char* member, const std::string& sql) {
 
 int32_t PostgresDataCenter::Insert(const std::string& table, const std::string& columns,
                                    const std::string& values) {
-  return Write("Insert", "INSERT INTO " + table + " (" + columns + ") VALUES (" + values + ")");
+  return Write("Insert", InsertStatement(table, columns, values));
 }
 
 int32_t PostgresDataCenter::Update(const std::string& table, const std::string& assignments,
                                    const std::string& /*unused*/, const std::string& condition) {
-  return Write("Update", "UPDATE " + table + " SET " + assignments + WhereClause(condition));
+  return Write("Update", UpdateStatement(table, assignments, condition));
 }
 
 int32_t PostgresDataCenter::Delete(const std::string& table, const std::string& condition) {
-  return Write("Delete", "DELETE FROM " + table + WhereClause(condition));
+  return Write("Delete", DeleteStatement(table, condition));
 }
 
 void PostgresDataCenter::BeginTrans() {
