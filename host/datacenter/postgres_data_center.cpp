@@ -12,6 +12,7 @@
 #include "host/datacenter/postgres_recordset.h"
 #include "host/datacenter/postgres_users.h"
 #include "host/datacenter/write_statements.h"
+#include "platform/ado/quote_identifier.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -61,7 +62,7 @@ bool PostgresDataCenter::EnsureConnected(const char* member) {
                       std::to_string(std::max(1, settings_.call_timeout_ms - 1000)) +
                       "; SET DateStyle = 'ISO, YMD'; SET lc_monetary = 'C'";
   if (!settings_.schema.empty()) {
-    setup += "; SET search_path = " + connection->QuoteIdentifier(settings_.schema);
+    setup += "; SET search_path = " + ado::QuoteIdentifier(settings_.schema);
   }
   PgOutcome outcome = connection->Exec(setup, std::chrono::milliseconds(settings_.call_timeout_ms));
   if (!outcome.ok) {
