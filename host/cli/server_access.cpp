@@ -1,6 +1,7 @@
 #include "host/cli/server_access.h"
 
 #include "host/cli/cli_error.h"
+#include "src/storage/for_each_row.h"
 #include "src/storage/local_query.h"
 #include "src/storage/sql_literal.h"
 
@@ -31,7 +32,7 @@ void ForEachRow(storage::DataCenter& dc, const std::string& sql,
   std::shared_ptr<ado::Recordset> rs;
   if (dc.OpenRecordsetByString(rs, sql) < 0 || !rs) Raise(dc, "reading the server failed");
   storage::RecordsetCloser closer(rs);
-  for (; !rs->IsEOF(); rs->MoveNext()) visit(*rs);
+  storage::ForEachRow(*rs, [&] { visit(*rs); });
 }
 
 void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,

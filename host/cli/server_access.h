@@ -16,7 +16,8 @@ namespace prefdesk::cli {
 // such, whatever words the engine used.
 std::string FailureText(const storage::DataCenter& dc);
 
-// Calls visit for each row of the query; the record set is closed on every path.
+// Runs the query and calls visit for each of its rows (storage::ForEachRow); the record set
+// is closed on every path.
 void ForEachRow(storage::DataCenter& dc, const std::string& sql,
                 const std::function<void(const ado::Recordset&)>& visit);
 void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,
