@@ -9,10 +9,6 @@ namespace prefdesk::cli {
 
 namespace {
 
-bool SameError(const storage::ErrInfo& a, const storage::ErrInfo& b) {
-  return a.Number == b.Number && a.Source == b.Source && a.Description == b.Description;
-}
-
 [[noreturn]] void Raise(const storage::DataCenter& dc, const std::string& what) {
   throw CliError(kExitFailed, what + ": " + FailureText(dc));
 }
@@ -52,8 +48,8 @@ void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::st
 std::string UserCondition(int16_t user) { return "F_UID=" + storage::SqlInt(user); }
 
 ServerTransaction::ServerTransaction(storage::DataCenter& dc)
-    : dc_(dc), before_(dc.GetErrInfo()), scope_(dc) {
-  if (!dc_.InTransaction() || !SameError(before_, dc_.GetErrInfo())) {
+    : dc_(dc), scope_(dc) {
+  if (!scope_.Begun()) {
     dc_.RollbackTrans();
     Raise(dc_, "starting a transaction failed");
   }
@@ -61,7 +57,7 @@ ServerTransaction::ServerTransaction(storage::DataCenter& dc)
 
 void ServerTransaction::Commit() {
   // A commit that failed leaves no transaction open; the service says why.
-  if (!scope_.Commit()) Raise(dc_, "the server did not confirm the commit");
+  if (scope_.Commit() != storage::ScopedTransaction::CommitResult::kConfirmed) Raise(dc_, "the server did not confirm the commit");
 }
 
 }  // namespace prefdesk::cli

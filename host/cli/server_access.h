@@ -39,7 +39,6 @@ class ServerTransaction {
 
  private:
   storage::DataCenter& dc_;
-  storage::ErrInfo before_;  // the service's error before BEGIN: a new one means BEGIN failed
   // Rolls back on every way out short of a confirmed commit.
   storage::ScopedTransaction scope_;
 };

@@ -164,8 +164,8 @@ int32_t PostgresDataCenter::Delete(const std::string& table, const std::string& 
   return Write("Delete", DeleteStatement(table, condition));
 }
 
-void PostgresDataCenter::BeginTrans() {
-  if (RefuseWhenLost("BeginTrans")) return;
+int32_t PostgresDataCenter::BeginTrans() {
+  if (RefuseWhenLost("BeginTrans")) return -1;
   const bool was_open = InTransaction();
   PgOutcome outcome;
   // The lock of the user makes the transactions of clients logged in as the same user run one
@@ -177,7 +177,8 @@ void PostgresDataCenter::BeginTrans() {
                             ") ON CONFLICT DO NOTHING; SELECT F_UID FROM T_PSAVELOCK WHERE F_UID = " +
                             uid + " FOR UPDATE";
   busy_.reset();
-  if (Run("BeginTrans", begin, outcome) || was_open) return;
+  if (Run("BeginTrans", begin, outcome)) return 0;
+  if (was_open) return -1;
   // Cancelled by the statement time-out or a lock time-out: the lock was held all along.
   if (outcome.sqlstate == "57014" || outcome.sqlstate == "55P03") {
     Fail("BeginTrans", PgErrorKind::kBusy, outcome.sqlstate, outcome.message);
@@ -185,6 +186,7 @@ void PostgresDataCenter::BeginTrans() {
   }
   lost_transaction_ = true;
   RollbackKeepingError("BeginTrans");
+  return -1;
 }
 
 void PostgresDataCenter::RollbackKeepingError(const char* member) {

@@ -123,10 +123,12 @@ bool SqliteDataCenter::Run(const char* member, const std::string& sql) {
   }
 }
 
-void SqliteDataCenter::BeginTrans() {
-  if (RefuseWhenDoomed("BeginTrans")) return;
+int32_t SqliteDataCenter::BeginTrans() {
+  if (RefuseWhenDoomed("BeginTrans")) return -1;
   const bool was_open = InTransaction();
-  if (!Run("BeginTrans", "BEGIN IMMEDIATE") && !was_open) doomed_ = true;
+  if (Run("BeginTrans", "BEGIN IMMEDIATE")) return 0;
+  if (!was_open) doomed_ = true;
+  return -1;
 }
 
 int32_t SqliteDataCenter::CommitTrans() {
