@@ -13,11 +13,28 @@ namespace {
   throw CliError(kExitUsage, problem + " (see: prefdesk-host " + command + " --help)");
 }
 
+std::string OptionName(const std::string& word) {
+  return word.substr(2, word.find('=') == std::string::npos ? std::string::npos : word.find('=') - 2);
+}
+
 }  // namespace
 
 std::vector<OptionSpec> DatabaseOptions() {
   return {{"lang", true},   {"server", true},      {"defaults", true},
           {"schema", true}, {"read-server", true}, {"verbose", false}};
+}
+
+const OptionSpec* FindOption(const std::vector<OptionSpec>& accepted, const std::string& word) {
+  if (word.size() <= 2 || word.rfind("--", 0) != 0) return nullptr;
+  const std::string name = OptionName(word);
+  const auto spec = std::find_if(accepted.begin(), accepted.end(),
+                                 [&](const OptionSpec& s) { return s.name == name; });
+  return spec == accepted.end() ? nullptr : &*spec;
+}
+
+size_t OptionWords(const OptionSpec& spec, const std::vector<std::string>& words, size_t i) {
+  const bool value_follows = spec.takes_value && words[i].find('=') == std::string::npos;
+  return value_follows && i + 1 < words.size() ? 2 : 1;
 }
 
 CommandLine CommandLine::Parse(const std::string& command, const std::vector<std::string>& words,
@@ -41,14 +58,13 @@ CommandLine CommandLine::Parse(const std::string& command, const std::vector<std
       continue;
     }
     const size_t equals = word.find('=');
-    const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+    const std::string name = OptionName(word);
     if (name == "help") {
       line.flags_.insert("help");
       continue;
     }
-    const auto spec = std::find_if(accepted.begin(), accepted.end(),
-                                   [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == accepted.end()) Usage(command, "unknown option --" + name + " for '" + command + "'");
+    const OptionSpec* spec = FindOption(accepted, word);
+    if (spec == nullptr) Usage(command, "unknown option --" + name + " for '" + command + "'");
     if (!spec->takes_value) {
       if (equals != std::string::npos) Usage(command, "--" + name + " takes no value");
       line.flags_.insert(name);
@@ -56,7 +72,7 @@ CommandLine CommandLine::Parse(const std::string& command, const std::vector<std
     }
     if (equals != std::string::npos) {
       line.values_[name] = word.substr(equals + 1);
-    } else if (i + 1 < words.size()) {
+    } else if (OptionWords(*spec, words, i) == 2) {
       line.values_[name] = words[++i];
     } else {
       Usage(command, "--" + name + " needs a value");

@@ -19,6 +19,12 @@ struct OptionSpec {
 // The options every command that opens the databases accepts.
 std::vector<OptionSpec> DatabaseOptions();
 
+// The option of accepted that word ("--name" or "--name=VALUE") names; nullptr for any other word.
+const OptionSpec* FindOption(const std::vector<OptionSpec>& accepted, const std::string& word);
+// How many of the words from words[i] the option there takes: 2 when its value is the next
+// word, else 1 (a flag, a value after '=', or a value missing at the end).
+size_t OptionWords(const OptionSpec& spec, const std::vector<std::string>& words, size_t i);
+
 class CommandLine {
  public:
   // words: the arguments after the command. With positional_tail, the first positional word

@@ -75,7 +75,7 @@ std::string Signature(const automation::MemberInfo& info) {
 // Splits the words into options (given to CommandLine) and calls, in their order:
 // MEMBER [ARG...] | --call MEMBER [ARG...] | --put NAME VALUE | --get NAME. The arguments of a
 // method run to the next word that begins with "--"; after "--" every word is an argument.
-std::vector<Call> SplitCalls(const Words& words, Words& options) {
+std::vector<Call> SplitCalls(const Words& words, const std::vector<OptionSpec>& accepted, Words& options) {
   std::vector<Call> calls;
   bool open = false;  // a method call takes the following plain words
   for (size_t i = 0; i < words.size(); ++i) {
@@ -103,8 +103,11 @@ std::vector<Call> SplitCalls(const Words& words, Words& options) {
       calls.push_back({MemberKind::Method, words[++i], {}});
       open = true;
     } else if (word.rfind("--", 0) == 0 && word.size() > 2) {
-      options.push_back(word);
-      if (word.find('=') == std::string::npos && word != "--json" && i + 1 < words.size()) options.push_back(words[++i]);
+      // An option CommandLine does not accept is passed on alone, for it to refuse.
+      const OptionSpec* spec = FindOption(accepted, word);
+      const size_t count = spec ? OptionWords(*spec, words, i) : 1;
+      options.insert(options.end(), words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i + count));
+      i += count - 1;
       open = false;
     } else if (open) {
       calls.back().words.push_back(word);
@@ -159,10 +162,10 @@ bool Run(const Call& call, Session& session) {
 }  // namespace
 
 int RunInvoke(const Words& words) {
-  Words option_words;
-  const std::vector<Call> calls = SplitCalls(words, option_words);
   std::vector<OptionSpec> accepted = DatabaseOptions();
   accepted.push_back({"user", true});
+  Words option_words;
+  const std::vector<Call> calls = SplitCalls(words, accepted, option_words);
   const CommandLine line = CommandLine::Parse("invoke", option_words, accepted);
   if (calls.empty()) throw CliError(kExitUsage, "invoke needs a MEMBER (see: prefdesk-host invoke --help)");
   Session session(line, line.Value("user") ? UserOption(line) : 1);

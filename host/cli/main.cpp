@@ -19,21 +19,17 @@ namespace {
 // Common options given before the command move after it, so that
 // "prefdesk-host --lang zh bar --user 7" is "prefdesk-host bar --user 7 --lang zh".
 std::vector<std::string> CommandFirst(const std::vector<std::string>& args) {
+  std::vector<OptionSpec> common = DatabaseOptions();
+  common.push_back({"user", true});
+  common.push_back({"json", false});
   std::vector<std::string> leading;
   size_t i = 0;
-  while (i < args.size() && args[i].size() > 2 && args[i].rfind("--", 0) == 0 && args[i] != "--help") {
-    const std::string name = args[i].substr(2, args[i].find('=') - 2);
-    if (name == "json") {
-      leading.push_back(args[i++]);
-      continue;
-    }
-    const auto common = DatabaseOptions();
-    if (name != "user" &&
-        std::none_of(common.begin(), common.end(), [&](const OptionSpec& o) { return o.name == name; })) {
-      break;
-    }
-    leading.push_back(args[i++]);
-    if (leading.back().find('=') == std::string::npos && i < args.size()) leading.push_back(args[i++]);
+  while (i < args.size()) {
+    const OptionSpec* spec = FindOption(common, args[i]);
+    if (spec == nullptr) break;
+    const size_t count = OptionWords(*spec, args, i);
+    leading.insert(leading.end(), args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i + count));
+    i += count;
   }
   if (i >= args.size()) return args;
   std::vector<std::string> ordered = {args[i]};

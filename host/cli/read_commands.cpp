@@ -9,6 +9,7 @@
 #include "host/cli/json_output.h"
 #include "host/cli/translation.h"
 #include "platform/columnsbar/columns_bar.h"
+#include "src/columns/read_columns_bar.h"
 
 namespace prefdesk::cli {
 
@@ -31,17 +32,15 @@ int RunBar(const Words& words) {
   const CommandLine line = ReadLine("bar", words);
   Session session(line, UserOption(line));
   std::shared_ptr<columnsbar::ColumnsBar> bar;
-  bool saved = true;
-  if (session.Prefdesk().ReadColumnsBar(session.LocalConnectionString(), session.Server(), bar) || !bar) {
-    std::vector<std::string> shown = session.TakeMessages();
-    if (!shown.empty() || !bar) {
-      std::string message = "reading the column bar failed";
-      for (const std::string& text : shown) message += "; " + text;
-      throw CliError(kExitFailed, message);
-    }
-    // No error shown: the user has no saved layout yet, the client shows its factory layout.
-    saved = false;
+  const columns::BarReading reading =
+      columns::ReadSavedColumnsBar(session.LocalConnectionString(), session.Server(), bar);
+  if (reading == columns::BarReading::kFailed || !bar) {
+    std::string message = "reading the column bar failed";
+    for (const std::string& text : session.TakeMessages()) message += "; " + text;
+    throw CliError(kExitFailed, message);
   }
+  // Without a saved layout the client shows its factory layout.
+  const bool saved = reading == columns::BarReading::kBuilt;
   if (line.Has("json")) {
     Json out = {{"user", session.User()}, {"saved_layout", saved}};
     out["titles"] = Json::parse(bar->ToJson())["titles"];

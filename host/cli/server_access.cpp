@@ -1,6 +1,7 @@
 #include "host/cli/server_access.h"
 
 #include "host/cli/cli_error.h"
+#include "src/storage/for_each_row.h"
 #include "src/storage/local_query.h"
 #include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
@@ -8,10 +9,6 @@
 namespace prefdesk::cli {
 
 namespace {
-
-bool SameError(const storage::ErrInfo& a, const storage::ErrInfo& b) {
-  return a.Number == b.Number && a.Source == b.Source && a.Description == b.Description;
-}
 
 [[noreturn]] void Raise(const storage::DataCenter& dc, const std::string& what) {
   throw CliError(kExitFailed, what + ": " + FailureText(dc));
@@ -32,7 +29,7 @@ void ForEachRow(storage::DataCenter& dc, const std::string& sql,
   std::shared_ptr<ado::Recordset> rs;
   if (dc.OpenRecordsetByString(rs, sql) < 0 || !rs) Raise(dc, "reading the server failed");
   storage::RecordsetCloser closer(rs);
-  for (; !rs->IsEOF(); rs->MoveNext()) visit(*rs);
+  storage::ForEachRow(*rs, [&] { visit(*rs); });
 }
 
 void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,
@@ -52,8 +49,8 @@ void DeleteRows(storage::DataCenter& dc, const std::string& table, const std::st
 std::string UserCondition(int16_t user) { return std::string(storage::schema::F_UID) + "=" + storage::SqlInt(user); }
 
 ServerTransaction::ServerTransaction(storage::DataCenter& dc)
-    : dc_(dc), before_(dc.GetErrInfo()), scope_(dc) {
-  if (!dc_.InTransaction() || !SameError(before_, dc_.GetErrInfo())) {
+    : dc_(dc), scope_(dc) {
+  if (!scope_.Begun()) {
     dc_.RollbackTrans();
     Raise(dc_, "starting a transaction failed");
   }
@@ -61,7 +58,7 @@ ServerTransaction::ServerTransaction(storage::DataCenter& dc)
 
 void ServerTransaction::Commit() {
   // A commit that failed leaves no transaction open; the service says why.
-  if (!scope_.Commit()) Raise(dc_, "the server did not confirm the commit");
+  if (scope_.Commit() != storage::ScopedTransaction::CommitResult::kConfirmed) Raise(dc_, "the server did not confirm the commit");
 }
 
 }  // namespace prefdesk::cli

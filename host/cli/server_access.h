@@ -16,7 +16,8 @@ namespace prefdesk::cli {
 // such, whatever words the engine used.
 std::string FailureText(const storage::DataCenter& dc);
 
-// Calls visit for each row of the query; the record set is closed on every path.
+// Runs the query and calls visit for each of its rows (storage::ForEachRow); the record set
+// is closed on every path.
 void ForEachRow(storage::DataCenter& dc, const std::string& sql,
                 const std::function<void(const ado::Recordset&)>& visit);
 void InsertRow(storage::DataCenter& dc, const std::string& table, const std::string& columns,
@@ -38,7 +39,6 @@ class ServerTransaction {
 
  private:
   storage::DataCenter& dc_;
-  storage::ErrInfo before_;  // the service's error before BEGIN: a new one means BEGIN failed
   // Rolls back on every way out short of a confirmed commit.
   storage::ScopedTransaction scope_;
 };

@@ -122,8 +122,8 @@ int32_t FaultInjector::Delete(const std::string& table, const std::string& condi
   return inner_->Delete(table, condition);
 }
 
-void FaultInjector::BeginTrans() {
-  if (!InjectTransactionCall()) inner_->BeginTrans();
+int32_t FaultInjector::BeginTrans() {
+  return InjectTransactionCall() ? -1 : inner_->BeginTrans();
 }
 
 int32_t FaultInjector::CommitTrans() {

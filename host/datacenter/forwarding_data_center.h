@@ -29,7 +29,7 @@ class ForwardingDataCenter : public storage::DataCenter {
   int32_t Delete(const std::string& table, const std::string& condition) override {
     return inner_->Delete(table, condition);
   }
-  void BeginTrans() override { inner_->BeginTrans(); }
+  int32_t BeginTrans() override { return inner_->BeginTrans(); }
   int32_t CommitTrans() override { return inner_->CommitTrans(); }
   void RollbackTrans() override { inner_->RollbackTrans(); }
   bool InTransaction() const override { return inner_->InTransaction(); }

@@ -74,15 +74,6 @@ std::string PgConnection::Server() const {
          (standby && std::string_view(standby) == "on" ? " (standby)" : "");
 }
 
-std::string PgConnection::QuoteIdentifier(const std::string& name) const {
-  std::string quoted = "\"";
-  for (char c : name) {
-    quoted += c;
-    if (c == '"') quoted += c;
-  }
-  return quoted + "\"";
-}
-
 bool PgConnection::Wait(bool for_write, std::chrono::steady_clock::time_point deadline) {
   pollfd fd{PQsocket(conn_), static_cast<short>(POLLIN | (for_write ? POLLOUT : 0)), 0};
   for (;;) {

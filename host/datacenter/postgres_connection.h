@@ -50,8 +50,6 @@ class PgConnection {
   // error; after a time-out the connection is closed.
   PgOutcome Exec(const std::string& sql, std::chrono::milliseconds timeout);
 
-  // The text quoted as an identifier ("name" with inner quotes doubled).
-  std::string QuoteIdentifier(const std::string& name) const;
 
  private:
   // Waits until the socket is readable (and writable when asked) or the deadline passes.

@@ -11,14 +11,12 @@
 #include "host/datacenter/postgres_connection.h"
 #include "host/datacenter/postgres_recordset.h"
 #include "host/datacenter/postgres_users.h"
+#include "host/datacenter/write_statements.h"
+#include "platform/ado/quote_identifier.h"
 #include "src/storage/schema.h"
 
 namespace prefdesk::datacenter {
 namespace {
-
-std::string WhereClause(const std::string& condition) {
-  return condition.empty() ? std::string() : " WHERE " + condition;
-}
 
 int32_t RowsChanged(const pg_result* result) {
   const char* text = result ? PQcmdTuples(const_cast<pg_result*>(result)) : "";
@@ -65,7 +63,7 @@ bool PostgresDataCenter::EnsureConnected(const char* member) {
                       std::to_string(std::max(1, settings_.call_timeout_ms - 1000)) +
                       "; SET DateStyle = 'ISO, YMD'; SET lc_monetary = 'C'";
   if (!settings_.schema.empty()) {
-    setup += "; SET search_path = " + connection->QuoteIdentifier(settings_.schema);
+    setup += "; SET search_path = " + ado::QuoteIdentifier(settings_.schema);
   }
   PgOutcome outcome = connection->Exec(setup, std::chrono::milliseconds(settings_.call_timeout_ms));
   if (!outcome.ok) {
@@ -155,20 +153,20 @@ int32_t PostgresDataCenter::Write(const char* member, const std::string& sql) {
 
 int32_t PostgresDataCenter::Insert(const std::string& table, const std::string& columns,
                                    const std::string& values) {
-  return Write("Insert", "INSERT INTO " + table + " (" + columns + ") VALUES (" + values + ")");
+  return Write("Insert", InsertStatement(table, columns, values));
 }
 
 int32_t PostgresDataCenter::Update(const std::string& table, const std::string& assignments,
                                    const std::string& /*unused*/, const std::string& condition) {
-  return Write("Update", "UPDATE " + table + " SET " + assignments + WhereClause(condition));
+  return Write("Update", UpdateStatement(table, assignments, condition));
 }
 
 int32_t PostgresDataCenter::Delete(const std::string& table, const std::string& condition) {
-  return Write("Delete", "DELETE FROM " + table + WhereClause(condition));
+  return Write("Delete", DeleteStatement(table, condition));
 }
 
-void PostgresDataCenter::BeginTrans() {
-  if (RefuseWhenLost("BeginTrans")) return;
+int32_t PostgresDataCenter::BeginTrans() {
+  if (RefuseWhenLost("BeginTrans")) return -1;
   const bool was_open = InTransaction();
   PgOutcome outcome;
   // The lock of the user makes the transactions of clients logged in as the same user run one
@@ -181,7 +179,8 @@ void PostgresDataCenter::BeginTrans() {
                             ") ON CONFLICT DO NOTHING; SELECT F_UID FROM " + lock + " WHERE F_UID = " + uid +
                             " FOR UPDATE";
   busy_.reset();
-  if (Run("BeginTrans", begin, outcome) || was_open) return;
+  if (Run("BeginTrans", begin, outcome)) return 0;
+  if (was_open) return -1;
   // Cancelled by the statement time-out or a lock time-out: the lock was held all along.
   if (outcome.sqlstate == "57014" || outcome.sqlstate == "55P03") {
     Fail("BeginTrans", PgErrorKind::kBusy, outcome.sqlstate, outcome.message);
@@ -189,6 +188,7 @@ void PostgresDataCenter::BeginTrans() {
   }
   lost_transaction_ = true;
   RollbackKeepingError("BeginTrans");
+  return -1;
 }
 
 void PostgresDataCenter::RollbackKeepingError(const char* member) {

@@ -1,7 +1,7 @@
 // The data service over a PostgreSQL server, through libpq. Query results come back as
 // disconnected ADO record sets; BeginTrans/CommitTrans/RollbackTrans are server transactions.
 // No member throws and no call waits for the server longer than the call time-out: a failure
-// returns -1 (BeginTrans and RollbackTrans leave ErrInfo set) and ErrInfo describes it.
+// returns -1 (RollbackTrans only leaves ErrInfo set) and ErrInfo describes it.
 //
 // A connection the server closed between transactions (a restart, a failover) is made again
 // before the next call runs, so that call goes on; libpq tries the hosts of a multi-host
@@ -59,7 +59,7 @@ class PostgresDataCenter : public storage::DataCenter {
   int32_t Update(const std::string& table, const std::string& assignments,
                  const std::string& unused, const std::string& condition) override;
   int32_t Delete(const std::string& table, const std::string& condition) override;
-  void BeginTrans() override;
+  int32_t BeginTrans() override;
   // 0 when the server confirmed the commit; -1 otherwise, and no transaction is left open.
   // When the connection dies during COMMIT the error is of kind kInDoubt: the outcome is
   // unknown.

@@ -6,6 +6,7 @@
 
 #include "host/datacenter/database_files.h"
 #include "host/datacenter/postgres_admin.h"
+#include "platform/ado/quote_identifier.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
 #include "src/storage/sql_literal.h"
@@ -27,7 +28,7 @@ void BuildPostgresSchema(const std::filesystem::path& data_dir,
   scripts.push_back(data_dir / kPostgresChangeStampsScript);
   if (row_security) scripts.push_back(data_dir / "postgresql_row_security.sql");
   auto connection = ConnectOrRaise(connection_string, kSource);
-  const std::string name = connection->QuoteIdentifier(schema);
+  const std::string name = ado::QuoteIdentifier(schema);
   ExecOrRaise(*connection, kSource, "BEGIN",
               "BEGIN; SET LOCAL client_min_messages = warning; CREATE SCHEMA " + name +
                   "; SET LOCAL search_path = " + name);
@@ -42,7 +43,7 @@ void DropPostgresSchema(const std::string& connection_string, const std::string&
   auto connection = ConnectOrRaise(connection_string, kDropSource);
   ExecOrRaise(*connection, kDropSource, "DROP SCHEMA " + schema,
               "SET client_min_messages = warning; SET lock_timeout = '5s'; DROP SCHEMA IF EXISTS " +
-                  connection->QuoteIdentifier(schema) + " CASCADE");
+                  ado::QuoteIdentifier(schema) + " CASCADE");
 }
 
 bool PostgresHasChangeStamps(const std::string& connection_string, const std::string& schema) {
@@ -63,7 +64,7 @@ void AddPostgresChangeStamps(const std::filesystem::path& data_dir,
   auto connection = ConnectOrRaise(connection_string, kSource);
   ExecOrRaise(*connection, kSource, "BEGIN",
               "BEGIN; SET LOCAL client_min_messages = warning; SET LOCAL search_path = " +
-                  connection->QuoteIdentifier(schema));
+                  ado::QuoteIdentifier(schema));
   ExecOrRaise(*connection, kSource, kPostgresChangeStampsScript, text);
   ExecOrRaise(*connection, kSource, "COMMIT", "COMMIT");
 }

@@ -78,7 +78,7 @@ int32_t StandbyReadsDataCenter::Delete(const std::string& table, const std::stri
   return NoteWrite(Use(inner_).Delete(table, condition));
 }
 
-void StandbyReadsDataCenter::BeginTrans() { Use(inner_).BeginTrans(); }
+int32_t StandbyReadsDataCenter::BeginTrans() { return Use(inner_).BeginTrans(); }
 
 void StandbyReadsDataCenter::RollbackTrans() { Use(inner_).RollbackTrans(); }
 

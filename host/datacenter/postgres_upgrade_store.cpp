@@ -6,6 +6,7 @@
 #include "host/datacenter/postgres_admin.h"
 #include "host/datacenter/postgres_schema.h"
 #include "host/datacenter/store_upgrade.h"
+#include "platform/ado/quote_identifier.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
@@ -20,7 +21,7 @@ class PostgresUpgradeStore : public UpgradeStore {
         connection_string_(connection_string),
         schema_(schema) {
     ExecOrRaise(*connection_, kSource, "SET search_path",
-                "SET search_path = " + connection_->QuoteIdentifier(schema) +
+                "SET search_path = " + ado::QuoteIdentifier(schema) +
                     "; SET lock_timeout = '5s'; SET client_min_messages = warning");
   }
 

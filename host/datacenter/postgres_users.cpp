@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "host/datacenter/postgres_admin.h"
+#include "platform/ado/quote_identifier.h"
 #include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
@@ -41,7 +42,7 @@ std::unique_ptr<PgConnection> Begin(const std::string& connection_string, const 
                                     const char* source) {
   auto connection = ConnectOrRaise(connection_string, source);
   ExecOrRaise(*connection, source, "BEGIN",
-              "BEGIN; SET LOCAL search_path = " + connection->QuoteIdentifier(schema));
+              "BEGIN; SET LOCAL search_path = " + ado::QuoteIdentifier(schema));
   return connection;
 }
 
@@ -72,7 +73,7 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
                        const std::function<bool(const std::string& roles)>& allow_another_role) {
   auto connection = Begin(connection_string, schema, kAddSource);
   PgConnection& c = *connection;
-  const std::string quoted_role = c.QuoteIdentifier(role);
+  const std::string quoted_role = ado::QuoteIdentifier(role);
   // 't': row security is on; 'f': off, or the schema predates the users' table.
   const auto guarded = FirstValue(ExecOrRaise(
       c, kAddSource, "reading the tables",
@@ -123,7 +124,7 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
                     storage::SqlInt(uid) + ")");
   }
   ExecOrRaise(c, kAddSource, "granting the rights",
-              "GRANT USAGE ON SCHEMA " + c.QuoteIdentifier(schema) + " TO " + quoted_role +
+              "GRANT USAGE ON SCHEMA " + ado::QuoteIdentifier(schema) + " TO " + quoted_role +
                   "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
                   "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role +
                   ChangeStampRights(c, kAddSource,
@@ -145,10 +146,10 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
                                              "SELECT 1 FROM pg_roles WHERE rolname = " +
                                                  storage::SqlText(role))).has_value();
   if (exists) {
-    const std::string quoted_role = c.QuoteIdentifier(role);
+    const std::string quoted_role = ado::QuoteIdentifier(role);
     ExecOrRaise(c, kRemoveSource, "revoking the rights",
                 std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
-                    quoted_role + "; REVOKE USAGE ON SCHEMA " + c.QuoteIdentifier(schema) +
+                    quoted_role + "; REVOKE USAGE ON SCHEMA " + ado::QuoteIdentifier(schema) +
                     " FROM " + quoted_role +
                     ChangeStampRights(c, kRemoveSource,
                                       std::string("REVOKE ALL ON ") + schema::T_PCHANGE + " FROM " + quoted_role));

@@ -4,18 +4,12 @@
 
 #include <exception>
 
+#include "host/datacenter/write_statements.h"
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/error.h"
 
 namespace prefdesk::datacenter {
-namespace {
-
-std::string WhereClause(const std::string& condition) {
-  return condition.empty() ? std::string() : " WHERE " + condition;
-}
-
-}  // namespace
 
 SqliteDataCenter::SqliteDataCenter(std::string path, int32_t uid, int busy_timeout_ms)
     : path_(std::move(path)), uid_(uid), busy_timeout_ms_(busy_timeout_ms) {
@@ -106,16 +100,16 @@ int32_t SqliteDataCenter::Write(const char* member, const std::string& sql) {
 
 int32_t SqliteDataCenter::Insert(const std::string& table, const std::string& columns,
                                  const std::string& values) {
-  return Write("Insert", "INSERT INTO " + table + " (" + columns + ") VALUES (" + values + ")");
+  return Write("Insert", InsertStatement(table, columns, values));
 }
 
 int32_t SqliteDataCenter::Update(const std::string& table, const std::string& assignments,
                                  const std::string& /*unused*/, const std::string& condition) {
-  return Write("Update", "UPDATE " + table + " SET " + assignments + WhereClause(condition));
+  return Write("Update", UpdateStatement(table, assignments, condition));
 }
 
 int32_t SqliteDataCenter::Delete(const std::string& table, const std::string& condition) {
-  return Write("Delete", "DELETE FROM " + table + WhereClause(condition));
+  return Write("Delete", DeleteStatement(table, condition));
 }
 
 bool SqliteDataCenter::Run(const char* member, const std::string& sql) {
@@ -129,10 +123,12 @@ bool SqliteDataCenter::Run(const char* member, const std::string& sql) {
   }
 }
 
-void SqliteDataCenter::BeginTrans() {
-  if (RefuseWhenDoomed("BeginTrans")) return;
+int32_t SqliteDataCenter::BeginTrans() {
+  if (RefuseWhenDoomed("BeginTrans")) return -1;
   const bool was_open = InTransaction();
-  if (!Run("BeginTrans", "BEGIN IMMEDIATE") && !was_open) doomed_ = true;
+  if (Run("BeginTrans", "BEGIN IMMEDIATE")) return 0;
+  if (!was_open) doomed_ = true;
+  return -1;
 }
 
 int32_t SqliteDataCenter::CommitTrans() {

@@ -35,7 +35,7 @@ class SqliteDataCenter : public storage::DataCenter {
   int32_t Delete(const std::string& table, const std::string& condition) override;
   // When BeginTrans fails, the transaction counts as open but doomed: every data call fails
   // until RollbackTrans, so no statement of it runs outside a transaction.
-  void BeginTrans() override;
+  int32_t BeginTrans() override;
   // 0 when committed. A commit that fails rolls the transaction back, so no lock outlives
   // the call, and returns -1 with the engine's reason in ErrInfo.
   int32_t CommitTrans() override;

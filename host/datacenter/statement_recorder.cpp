@@ -74,9 +74,9 @@ int32_t StatementRecorder::Delete(const std::string& table, const std::string& c
   return ForwardingDataCenter::Delete(table, condition);
 }
 
-void StatementRecorder::BeginTrans() {
+int32_t StatementRecorder::BeginTrans() {
   Record("BeginTrans");
-  ForwardingDataCenter::BeginTrans();
+  return ForwardingDataCenter::BeginTrans();
 }
 
 int32_t StatementRecorder::CommitTrans() {

@@ -30,7 +30,7 @@ class StatementRecorder : public ForwardingDataCenter {
   int32_t Update(const std::string& table, const std::string& assignments,
                  const std::string& unused, const std::string& condition) override;
   int32_t Delete(const std::string& table, const std::string& condition) override;
-  void BeginTrans() override;
+  int32_t BeginTrans() override;
   int32_t CommitTrans() override;
   void RollbackTrans() override;
   bool InTransaction() const override;

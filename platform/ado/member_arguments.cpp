@@ -9,18 +9,20 @@ const automation::Variant& ArgumentAt(const automation::Arguments& args, size_t 
   return index < args.size() ? args[index] : kMissing;
 }
 
-std::string TextArgument(const automation::Arguments& args, size_t index) {
-  const auto& value = ArgumentAt(args, index);
+std::string TextValue(const automation::Variant& value) {
   return value.IsEmpty() ? std::string() : automation::CStr(value);
 }
 
-int NumberArgument(const automation::Arguments& args, size_t index, int fallback) {
-  const auto& value = ArgumentAt(args, index);
+std::string TextArgument(const automation::Arguments& args, size_t index) {
+  return TextValue(ArgumentAt(args, index));
+}
+
+int NumberValue(const automation::Variant& value, int fallback) {
   return value.IsEmpty() ? fallback : automation::CLng(value);
 }
 
-automation::ParamInfo OptionalParam(std::string name, std::string type) {
-  return {std::move(name), std::move(type), automation::ParamDirection::In, true};
+int NumberArgument(const automation::Arguments& args, size_t index, int fallback) {
+  return NumberValue(ArgumentAt(args, index), fallback);
 }
 
 }  // namespace prefdesk::ado

@@ -11,9 +11,9 @@ namespace prefdesk::ado {
 const automation::Variant& ArgumentAt(const automation::Arguments& args, size_t index);
 // A text argument; a missing or empty one gives "".
 std::string TextArgument(const automation::Arguments& args, size_t index);
+std::string TextValue(const automation::Variant& value);
 // A whole-number argument; a missing or empty one gives `fallback`.
 int NumberArgument(const automation::Arguments& args, size_t index, int fallback);
-
-automation::ParamInfo OptionalParam(std::string name, std::string type);
+int NumberValue(const automation::Variant& value, int fallback);
 
 }  // namespace prefdesk::ado

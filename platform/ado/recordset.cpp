@@ -4,6 +4,7 @@
 #include "platform/ado/errors.h"
 #include "platform/ado/field_coercion.h"
 #include "platform/ado/filter.h"
+#include "platform/ado/quote_identifier.h"
 #include "platform/ado/recordset_impl.h"
 #include "platform/ado/snapshot.h"
 #include "platform/automation/conversions.h"
@@ -86,19 +87,6 @@ void Recordset::SetLockType(int lock_type) { impl_->lock_type = lock_type; }
 void Recordset::SetCursorType(int cursor_type) { impl_->cursor_type = cursor_type; }
 void Recordset::SetCursorLocation(int cursor_location) { impl_->cursor_location = cursor_location; }
 
-namespace {
-
-std::string QuotedName(const std::string& name) {
-  std::string quoted = "\"";
-  for (char c : name) {
-    quoted += c;
-    if (c == '"') quoted += c;
-  }
-  return quoted + "\"";
-}
-
-}  // namespace
-
 void Recordset::Open(const std::string& source, std::shared_ptr<Connection> connection,
                      int cursor_type, int lock_type, int options) {
   Impl& d = *impl_;
@@ -121,7 +109,7 @@ void Recordset::Open(const std::string& source, std::shared_ptr<Connection> conn
                         "The connection cannot be used to perform this operation. It is either "
                         "closed or invalid in this context.");
     }
-    const std::string sql = options == adCmdTable ? "SELECT * FROM " + QuotedName(d.source) : d.source;
+    const std::string sql = options == adCmdTable ? "SELECT * FROM " + QuoteIdentifier(d.source) : d.source;
     auto snapshot = RunStatements(d.connection->Handle(), sql);
     if (!snapshot) return;  // a statement without rows leaves the set closed
     d.fields = std::move(snapshot->fields);

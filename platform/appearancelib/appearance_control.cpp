@@ -2,22 +2,24 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::appearancelib {
+
+namespace members = automation::members;
 
 using automation::Variant;
 
 AppearanceControl::AppearanceControl(std::string name) : ui::Control(ui::ControlKind::Custom, std::move(name), true) {
-  ui::members::ObjectProperty(Table(), "CurrentScheme", "Object",
+  members::ObjectProperty(Table(), "CurrentScheme", "Object",
                               [this] { return Variant(automation::ObjectRef(current_scheme_)); },
                               [this](const Variant& v) { SetCurrentScheme(ObjectAs<Scheme>(v)); });
-  ui::members::ObjectProperty(Table(), "AppearanceObject", "Object",
+  members::ObjectProperty(Table(), "AppearanceObject", "Object",
                               [this] { return Variant(automation::ObjectRef(appearance_object_)); },
                               [this](const Variant& v) { SetAppearanceObject(ObjectAs<AppearanceObject>(v)); });
-  ui::members::Property(Table(), "DefaultFontName", "String", [this] { return Variant(default_font_name_); },
+  members::Property(Table(), "DefaultFontName", "String", [this] { return Variant(default_font_name_); },
                         [this](const Variant& v) { SetDefaultFontName(automation::CStr(v)); });
-  ui::members::Property(Table(), "DefaultFontSize", "Long", [this] { return Variant(default_font_size_); },
+  members::Property(Table(), "DefaultFontSize", "Long", [this] { return Variant(default_font_size_); },
                         [this](const Variant& v) { SetDefaultFontSize(automation::CLng(v)); });
 }
 

@@ -5,9 +5,11 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::appearancelib {
+
+namespace members = automation::members;
 
 using automation::Arguments;
 using automation::Variant;
@@ -24,10 +26,10 @@ bool IsFontNameColumn(const std::string& name) {
 }  // namespace
 
 AppearanceObject::AppearanceObject() {
-  ui::members::Method(members_, "OpenConnection", {automation::ParamInfo{"ConnectionString", "String"}},
+  members::Method(members_, "OpenConnection", {automation::ParamInfo{"ConnectionString", "String"}},
                       "Boolean",
                       [this](Arguments& args) { return Variant(OpenConnection(automation::CStr(args[0]))); });
-  ui::members::Method(members_, "Prepare", {}, "", [this](Arguments&) {
+  members::Method(members_, "Prepare", {}, "", [this](Arguments&) {
     Prepare();
     return Variant();
   });

@@ -4,9 +4,11 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::appearancelib {
+
+namespace members = automation::members;
 
 using automation::Arguments;
 using automation::ParamDirection;
@@ -42,16 +44,16 @@ AppearanceValueSet::AppearanceValueSet(std::string name, ValueSetEnvironment env
 }
 
 void AppearanceValueSet::AddMembers() {
-  ui::members::Get(Table(), "SelectedSchemeName", "String", [this] { return Variant(SelectedSchemeName()); });
-  ui::members::Method(Table(), "ShowDefaultSchemes", {ParamInfo{"Schemes", "Object"}}, "", [this](Arguments& args) {
+  members::Get(Table(), "SelectedSchemeName", "String", [this] { return Variant(SelectedSchemeName()); });
+  members::Method(Table(), "ShowDefaultSchemes", {ParamInfo{"Schemes", "Object"}}, "", [this](Arguments& args) {
     ShowDefaultSchemes(ObjectAs<SchemeCollection>(args[0]).get());
     return Variant();
   });
-  ui::members::Method(Table(), "ShowUserSchemes", {ParamInfo{"Recordset", "Object"}}, "", [this](Arguments& args) {
+  members::Method(Table(), "ShowUserSchemes", {ParamInfo{"Recordset", "Object"}}, "", [this](Arguments& args) {
     ShowUserSchemes(ObjectAs<ado::Recordset>(args[0]).get());
     return Variant();
   });
-  ui::members::Method(Table(), "GetInsertLists",
+  members::Method(Table(), "GetInsertLists",
                       {ParamInfo{"Columns", "String", ParamDirection::InOut},
                        ParamInfo{"Values", "String", ParamDirection::InOut}},
                       "", [this](Arguments& args) {
@@ -62,8 +64,8 @@ void AppearanceValueSet::AddMembers() {
                         args[1] = Variant(values);
                         return Variant();
                       });
-  ui::members::Method(Table(), "GetUpdateList", {}, "String", [this](Arguments&) { return Variant(GetUpdateList()); });
-  ui::members::Method(Table(), "AddUserScheme", {ParamInfo{"Name", "String"}}, "", [this](Arguments& args) {
+  members::Method(Table(), "GetUpdateList", {}, "String", [this](Arguments&) { return Variant(GetUpdateList()); });
+  members::Method(Table(), "AddUserScheme", {ParamInfo{"Name", "String"}}, "", [this](Arguments& args) {
     AddUserScheme(automation::CStr(args[0]));
     return Variant();
   });

@@ -4,9 +4,11 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::appearancelib {
+
+namespace members = automation::members;
 
 using automation::Variant;
 
@@ -86,7 +88,7 @@ Scheme::Scheme() {
   }
   for (int i = 0; i < kSchemeColumnCount; ++i) {
     const SchemeColumn& column = SchemeColumns()[static_cast<size_t>(i)];
-    ui::members::Property(members_, std::string(column.name), std::string(column.type),
+    members::Property(members_, std::string(column.name), std::string(column.type),
                           [this, i] { return ValueAt(i); },
                           [this, i](const Variant& v) { SetValueAt(i, v); });
   }

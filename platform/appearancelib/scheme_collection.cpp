@@ -2,26 +2,28 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::appearancelib {
+
+namespace members = automation::members;
 
 using automation::Arguments;
 using automation::ParamInfo;
 using automation::Variant;
 
 SchemeCollection::SchemeCollection() {
-  ui::members::Method(members_, "AddScheme", {ParamInfo{"Key", "String"}, ParamInfo{"Scheme", "Object"}},
+  members::Method(members_, "AddScheme", {ParamInfo{"Key", "String"}, ParamInfo{"Scheme", "Object"}},
                       "Boolean", [this](Arguments& args) {
                         const auto scheme = args[1].IsObject()
                                                 ? std::dynamic_pointer_cast<Scheme>(*args[1].Get<automation::ObjectRef>())
                                                 : nullptr;
                         return Variant(AddScheme(automation::CStr(args[0]), scheme));
                       });
-  ui::members::Method(members_, "Item", {ParamInfo{"Index", "Long"}}, "Object", [this](Arguments& args) {
+  members::Method(members_, "Item", {ParamInfo{"Index", "Long"}}, "Object", [this](Arguments& args) {
     return Variant(automation::ObjectRef(Item(automation::CLng(args[0]))));
   });
-  ui::members::Get(members_, "Count", "Long", [this] { return Variant(int32_t{Count()}); });
+  members::Get(members_, "Count", "Long", [this] { return Variant(int32_t{Count()}); });
 }
 
 bool SchemeCollection::AddScheme(const std::string& key, SchemeRef scheme) {

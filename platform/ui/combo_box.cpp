@@ -1,9 +1,11 @@
 #include "platform/ui/combo_box.h"
 
 #include "platform/automation/conversions.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::Variant;
 

@@ -1,12 +1,14 @@
 #include "platform/ui/control.h"
 
 #include "platform/automation/conversions.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::CBool;
 using automation::CLng;

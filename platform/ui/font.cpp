@@ -2,10 +2,12 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "platform/automation/member_helpers.h"
 #include "platform/ui/errors.h"
-#include "platform/ui/member_helpers.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::Variant;
 

@@ -1,10 +1,12 @@
 #include "platform/ui/picture.h"
 
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 #include "platform/ui/toolkit.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::Variant;
 

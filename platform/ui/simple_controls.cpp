@@ -1,9 +1,11 @@
 #include "platform/ui/simple_controls.h"
 
 #include "platform/automation/conversions.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::CBool;
 using automation::Variant;

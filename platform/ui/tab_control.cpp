@@ -2,9 +2,11 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/member_helpers.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::ui {
+
+namespace members = automation::members;
 
 using automation::CBool;
 using automation::CLng;

@@ -207,8 +207,8 @@ void AddTitleLists(storage::DataCenter& dc, const std::shared_ptr<ado::Connectio
 
 }  // namespace
 
-bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
-                    std::shared_ptr<columnsbar::ColumnsBar>& bar) {
+BarReading ReadSavedColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
+                               std::shared_ptr<columnsbar::ColumnsBar>& bar) {
   const bool chinese = resources::IsChinese();
   std::shared_ptr<ado::Connection> cn = ado::Connection::Create();
   ConnectionCloser connection_closer(cn);
@@ -230,7 +230,7 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
                    "From SYSTBLHBUTTON a,T_PHBUTTON b "
                    "Where a.F_HBUTTONID=b.F_HBUTTONID And b.F_UID=" + uid +
                        " Order By TitlePos Asc");
-    if (!HasRows(*server)) return true;
+    if (!HasRows(*server)) return BarReading::kNoLayout;
     const std::vector<BarRow> order = BarRowOrder(
         *server, {"TitlePos", [](const ado::Recordset& row) { return Text(row, "TitleID"); }, {},
                   [](const ado::Recordset& row) { return int64_t{automation::CLng(row["TitleID"])}; }});
@@ -249,11 +249,16 @@ bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef
           Text(*titles, "TitleName"), Text(*titles, "TitleCaption"), Flag(*titles, "TitleVisible"));
       AddTitleLists(service, cn, uid, *titles, *item, chinese);
     }
-    return false;
+    return BarReading::kBuilt;
   } catch (const automation::AutomationError& error) {
     storage::ShowErr(error);
-    return true;
+    return BarReading::kFailed;
   }
+}
+
+bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
+                    std::shared_ptr<columnsbar::ColumnsBar>& bar) {
+  return ReadSavedColumnsBar(connection_string, std::move(dc), bar) != BarReading::kBuilt;
 }
 
 }  // namespace prefdesk::columns

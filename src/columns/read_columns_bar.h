@@ -17,4 +17,11 @@ namespace prefdesk::columns {
 [[nodiscard]] bool ReadColumnsBar(const std::string& connection_string, storage::DataCenterRef dc,
                     std::shared_ptr<columnsbar::ColumnsBar>& bar);
 
+// What reading the bar came to: built, the user has no titles, or a failure (shown).
+enum class BarReading { kBuilt, kNoLayout, kFailed };
+// ReadColumnsBar telling its two cases of "no bar" apart, for hosts that treat them differently.
+[[nodiscard]] BarReading ReadSavedColumnsBar(const std::string& connection_string,
+                                             storage::DataCenterRef dc,
+                                             std::shared_ptr<columnsbar::ColumnsBar>& bar);
+
 }  // namespace prefdesk::columns

@@ -1,36 +1,29 @@
 #include "src/columns/record_classes.h"
 
 #include "platform/automation/conversions.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::columns {
 
 namespace {
 
-using automation::Arguments;
-using automation::MemberInfo;
-using automation::MemberKind;
 using automation::MemberTable;
-using automation::ParamInfo;
 using automation::Variant;
+namespace members = automation::members;
 
+// A field of the record as a property whose put names its value after the property.
 void AddInteger(MemberTable& table, const std::string& name, int32_t dispid, int16_t* field) {
-  table.Add(MemberInfo{name, dispid, MemberKind::PropertyGet, {}, "Integer"},
-            [field](Arguments&) { return Variant(*field); });
-  table.Add(MemberInfo{name, dispid, MemberKind::PropertyPut, {ParamInfo{name, "Integer"}}, ""},
-            [field](Arguments& args) {
-              *field = automation::CInt(args.at(0));
-              return Variant();
-            });
+  members::Property(
+      table, name, dispid, "Integer", [field] { return Variant(*field); },
+      [field](const Variant& value) { *field = automation::CInt(value); },
+      members::PutSpec{automation::MemberKind::PropertyPut, name});
 }
 
 void AddText(MemberTable& table, const std::string& name, int32_t dispid, std::string* field) {
-  table.Add(MemberInfo{name, dispid, MemberKind::PropertyGet, {}, "String"},
-            [field](Arguments&) { return Variant(*field); });
-  table.Add(MemberInfo{name, dispid, MemberKind::PropertyPut, {ParamInfo{name, "String"}}, ""},
-            [field](Arguments& args) {
-              *field = automation::CStr(args.at(0));
-              return Variant();
-            });
+  members::Property(
+      table, name, dispid, "String", [field] { return Variant(*field); },
+      [field](const Variant& value) { *field = automation::CStr(value); },
+      members::PutSpec{automation::MemberKind::PropertyPut, name});
 }
 
 }  // namespace

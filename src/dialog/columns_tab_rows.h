@@ -14,6 +14,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/variant.h"
 #include "src/storage/field_values.h"
+#include "src/storage/for_each_row.h"
 
 namespace prefdesk::dialog::columns_tab {
 
@@ -42,15 +43,7 @@ inline void Put(ado::Recordset& rs, std::string_view field, const automation::Va
   rs.SetCollect(field, value);
 }
 
-// Calls visit() on each row visible under the filter, from the first row to the end.
-template <typename Visit>
-void ForEachRow(ado::Recordset& rs, Visit&& visit) {
-  rs.MoveFirst();
-  while (!rs.IsEOF()) {
-    visit();
-    rs.MoveNext();
-  }
-}
+using storage::ForEachRow;
 
 // For each position p from low to high, calls visit() on each visible row whose `field` is not
 // null and equals p, with the record set on that row. Rows come out in ascending position order

@@ -71,7 +71,7 @@ bool FrmOption::WriteAndCommit(storage::DataCenter& dc) {
   if (default_query_->SaveDefaultQueryStep(dc)) return true;
   if (state.AppearanceTabEnabled && SaveToDefaultScheme()) return true;
 
-  if (transaction.Commit()) return false;
+  if (transaction.Commit() == storage::ScopedTransaction::CommitResult::kConfirmed) return false;
   // The person must learn that the save was not stored (or, when the connection died
   // during the commit, that it may not have been).
   const storage::ErrInfo failure = dc.GetErrInfo();

@@ -2,37 +2,25 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
+#include "platform/automation/member_helpers.h"
 
 namespace prefdesk::storage {
 namespace {
 
 using automation::Arguments;
-using automation::MemberInfo;
-using automation::MemberKind;
-using automation::ParamDirection;
-using automation::ParamInfo;
 using automation::Variant;
-
-ParamInfo In(std::string name, std::string type) {
-  return {std::move(name), std::move(type), ParamDirection::In, false};
-}
-
-ParamInfo InOut(std::string name, std::string type) {
-  return {std::move(name), std::move(type), ParamDirection::InOut, false};
-}
-
-MemberInfo Getter(std::string name, int32_t dispid, std::string type) {
-  return {std::move(name), dispid, MemberKind::PropertyGet, {}, std::move(type)};
-}
+namespace members = automation::members;
+using members::In;
+using members::InOut;
 
 // The ErrInfo property's object: Number, Source and Description of one failure.
 class ErrInfoObject : public automation::Dispatch {
  public:
   explicit ErrInfoObject(ErrInfo info) : info_(std::move(info)) {
-    members_.Add(Getter("Number", 1, "Long"), [this](Arguments&) { return Variant(info_.Number); });
-    members_.Add(Getter("Source", 2, "String"), [this](Arguments&) { return Variant(info_.Source); });
-    members_.Add(Getter("Description", 3, "String"),
-                 [this](Arguments&) { return Variant(info_.Description); });
+    members::Get(members_, "Number", 1, "Long", [this] { return Variant(info_.Number); });
+    members::Get(members_, "Source", 2, "String", [this] { return Variant(info_.Source); });
+    members::Get(members_, "Description", 3, "String",
+                 [this] { return Variant(info_.Description); });
   }
   const automation::MemberTable& Members() const override { return members_; }
   std::string ClassName() const override { return "ErrInfo"; }
@@ -46,7 +34,7 @@ class ErrInfoObject : public automation::Dispatch {
 class MyInfoObject : public automation::Dispatch {
  public:
   explicit MyInfoObject(MyInfo info) : info_(info) {
-    members_.Add(Getter("uid", 1, "Long"), [this](Arguments&) { return Variant(info_.uid); });
+    members::Get(members_, "uid", 1, "Long", [this] { return Variant(info_.uid); });
   }
   const automation::MemberTable& Members() const override { return members_; }
   std::string ClassName() const override { return "MyInfo"; }
@@ -65,46 +53,42 @@ const automation::MemberTable& DataCenter::Members() const {
   auto table = std::make_unique<automation::MemberTable>();
   // The handlers run the virtual members of this object; late-bound calls need a mutable one.
   auto* self = const_cast<DataCenter*>(this);
-  table->Add({"OpenRecordsetByString", 1, MemberKind::Method,
-              {InOut("rs", "Object"), InOut("sql", "String")}, "Long"},
-             [self](Arguments& args) {
-               std::shared_ptr<ado::Recordset> rs;
-               const int32_t result = self->OpenRecordsetByString(rs, Text(args[1]));
-               args[0] = Variant(automation::ObjectRef(rs));
-               return Variant(result);
-             });
-  table->Add({"Insert", 2, MemberKind::Method,
-              {In("table", "String"), In("columns", "String"), In("values", "String")}, "Long"},
-             [self](Arguments& args) {
-               return Variant(self->Insert(Text(args[0]), Text(args[1]), Text(args[2])));
-             });
-  table->Add({"Update", 3, MemberKind::Method,
-              {In("table", "String"), In("assignments", "String"), In("unused", "String"),
-               In("condition", "String")},
-              "Long"},
-             [self](Arguments& args) {
-               return Variant(
-                   self->Update(Text(args[0]), Text(args[1]), Text(args[2]), Text(args[3])));
-             });
-  table->Add({"Delete", 4, MemberKind::Method,
-              {In("table", "String"), In("condition", "String")}, "Long"},
-             [self](Arguments& args) { return Variant(self->Delete(Text(args[0]), Text(args[1]))); });
-  table->Add({"BeginTrans", 5, MemberKind::Method, {}, ""}, [self](Arguments&) {
-    self->BeginTrans();
-    return Variant();
-  });
-  table->Add({"CommitTrans", 6, MemberKind::Method, {}, "Long"},
-             [self](Arguments&) { return Variant(self->CommitTrans()); });
-  table->Add({"RollbackTrans", 7, MemberKind::Method, {}, ""}, [self](Arguments&) {
+  members::Method(*table, "OpenRecordsetByString", 1,
+                  {InOut("rs", "Object"), InOut("sql", "String")}, "Long", [self](Arguments& args) {
+                    std::shared_ptr<ado::Recordset> rs;
+                    const int32_t result = self->OpenRecordsetByString(rs, Text(args[1]));
+                    args[0] = Variant(automation::ObjectRef(rs));
+                    return Variant(result);
+                  });
+  members::Method(*table, "Insert", 2,
+                  {In("table", "String"), In("columns", "String"), In("values", "String")}, "Long",
+                  [self](Arguments& args) {
+                    return Variant(self->Insert(Text(args[0]), Text(args[1]), Text(args[2])));
+                  });
+  members::Method(
+      *table, "Update", 3,
+      {In("table", "String"), In("assignments", "String"), In("unused", "String"),
+       In("condition", "String")},
+      "Long", [self](Arguments& args) {
+        return Variant(self->Update(Text(args[0]), Text(args[1]), Text(args[2]), Text(args[3])));
+      });
+  members::Method(
+      *table, "Delete", 4, {In("table", "String"), In("condition", "String")}, "Long",
+      [self](Arguments& args) { return Variant(self->Delete(Text(args[0]), Text(args[1]))); });
+  members::Method(*table, "BeginTrans", 5, {}, "Long",
+                  [self](Arguments&) { return Variant(self->BeginTrans()); });
+  members::Method(*table, "CommitTrans", 6, {}, "Long",
+                  [self](Arguments&) { return Variant(self->CommitTrans()); });
+  members::Method(*table, "RollbackTrans", 7, {}, "", [self](Arguments&) {
     self->RollbackTrans();
     return Variant();
   });
-  table->Add(Getter("InTransaction", 8, "Boolean"),
-             [self](Arguments&) { return Variant(self->InTransaction()); });
-  table->Add(Getter("ErrInfo", 9, "Object"), [self](Arguments&) {
+  members::Get(*table, "InTransaction", 8, "Boolean",
+               [self] { return Variant(self->InTransaction()); });
+  members::Get(*table, "ErrInfo", 9, "Object", [self] {
     return Variant(automation::ObjectRef(std::make_shared<ErrInfoObject>(self->GetErrInfo())));
   });
-  table->Add(Getter("myinfo", 10, "Object"), [self](Arguments&) {
+  members::Get(*table, "myinfo", 10, "Object", [self] {
     return Variant(automation::ObjectRef(std::make_shared<MyInfoObject>(self->myinfo())));
   });
   members_ = std::move(table);

@@ -1,7 +1,8 @@
 // The host's server data service: the only road to the server database. Every member
 // returns a number; a negative one means failure and ErrInfo then describes it.
-// BeginTrans and RollbackTrans return nothing; CommitTrans returns 0 once the server has
-// confirmed the commit, a negative number otherwise (then no transaction is left open).
+// BeginTrans returns 0 once the transaction is open, a negative number when it could not be
+// begun; RollbackTrans returns nothing; CommitTrans returns 0 once the server has confirmed the
+// commit, a negative number otherwise (then no transaction is left open).
 #pragma once
 
 #include <cstdint>
@@ -35,7 +36,7 @@ class DataCenter : public automation::Dispatch {
   virtual int32_t Update(const std::string& table, const std::string& assignments,
                          const std::string& unused, const std::string& condition) = 0;
   virtual int32_t Delete(const std::string& table, const std::string& condition) = 0;
-  virtual void BeginTrans() = 0;
+  virtual int32_t BeginTrans() = 0;
   virtual int32_t CommitTrans() = 0;
   virtual void RollbackTrans() = 0;
   virtual bool InTransaction() const = 0;

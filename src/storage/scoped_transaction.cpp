@@ -4,7 +4,7 @@
 
 namespace prefdesk::storage {
 
-ScopedTransaction::ScopedTransaction(DataCenter& dc) : dc_(dc) { dc_.BeginTrans(); }
+ScopedTransaction::ScopedTransaction(DataCenter& dc) : dc_(dc), begun_(dc_.BeginTrans() >= 0) {}
 
 ScopedTransaction::~ScopedTransaction() {
   if (ended_) return;
@@ -15,10 +15,10 @@ ScopedTransaction::~ScopedTransaction() {
   }
 }
 
-bool ScopedTransaction::Commit() {
+ScopedTransaction::CommitResult ScopedTransaction::Commit() {
   const int32_t result = dc_.CommitTrans();
   ended_ = true;
-  return result >= 0;
+  return result >= 0 ? CommitResult::kConfirmed : CommitResult::kNotConfirmed;
 }
 
 }  // namespace prefdesk::storage

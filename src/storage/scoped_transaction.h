@@ -13,12 +13,17 @@ class ScopedTransaction {
   ScopedTransaction(const ScopedTransaction&) = delete;
   ScopedTransaction& operator=(const ScopedTransaction&) = delete;
 
-  // True when the server confirmed the commit. False when it did not: the service's ErrInfo
-  // says why, and the service has left no transaction open.
-  [[nodiscard]] bool Commit();
+  // Whether BEGIN succeeded; when not, the service's ErrInfo says why.
+  bool Begun() const { return begun_; }
+
+  enum class CommitResult { kConfirmed, kNotConfirmed };
+  // kConfirmed when the server confirmed the commit. kNotConfirmed when it did not: the
+  // service's ErrInfo says why, and the service has left no transaction open.
+  [[nodiscard]] CommitResult Commit();
 
  private:
   DataCenter& dc_;
+  bool begun_;
   bool ended_ = false;
 };
 

@@ -134,6 +134,10 @@ TEST_F(CliTest, InvokeCallsMembersByName) {
   EXPECT_EQ(put.out, "MaxHistoricalRecords := 50\nMaxHistoricalRecords = 50\n");
   const Outcome alone = Host("invoke --user 4 --put MaxHistoricalRecords 50");
   EXPECT_NE(alone.err.find("lives in this process only"), std::string::npos) << alone.err;
+  // A flag takes no word with it, before the command as among the calls.
+  const Outcome flagged = Host("--verbose invoke --user 4 --verbose GetValMaxHistoryRecords @DataCenter @BaseConn");
+  EXPECT_EQ(flagged.code, 0) << flagged.err;
+  EXPECT_NE(flagged.out.find("MaxHistoryRecords = 10"), std::string::npos) << flagged.out;
 }
 
 // Every command's code on success, and the usage, input and database faults each one meets

@@ -83,6 +83,7 @@ TEST_F(FaultInjectorTest, ALostConnectionFailsEverythingAndAbortsTheTransaction)
   EXPECT_EQ(injector_.Insert("T_PQUERY", kQueryColumns, "'2', 1, 1, 'B'"), -1);
   EXPECT_EQ(injector_.GetErrInfo().Description, FaultInjector::LostConnectionError().Description);
   EXPECT_EQ(injector_.CommitTrans(), -1);
+  EXPECT_EQ(injector_.BeginTrans(), -1);
   EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 0);
 
   injector_.Reconnect();

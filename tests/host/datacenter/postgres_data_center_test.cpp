@@ -223,7 +223,7 @@ TEST_F(PostgresDataCenterTest, ATransactionLostWithItsConnectionStaysOpenUntilIt
       EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
       EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
     } else {
-      dc_->BeginTrans();
+      EXPECT_LT(dc_->BeginTrans(), 0);
       EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.BeginTrans");
       dc_->RollbackTrans();
     }

@@ -76,10 +76,11 @@ TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolled
   test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   SqliteDataCenter& first = *db.SqliteServer();
   SqliteDataCenter second(db.ServerPath().string(), 2, /*busy_timeout_ms=*/0);
-  first.BeginTrans();
+  ASSERT_EQ(first.BeginTrans(), 0);
   ASSERT_EQ(first.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
 
-  second.BeginTrans();
+  EXPECT_LT(second.BeginTrans(), 0);
+  EXPECT_LT(second.BeginTrans(), 0) << "a doomed transaction cannot be begun again";
   EXPECT_TRUE(second.InTransaction()) << "the failed transaction must be rolled back";
   EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.BeginTrans");
   EXPECT_LT(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 0);
@@ -89,7 +90,7 @@ TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolled
   EXPECT_FALSE(second.InTransaction());
 
   first.CommitTrans();
-  second.BeginTrans();
+  EXPECT_EQ(second.BeginTrans(), 0);
   EXPECT_EQ(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 1);
   second.CommitTrans();
   EXPECT_EQ(db.ServerRows("SELECT F_QUERYID FROM T_PQUERY ORDER BY F_QUERYID"),

@@ -59,7 +59,7 @@ TEST(DataCenterContract, WritesReturnTheRowsTheyChangeAndOnlyACommitKeepsThem) {
             (test_support::Rows{{"3", "5", "C"}}));
   EXPECT_EQ(dc.Delete("T_PQUERY", ""), 1);
 
-  dc.BeginTrans();
+  EXPECT_EQ(dc.BeginTrans(), 0);
   EXPECT_TRUE(dc.InTransaction());
   ASSERT_EQ(dc.Insert("T_PQUERY", columns, "'1', 5, 1, 'A'"), 1);
   EXPECT_LT(dc.Insert("T_PQUERY", columns, "'1', 5, 1, 'again'"), 0);
