@@ -7,7 +7,6 @@
 #include "platform/ado/recordset.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
-#include "support/raised_number.h"
 #include "test_database.h"
 
 namespace prefdesk::ado {

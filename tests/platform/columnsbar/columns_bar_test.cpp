@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/automation/error.h"
-#include "support/raised_number.h"
 
 namespace prefdesk::columnsbar {
 namespace {

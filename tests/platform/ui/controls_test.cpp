@@ -5,7 +5,6 @@
 
 #include "platform/automation/conversions.h"
 #include "platform/automation/error.h"
-#include "platform/ui/progress_bar.h"
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/text_box.h"

@@ -10,7 +10,6 @@
 #include "platform/ui/text_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
-#include "support/raised_number.h"
 
 namespace prefdesk::ui {
 namespace {

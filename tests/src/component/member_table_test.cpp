@@ -1,7 +1,6 @@
 #include "component_fixture.h"
 #include "host/datacenter/statement_recorder.h"
 #include "platform/columnsbar/columns_bar.h"
-#include "src/columns/record_classes.h"
 #include "src/resources/strings.h"
 #include "support/temp_databases.h"
 
