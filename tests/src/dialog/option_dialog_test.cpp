@@ -209,23 +209,26 @@ TEST_F(OptionDialogFlowTest, EachChangeAloneIsSavedAndReadBack) {
          Pick(f.Get<ui::ComboBox>("cboDefaultQuery"), "This week");
        }},
   };
+  // Each showing starts from the server alone, as a new process of the host does.
+  const auto show = [&](const std::function<void(FrmOption&)>& script) {
+    NewComponent();
+    EXPECT_FALSE(component::PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
+    return ShowOption(script);
+  };
   InsertQueries();
   db_.SeedServerLayout(kUser);
   const test_support::Rows seeded = Everything();
   for (const auto& [name, change] : cases) {
     SCOPED_TRACE(name);
     Strings before, edited, reopened;
-    ASSERT_FALSE(component::PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
-    EXPECT_EQ(ShowOption([&](FrmOption& form) {
+    EXPECT_EQ(show([&](FrmOption& form) {
                 before = ShownChoices(form);
                 change(form);
                 edited = ShownChoices(form);
                 press(form, "CmdOk");
               }),
               (std::vector<int32_t>{E_OptionSuccess}));
-    NewComponent();
-    ASSERT_FALSE(component::PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
-    ShowOption([&](FrmOption& form) {
+    show([&](FrmOption& form) {
       reopened = ShownChoices(form);
       press(form, "cmdCancel");
     });
