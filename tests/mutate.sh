@@ -15,6 +15,8 @@ platform/ado/filter.cpp~case Op::LessEqual: return a <= b;~case Op::LessEqual: r
 platform/ado/filter.cpp~case Op::GreaterEqual: return a >= b;~case Op::GreaterEqual: return a > b;~test_ado~Filter.*
 src/settings/accepted_values.h~kHistoryLengths = {5, 10, 15, 20, 30, 50};~kHistoryLengths = {5, 10, 20, 30, 50};~test_component~HistoryTest.*
 src/dialog/frm_option_save.cpp~e->ListSonPos != l->ListSonPos || e->ListSonVisible != l->ListSonVisible ||~e->ListSonPos != l->ListSonPos ||~test_dialog~OptionDialogFlowTest.*
+src/dialog/frm_option_save.cpp~e->TitlePos != l->TitlePos || e->TitleVisible != l->TitleVisible~e->TitlePos != l->TitlePos~test_dialog~OptionDialogFlowTest.*
+src/dialog/frm_option_save.cpp~e->ListPos != l->ListPos || e->ListVisible~e->ListVisible~test_dialog~OptionDialogFlowTest.*
 host/datacenter/sqlite_datacenter.cpp~if (InTransaction()) Run("CommitTrans", "ROLLBACK");~(void)0;~test_dialog~CommitFailure*
 src/storage/sql_literal.cpp~text.append(value.substr(0, quote + 1));~text.append(value.substr(0, quote));~test_storage~SqlLiteral.*
 src/storage/datacenter.cpp~if (dc.OpenRecordsetByString(rs, sql) < 0) RaiseDataCenterError(dc);~dc.OpenRecordsetByString(rs, sql);~test_columns~*

@@ -67,17 +67,6 @@ TEST(PostgresFieldValues, ReadTheServersTextForms) {
   EXPECT_EQ(stamp, Variant(automation::CDate(Variant("2026-12-05 21:10:30"))));
 }
 
-TEST(PostgresFieldValues, TextThatDoesNotReadAsTheTypeStaysText) {
-  for (const auto& [type, text] : {std::pair{oid::kInt4, "12abc"}, {oid::kInt4, ""},
-                                   {oid::kBool, "yes"}, {oid::kFloat8, "1.2.3"},
-                                   {oid::kMoney, "free"}, {oid::kTimestamp, "infinity"}}) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(ValueFromPg(FieldFromPg("x", type, -1), text), Variant(text));
-  }
-  EXPECT_EQ(ValueFromPg(FieldFromPg("v", oid::kVarchar, 14), "中文 \xF0\x9F\x98\x80"),
-            Variant("中文 \xF0\x9F\x98\x80"));
-}
-
 TEST(PostgresErrors, KindFollowsStateConnectionAndCommit) {
   EXPECT_EQ(ClassifyPgError("42P01", true, false), PgErrorKind::kStatement);
   EXPECT_EQ(ClassifyPgError("23505", true, true), PgErrorKind::kStatement);
@@ -91,21 +80,6 @@ TEST(PostgresErrors, KindFollowsStateConnectionAndCommit) {
   EXPECT_EQ(ClassifyPgError("57P01", true, true), PgErrorKind::kInDoubt);
   EXPECT_EQ(ClassifyPgError("40001", false, true), PgErrorKind::kInDoubt)
       << "a lost connection outweighs the state";
-}
-
-TEST(PostgresErrors, NumbersAreNegativeAndDistinct) {
-  const PgErrorKind kinds[] = {PgErrorKind::kStatement, PgErrorKind::kBrokenConnection,
-                               PgErrorKind::kRetryable, PgErrorKind::kInDoubt,
-                               PgErrorKind::kTimeout, PgErrorKind::kDenied};
-  for (PgErrorKind a : kinds) {
-    EXPECT_LT(PgErrorNumber(a), 0);
-    for (PgErrorKind b : kinds) {
-      if (a != b) {
-        EXPECT_NE(PgErrorNumber(a), PgErrorNumber(b));
-      }
-    }
-  }
-  EXPECT_EQ(PgErrorNumber(PgErrorKind::kNone), 0);
 }
 
 TEST(PostgresErrors, DescriptionCarriesStateMessageAndMeaning) {

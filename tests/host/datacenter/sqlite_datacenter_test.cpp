@@ -11,24 +11,6 @@ namespace {
 
 constexpr char kQueryColumns[] = "F_QUERYID,F_UID,F_HBUTTONID,F_QUERYNAME";
 
-TEST(SqliteDataCenter, QueriesHandBackAnOpenRecordSet) {
-  test_support::TempDatabases db(4, test_support::ServerBackend::kSqlite);
-  SqliteDataCenter& dc = *db.SqliteServer();
-  std::shared_ptr<ado::Recordset> rs;
-  EXPECT_EQ(dc.OpenRecordsetByString(rs, "Select F_HBUTTONNAME From SYSTBLHBUTTON Order By "
-                                         "F_SEQUENCENO"),
-            12);
-  ASSERT_TRUE(rs);
-  EXPECT_EQ(rs->State(), ado::adStateOpen);
-  EXPECT_EQ(automation::CStr((*rs)["f_hbuttonname"]), "Accounts");
-  rs->Close();
-
-  EXPECT_EQ(dc.OpenRecordsetByString(rs, "Select * From T_PMISC Where F_UID=4"), 0);
-  ASSERT_TRUE(rs);
-  EXPECT_TRUE(rs->IsEOF());
-  EXPECT_EQ(dc.myinfo().uid, 4);
-}
-
 TEST(SqliteDataCenter, AFailureIsDescribedAndNeverThrown) {
   test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   SqliteDataCenter& dc = *db.SqliteServer();

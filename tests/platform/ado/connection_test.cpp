@@ -7,7 +7,6 @@
 #include "platform/ado/recordset.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
-#include "support/raised_number.h"
 #include "test_database.h"
 
 namespace prefdesk::ado {
@@ -55,15 +54,6 @@ TEST(Connection, RefusesAMissingFileWithoutCreatingIt) {
   EXPECT_EQ(connection->State(), adStateClosed);
 }
 
-TEST(Connection, RefusesAFileThatIsNotADatabase) {
-  TestDatabase db;
-  const auto junk = db.Path().parent_path() / "junk.db";
-  { std::FILE* f = std::fopen(junk.c_str(), "w"); std::fputs("this is no database, just text padding it out", f); std::fclose(f); }
-  auto connection = Connection::Create();
-  EXPECT_THROW(connection->Open(junk.string()), AutomationError);
-  EXPECT_EQ(connection->State(), adStateClosed);
-}
-
 TEST(Connection, ExecuteReturnsAnOpenSnapshotForAQueryAndAClosedSetOtherwise) {
   TestDatabase db("CREATE TABLE t(a INTEGER, b TEXT);");
   auto connection = db.Connect();
@@ -81,31 +71,6 @@ TEST(Connection, ExecuteReturnsAnOpenSnapshotForAQueryAndAClosedSetOtherwise) {
   // The snapshot does not follow later changes.
   connection->Execute("DELETE FROM t");
   EXPECT_EQ(rows->RecordCount(), 2);
-}
-
-TEST(Connection, EngineErrorsCarryTheProviderNumberAndTheEngineMessage) {
-  TestDatabase db("CREATE TABLE t(a INTEGER);");
-  auto connection = db.Connect();
-  try {
-    connection->Execute("Select nope From t");
-    FAIL();
-  } catch (const AutomationError& e) {
-    EXPECT_EQ(e.Number(), kErrProvider);
-    EXPECT_NE(e.Description().find("no such column"), std::string::npos) << e.Description();
-  }
-}
-
-TEST(Connection, OperationsOnAClosedConnectionRaise3704) {
-  auto connection = Connection::Create();
-  EXPECT_EQ(test_support::RaisedNumber([&] { connection->Execute("Select 1"); }), kErrOperationNotAllowed);
-  EXPECT_EQ(test_support::RaisedNumber([&] { connection->Close(); }), kErrOperationNotAllowed);
-}
-
-TEST(Connection, OpeningTwiceRaises) {
-  TestDatabase db;
-  auto connection = db.Connect();
-  EXPECT_THROW(connection->Open(db.ConnectionString()), AutomationError);
-  EXPECT_EQ(connection->State(), adStateOpen);
 }
 
 }  // namespace

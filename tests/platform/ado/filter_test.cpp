@@ -60,21 +60,6 @@ TEST(Filter, TextCompareIsExactAndCaseSensitiveWhileFieldNamesAreNot) {
   EXPECT_EQ(Filtered("[ListName] > 'E' And ListName < 'M'"), (std::vector<int>{12, 13, 14}));
 }
 
-// Filters that differ only in their quoted values reuse one parse; one record set filtered
-// again and again must give what a fresh one gives.
-TEST(Filter, RepeatedShapesOnOneRecordsetMatchFreshOnes) {
-  auto rs = Catalogue();
-  for (const char* expression :
-       {"TitleName='Sales' And ListName='Leads'", "TitleName='sales' And ListName='Leads'",
-        "TitleName='O''Brien' And ListName='Leads'", "TitleName='Sales' And ListName='Deals'",
-        "ListName='Leads' And TitleName='Sales'", "TitleName='' And ListName='Orphan'",
-        "TitleID='13'", "TitleID='x'", "TitleID='12'", "[ListName]='Leads'", "[ListName]='Deals'",
-        "TitleName='Sales' And DefaultVisible = TRUE", "TitleName='sales' And DefaultVisible = TRUE"}) {
-    rs->SetFilter(expression);
-    EXPECT_EQ(Ids(*rs), Filtered(expression)) << expression;
-  }
-}
-
 TEST(Filter, NumbersAndBooleans) {
   EXPECT_EQ(Filtered("TitleID=12"), (std::vector<int>{12, 12, 12}));
   EXPECT_EQ(Filtered("TitleID >= 13"), (std::vector<int>{13, 14}));

@@ -67,63 +67,6 @@ TEST(DisconnectedSet, TypedFieldsCoerceWhatTheyAreGivenAndKeepNull) {
             automation::kErrTypeMismatch);
 }
 
-TEST(DisconnectedSet, FieldsAreFoundByNameWithoutCaseAndByPosition) {
-  auto rs = NewLayoutSet();
-  const Fields& fields = rs->GetFields();
-  EXPECT_EQ(fields.Count(), 3);
-  EXPECT_EQ(fields.IndexOf("TITLEORDER"), 1);
-  EXPECT_EQ(fields.IndexOf("Missing"), -1);
-  EXPECT_EQ(fields.Item(2).Name(), "TitleVisible");
-  EXPECT_EQ(fields.Item("titlevisible").Type(), adBoolean);
-  EXPECT_EQ(test_support::RaisedNumber([&] { fields.Item("Missing"); }), kErrItemNotFound);
-  EXPECT_EQ(test_support::RaisedNumber([&] { fields.Item(3); }), kErrItemNotFound);
-  EXPECT_EQ(test_support::RaisedNumber([&] { rs->GetFields().Append("More", adBSTR); }), kErrNotAllowedInContext);
-}
-
-TEST(DisconnectedSet, AppendRefusesADuplicateNameAndOpenNeedsFields) {
-  auto rs = Recordset::Create();
-  rs->GetFields().Append("A", adBSTR);
-  EXPECT_EQ(test_support::RaisedNumber([&] { rs->GetFields().Append("a", adInteger); }), kErrObjectInCollection);
-  EXPECT_EQ(test_support::RaisedNumber([] { Recordset::Create()->Open(); }), kErrBadFilter);
-}
-
-TEST(Recordset, AbsolutePositionRoundTrips) {
-  auto rs = Recordset::FromRows({{"N", adInteger, 0}},
-                                {{Variant(int32_t{10})}, {Variant(int32_t{20})}, {Variant(int32_t{30})}});
-  EXPECT_EQ(rs->AbsolutePosition(), 1);
-  rs->MoveNext();
-  rs->MoveNext();
-  const int saved = rs->AbsolutePosition();
-  EXPECT_EQ(saved, 3);
-  rs->MoveFirst();
-  rs->SetAbsolutePosition(saved);
-  EXPECT_EQ((*rs)["N"], Variant(int32_t{30}));
-  rs->MoveNext();
-  EXPECT_EQ(rs->AbsolutePosition(), -3);  // EOF
-  EXPECT_EQ(test_support::RaisedNumber([&] { rs->SetAbsolutePosition(4); }), kErrBadFilter);
-  EXPECT_EQ(test_support::RaisedNumber([&] { rs->SetAbsolutePosition(0); }), kErrBadFilter);
-}
-
-TEST(Recordset, EveryOperationOnAClosedSetRaises3704) {
-  auto rs = NewLayoutSet();
-  rs->AddNew();
-  rs->Close();
-  EXPECT_EQ(rs->State(), adStateClosed);
-  const std::vector<std::function<void()>> ops = {
-      [&] { rs->IsEOF(); },          [&] { rs->IsBOF(); },
-      [&] { rs->RecordCount(); },    [&] { rs->MoveFirst(); },
-      [&] { rs->MoveNext(); },       [&] { rs->AbsolutePosition(); },
-      [&] { rs->SetAbsolutePosition(1); }, [&] { rs->SetFilter("TitleOrder = 1"); },
-      [&] { rs->AddNew(); },         [&] { rs->Update(); },
-      [&] { rs->Collect("TitleName"); }, [&] { rs->SetCollect("TitleName", Variant("x")); },
-      [&] { rs->GetFields().Item(0).Value(); }, [&] { rs->Close(); }};
-  for (size_t i = 0; i < ops.size(); ++i) EXPECT_EQ(test_support::RaisedNumber(ops[i]), kErrOperationNotAllowed) << i;
-  // A disconnected set keeps its fields and opens again, empty.
-  rs->Open();
-  EXPECT_EQ(rs->GetFields().Count(), 3);
-  EXPECT_EQ(rs->RecordCount(), 0);
-}
-
 TEST(Recordset, OpensFromPropertiesSetBeforeAndFromATableByName) {
   TestDatabase db(
       "CREATE TABLE DefaultScreenStyle(Name TEXT, Size INTEGER);"
@@ -148,18 +91,6 @@ TEST(Recordset, OpensFromPropertiesSetBeforeAndFromATableByName) {
   table->Open("DefaultScreenStyle", nullptr, -1, -1, adCmdTable);
   EXPECT_EQ(table->RecordCount(), 2);
   EXPECT_EQ(table->GetFields().Count(), 2);
-}
-
-TEST(Recordset, OpenWithASourceNeedsAnOpenConnection) {
-  auto rs = Recordset::Create();
-  auto closed = Connection::Create();
-  EXPECT_EQ(test_support::RaisedNumber([&] { rs->Open("Select 1", closed); }), kErrConnectionUnusable);
-  EXPECT_EQ(rs->State(), adStateClosed);
-}
-
-TEST(Recordset, FromRowsRefusesRowsOfTheWrongWidth) {
-  EXPECT_EQ(test_support::RaisedNumber([] { Recordset::FromRows({{"A", adBSTR, 0}}, {{Variant("x"), Variant("y")}}); }),
-            kErrBadFilter);
 }
 
 }  // namespace

@@ -25,22 +25,6 @@ CREATE TABLE times(dt DATETIME);
 INSERT INTO times VALUES ('8:30'), ('2026-12-05'), ('2026-12-05 08:30:15'), (45000.5), ('not a date');
 )";
 
-TEST(Typing, DeclaredTypesGiveFieldTypesAndSizes) {
-  TestDatabase db(kSchema);
-  auto rs = db.Connect()->Execute("Select * From typed");
-  const auto& f = rs->GetFields();
-  const std::pair<const char*, int> expected[] = {
-      {"i", adInteger}, {"s", adInteger}, {"l", adInteger}, {"b", adBoolean}, {"y", adBoolean},
-      {"r", adDouble},  {"d", adDouble},  {"c", adCurrency}, {"dt", adDate},  {"t", adVarWChar},
-      {"v", adVarWChar}, {"n", adVarWChar}};
-  ASSERT_EQ(f.Count(), 12);
-  for (const auto& [name, type] : expected) EXPECT_EQ(f.Item(name).Type(), type) << name;
-  EXPECT_EQ(f.Item("t").DefinedSize(), 0);
-  EXPECT_EQ(f.Item("v").DefinedSize(), 50);
-  EXPECT_EQ(f.Item("n").DefinedSize(), 20);
-  EXPECT_EQ(f.Item(0).Name(), "i");
-}
-
 TEST(Typing, StoredValuesBecomeVariantsOfTheColumnType) {
   TestDatabase db(kSchema);
   auto rs = db.Connect()->Execute("Select * From typed");
@@ -71,21 +55,6 @@ TEST(Typing, DateColumnsReadTimesDatesAndSerials) {
   EXPECT_EQ(values[2], Variant(automation::DateFromParts(2026, 12, 5, 8, 30, 15)));
   EXPECT_EQ(values[3], Variant(automation::Date{45000.5}));
   EXPECT_EQ(values[4], Variant("not a date"));  // kept, not lost
-}
-
-TEST(Typing, ExpressionsWithoutDeclaredTypeFollowTheStorageClass) {
-  TestDatabase db(kSchema);
-  auto rs = db.Connect()->Execute(
-      "Select Min(i) As MinI, Max(r) As MaxR, 'x' || t As Joined, NULL As NoValue, "
-      "Count(*) As RowTotal From typed");
-  EXPECT_EQ((*rs)["MinI"], Variant(int32_t{7}));
-  EXPECT_EQ((*rs)["MaxR"], Variant(2.5));
-  EXPECT_EQ((*rs)["Joined"], Variant("xtext"));
-  EXPECT_TRUE((*rs)["NoValue"].IsNull());
-  EXPECT_EQ((*rs)["RowTotal"], Variant(int32_t{2}));
-  EXPECT_EQ(rs->GetFields().Item("MinI").Type(), adInteger);
-  EXPECT_EQ(rs->GetFields().Item("MaxR").Type(), adDouble);
-  EXPECT_EQ(rs->GetFields().Item("Joined").Type(), adVarWChar);
 }
 
 }  // namespace

@@ -63,47 +63,6 @@ class ValueSetTest : public ::testing::Test {
   Strings events_;
 };
 
-TEST(SchemeTest, ValuesStartAtZeroAndConvertToTheirColumnType) {
-  Scheme scheme;
-  EXPECT_EQ(scheme.Value("ColorFormBack"), Variant(int32_t{0}));
-  EXPECT_EQ(scheme.Value("fontnamegrid"), Variant(""));
-  EXPECT_EQ(scheme.Value("FontBoldCaption"), Variant(false));
-  scheme.SetValue("FontSizeGrid", Variant("10.5"));
-  EXPECT_EQ(scheme.Value("FontSizeGrid"), Variant(10.5f));
-  scheme.SetValue("FontBoldCaption", Variant(int32_t{1}));
-  EXPECT_EQ(scheme.Value("FontBoldCaption"), Variant(true));
-  scheme.SetValue("ColorCaption", Variant::Null());
-  EXPECT_EQ(scheme.Value("ColorCaption"), Variant(int32_t{0}));
-  // By name, as a script would.
-  scheme.PutProperty("ColorFormBack", Variant(int32_t{255}));
-  EXPECT_EQ(scheme.GetProperty("ColorFormBack"), Variant(int32_t{255}));
-  EXPECT_THROW(scheme.Value("NoSuchColumn"), automation::AutomationError);
-  EXPECT_THROW(scheme.SetValue("ColorFormBack", Variant("red")), automation::AutomationError);
-}
-
-TEST(SchemeCollectionTest, KeysAreUniqueWithoutRegardToCaseAndItemsCountFromOne) {
-  SchemeCollection schemes;
-  const auto first = Scheme::Create();
-  EXPECT_FALSE(schemes.AddScheme("Standard", first));
-  EXPECT_TRUE(schemes.AddScheme("STANDARD", Scheme::Create()));
-  EXPECT_TRUE(schemes.AddScheme("", Scheme::Create()));
-  EXPECT_TRUE(schemes.AddScheme("Other", nullptr));
-  EXPECT_FALSE(schemes.AddScheme("Other", Scheme::Create()));
-  EXPECT_EQ(schemes.Count(), 2);
-  EXPECT_EQ(schemes.Item(1), first);
-  EXPECT_THROW(schemes.Item(0), automation::AutomationError);
-  EXPECT_THROW(schemes.Item(3), automation::AutomationError);
-  Arguments args{Variant(int32_t{1})};
-  EXPECT_EQ(schemes.Invoke("Item", MemberKind::Method, args), Variant(automation::ObjectRef(first)));
-}
-
-TEST(AppearanceObjectTest, AMissingDatabaseFailsAndPrepareNeedsAConnection) {
-  AppearanceObject object;
-  EXPECT_TRUE(object.OpenConnection("Data Source=/nonexistent/folder/local.db;"));
-  EXPECT_EQ(object.Connection(), nullptr);
-  EXPECT_THROW(object.Prepare(), automation::AutomationError);
-}
-
 TEST_F(ValueSetTest, ListsSystemSchemesInTheLanguageAndUserSchemesFromTheRecordSet) {
   set_->ShowDefaultSchemes(schemes_.get());
   EXPECT_EQ(set_->SchemeNames(), (Strings{"Standard", "Classic Blue"}));

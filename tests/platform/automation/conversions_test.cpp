@@ -139,14 +139,6 @@ TEST(IsNumeric, FollowsThePlatformRule) {
   }
 }
 
-TEST(Text, UpperCaseAndCaseBlindCompare) {
-  EXPECT_EQ(UCase("Chinese"), "CHINESE");
-  EXPECT_EQ(UCase("中文 ok"), "中文 OK");
-  EXPECT_TRUE(EqualsIgnoreCase("F_USERID", "f_userid"));
-  EXPECT_FALSE(EqualsIgnoreCase("ab", "abc"));
-  EXPECT_FALSE(EqualsIgnoreCase("a[", "A{"));
-}
-
 TEST(Errors, PlatformNumbersCarryTheirStandardText) {
   try {
     CInt(1e9);

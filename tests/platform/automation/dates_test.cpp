@@ -48,18 +48,6 @@ TEST(DateParts, RoundToTheNearestSecondFirst) {
   EXPECT_EQ(Format(Date{-1.25}, "yyyy-mm-dd hh:nn"), "1899-12-29 06:00");
 }
 
-TEST(DateParts, ConstructionCarriesOver) {
-  EXPECT_EQ(DateFromParts(2026, 12, 5, 0, 0, 0), CDate("2026-12-05"));
-  EXPECT_EQ(DateFromParts(2026, 13, 1, 0, 0, 0), CDate("2027-01-01"));
-  EXPECT_EQ(DateFromParts(2026, 3, 0, 0, 0, 0), CDate("2026-02-28"));
-  EXPECT_EQ(DateFromParts(2026, 1, 1, 25, 0, 0), CDate("2026-01-02 01:00:00"));
-  EXPECT_EQ(TimeSerial(8, 30, 0), CDate("8:30"));
-  EXPECT_EQ(TimeSerial(0, 90, 0), CDate("1:30"));
-  EXPECT_EQ(DateFromParts(1899, 12, 29, 6, 0, 0).serial, -1.25);
-  EXPECT_EQ(Format(DateFromParts(100, 1, 1, 0, 0, 0), "yyyy-mm-dd"), "0100-01-01");
-  EXPECT_EQ(test_support::RaisedNumber([] { DateFromParts(10000, 1, 1, 0, 0, 0); }), kErrOverflow);
-}
-
 TEST(Format, Patterns) {
   const Date d = CDate("2026-12-05 08:03:09");
   EXPECT_EQ(Format(d, "yyyy-mm-dd hh:mm:ss"), "2026-12-05 08:03:09");

@@ -10,7 +10,6 @@
 #include "platform/ui/text_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/window.h"
-#include "support/raised_number.h"
 
 namespace prefdesk::ui {
 namespace {
@@ -62,14 +61,6 @@ TEST_F(HeadlessDriverTest, ModalShowRunsScriptAndJournalsTheWindow) {
   EXPECT_EQ(shown.caption, "Column Options");
   EXPECT_EQ(shown.text_boxes, (std::vector<std::pair<std::string, std::string>>{{"txtCharge", "A-1"}}));
   EXPECT_TRUE(Toolkit::Current().OpenWindows().empty());
-}
-
-TEST_F(HeadlessDriverTest, ScriptThatLeavesWindowOpenHasItClosed) {
-  auto form = std::make_shared<TestForm>("frmStubborn");
-  driver_.SetScript("frmStubborn", [](Window&) {});
-  form->ShowModal();
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_EQ(form->UnloadCount(), 1);
 }
 
 TEST_F(HeadlessDriverTest, DefaultScriptPressesDefaultThenCancelThenCloses) {
@@ -129,23 +120,6 @@ TEST_F(HeadlessDriverTest, NestedModalsAndMessageBoxesDuringAScript) {
   EXPECT_EQ(driver_.ModalDepth(), 0);
 }
 
-TEST_F(HeadlessDriverTest, BoxesAnsweredByQueueThenCallbackThenEnter) {
-  EXPECT_EQ(HeadlessDriver::DefaultButton(vbYesNo), vbYes);
-  EXPECT_EQ(HeadlessDriver::DefaultButton(vbYesNo + 256), vbNo);
-  EXPECT_EQ(HeadlessDriver::DefaultButton(vbCritical), vbOK);
-  driver_.QueueInputBoxAnswer("Blue");
-  driver_.SetInputBoxAnswerer([](const std::string& prompt, const std::string&, const std::string&) {
-    return prompt == "Name?" ? std::string("Green") : std::string();
-  });
-  EXPECT_EQ(InputBox("Name?", "Save As"), "Blue");
-  EXPECT_EQ(InputBox("Name?", "Save As"), "Green");
-  driver_.SetInputBoxAnswerer({});
-  EXPECT_EQ(InputBox("Name?", "Save As", "Mine"), "Mine");
-  ASSERT_EQ(driver_.Journal().size(), 3u);
-  EXPECT_EQ(driver_.Journal()[2].entered, "Mine");
-  EXPECT_EQ(driver_.Journal()[2].title, "Save As");
-}
-
 TEST_F(HeadlessDriverTest, UpdateLockDefersRepaintOfTheLockedListUntilUnlock) {
   auto form = std::make_shared<TestForm>("frmOption");
   std::vector<int> repaints;
@@ -169,15 +143,6 @@ TEST_F(HeadlessDriverTest, UpdateLockDefersRepaintOfTheLockedListUntilUnlock) {
   EXPECT_EQ(driver_.UnlockCalls(), 1);
   EXPECT_EQ(driver_.LockedHandle(), 0);
   EXPECT_EQ(LockWindowUpdate(form->list->Handle()), 0);  // not on screen any more
-}
-
-TEST_F(HeadlessDriverTest, ShowingAShownWindowModallyRaises400) {
-  auto form = std::make_shared<TestForm>("frmOption");
-  int number = 0;
-  driver_.SetScript("frmOption", [&](Window& w) { number = test_support::RaisedNumber([&] { w.ShowModal(); }); });
-  form->ShowModal();
-  EXPECT_EQ(number, 400);
-  EXPECT_FALSE(form->IsLoaded());
 }
 
 }  // namespace

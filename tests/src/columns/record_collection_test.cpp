@@ -18,19 +18,6 @@ std::vector<std::string> Names(const clsMainOptionStartups& startups) {
   return names;
 }
 
-TEST(RecordCollectionTest, RemoveMovesLaterRecordsUp) {
-  clsMainOptionStartups startups;
-  startups.Add("A", "", "");
-  auto second = startups.Add("B", "", "");
-  startups.Add("C", "", "");
-  startups.Remove(1);
-  EXPECT_EQ(startups.Item(1), second);
-  EXPECT_EQ(Names(startups), (std::vector<std::string>{"B", "C"}));
-  EXPECT_EQ(test_support::RaisedNumber([&] { startups.Remove(3); }), automation::kErrSubscriptOutOfRange);
-  EXPECT_EQ(test_support::RaisedNumber([&] { startups.Remove(0); }), automation::kErrSubscriptOutOfRange);
-  EXPECT_EQ(startups.Count(), 2);
-}
-
 TEST(RecordCollectionTest, KeysReachRecordsWithoutRegardToCase) {
   clsMainOptionStartups startups;
   auto first = startups.Add("A", "", "", "Alpha");

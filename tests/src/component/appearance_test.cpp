@@ -93,15 +93,6 @@ TEST_F(AppearanceTest, ByDispatchIdTheSingleColoursKeepTheirBits) {
   EXPECT_EQ(chart[1], state::GetAppearanceValue(values, 26));
 }
 
-TEST_F(AppearanceTest, GroupSevenHasNoValues) {
-  auto prefdesk = ClsPrefdesk::Create();
-  Arguments none;
-  EXPECT_EQ(prefdesk->Invoke("GetAppearance7", MemberKind::Method, none), Variant(false));
-  EXPECT_EQ(prefdesk->Invoke("SetAppearance7", MemberKind::Method, none), Variant(false));
-  Arguments one{Variant(int32_t{1})};
-  EXPECT_THROW(prefdesk->Invoke("SetAppearance7", MemberKind::Method, one), automation::AutomationError);
-}
-
 class FontTest : public ComponentTest {
  protected:
   void SetUp() override {
@@ -149,13 +140,6 @@ TEST_F(FontTest, FontSizeSkipsWhatFails) {
   // A size the fonts refuse changes nothing and raises nothing.
   EXPECT_NO_THROW(prefdesk->SetFontSize(-1.0f));
   EXPECT_EQ(prefdesk->FontSize(), 12.0f);
-}
-
-TEST_F(FontTest, WithoutDialogOrProgressWindowNothingIsRaised) {
-  state::Hooks() = {};
-  auto prefdesk = ClsPrefdesk::Create();
-  EXPECT_NO_THROW(prefdesk->SetFontName("Tahoma"));
-  EXPECT_THROW(prefdesk->FontName(), automation::AutomationError);
 }
 
 }  // namespace

@@ -76,21 +76,6 @@ TEST_F(ClsPrefdeskTest, EachThreadHasItsOwnState) {
   EXPECT_EQ(state::State().Instance.lock(), prefdesk);
 }
 
-TEST_F(ClsPrefdeskTest, PropertiesByNameConvertToTheirTypes) {
-  auto prefdesk = ClsPrefdesk::Create();
-  automation::Arguments cash{Variant("12.5")};
-  prefdesk->Invoke("ExpenseCashAdvance", MemberKind::PropertyPut, cash);
-  EXPECT_EQ(prefdesk->ExpenseCashAdvance(), automation::Currency::FromDouble(12.5));
-  automation::Arguments start{Variant("08:30")};
-  prefdesk->Invoke("AppointmentStartDayTime", MemberKind::PropertyPut, start);
-  EXPECT_EQ(prefdesk->AppointmentStartDayTime(), automation::TimeSerial(8, 30, 0));
-  automation::Arguments bad{Variant("many")};
-  EXPECT_THROW(prefdesk->Invoke("MonthLength", MemberKind::PropertyPut, bad), automation::AutomationError);
-  // UserID can only be put.
-  automation::Arguments none;
-  EXPECT_THROW(prefdesk->Invoke("UserID", MemberKind::PropertyGet, none), automation::AutomationError);
-}
-
 TEST_F(ClsPrefdeskTest, ConnectionsArePutByReference) {
   test_support::TempDatabases db;
   auto prefdesk = ClsPrefdesk::Create();

@@ -1,7 +1,6 @@
 #include "component_fixture.h"
 #include "host/datacenter/statement_recorder.h"
 #include "platform/columnsbar/columns_bar.h"
-#include "src/columns/record_classes.h"
 #include "src/resources/strings.h"
 #include "support/temp_databases.h"
 
@@ -78,31 +77,6 @@ TEST_F(MemberTableTest, ReadColumnsBarHandsBackANewBar) {
   auto bar = std::dynamic_pointer_cast<columnsbar::ColumnsBar>(*args[2].Get<ObjectRef>());
   ASSERT_NE(bar, nullptr);
   EXPECT_GT(bar->Count(), 0);
-}
-
-TEST_F(MemberTableTest, WrongArgumentsAreRefused) {
-  Arguments too_few{Variant(ObjectRef(recorder_))};
-  EXPECT_THROW(prefdesk_->Invoke(0x60030029, MemberKind::Method, too_few), automation::AutomationError);
-  Arguments wrong_object{Variant(ObjectRef(db_.Local())), Variant(int32_t{0})};
-  EXPECT_THROW(prefdesk_->Invoke("GetValProductComparisonRecords", MemberKind::Method, wrong_object),
-               automation::AutomationError);
-  Arguments none;
-  EXPECT_THROW(prefdesk_->Invoke(0x60030030, MemberKind::Method, none), automation::AutomationError);
-}
-
-TEST_F(MemberTableTest, RecordClassesAnswerByDispatchId) {
-  auto list = std::make_shared<columns::ClsListInfo>();
-  Arguments id{Variant(int16_t{12})};
-  list->Invoke(0x40030001, MemberKind::PropertyPut, id);
-  Arguments name{Variant("Accounts")};
-  list->Invoke("VButtonName", MemberKind::PropertyPut, name);
-  EXPECT_EQ(list->VButtonID, 12);
-  EXPECT_EQ(list->VButtonName, "Accounts");
-  Arguments none;
-  EXPECT_EQ(list->Invoke(0x40030002, MemberKind::PropertyGet, none), Variant("Accounts"));
-  auto title = std::make_shared<columns::clsTitleInfo>();
-  title->HButtonName = "Sales";
-  EXPECT_EQ(title->Invoke(0x40030001, MemberKind::PropertyGet, none), Variant("Sales"));
 }
 
 }  // namespace

@@ -42,14 +42,6 @@ TEST_F(ShowOptionTest, OwnerShowsTheHourglassWhileTheDialogLoads) {
   EXPECT_EQ(script_->calls, (std::vector<std::string>{"Load", "LoadMe", "ShowModal", "Unload"}));
 }
 
-TEST_F(ShowOptionTest, MissingOrEmptyOwnerTouchesNoPointer) {
-  auto prefdesk = ClsPrefdesk::Create();
-  EXPECT_FALSE(prefdesk->ShowOption());
-  EXPECT_FALSE(prefdesk->ShowOption(automation::Variant(automation::ObjectRef())));
-  automation::Arguments none;
-  EXPECT_EQ(prefdesk->Invoke("ShowOption", automation::MemberKind::Method, none), automation::Variant(false));
-}
-
 TEST_F(ShowOptionTest, FailedLoadUnloadsReleasesAndReturnsTrueWithoutEvent) {
   auto prefdesk = ClsPrefdesk::Create();
   Listen(*prefdesk);
@@ -72,12 +64,6 @@ TEST_F(ShowOptionTest, OwnerWithoutMousePointerReachesTheCaller) {
             }),
             automation::kErrMemberNotFound);
   EXPECT_TRUE(script_->calls.empty());
-}
-
-TEST_F(ShowOptionTest, WithoutADialogFactoryTheCallFails) {
-  state::Hooks().option_dialog = nullptr;
-  auto prefdesk = ClsPrefdesk::Create();
-  EXPECT_THROW(static_cast<void>(prefdesk->ShowOption()), automation::AutomationError);
 }
 
 TEST_F(ShowOptionTest, OptionIconCreatesTheDialogAndKeepsThePicture) {

@@ -29,8 +29,13 @@ OptionDialogTest::OptionDialogTest(int language)
       driver_(std::make_shared<ObservingDriver>()) {
   ui::Toolkit::Current().SetFrontEnd(driver_);
   resources::SetInterfaceLanguage(language);
-  state::State() = state::SharedState{};
   RegisterOptionDialog();
+  NewComponent();
+}
+
+void OptionDialogTest::NewComponent() {
+  prefdesk_.reset();
+  state::State() = state::SharedState{};
   prefdesk_ = component::ClsPrefdesk::Create();
   prefdesk_->SetDataCenter(recorder_);
   prefdesk_->SetBaseConn(db_.Local());

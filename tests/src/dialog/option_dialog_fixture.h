@@ -64,6 +64,8 @@ class OptionDialogTest : public ::testing::Test {
 
   // Every row of every server table, in a fixed order.
   test_support::Rows Everything() const;
+  // A fresh component and shared state, as a new process of the host has them.
+  void NewComponent();
   // The component talks to this data service from now on, through a fresh fault injector
   // and recorder.
   void UseServer(storage::DataCenterRef server);

@@ -1,6 +1,8 @@
 // The options dialog end to end through ShowOption: load, the Startup and Default Query tabs
 // as a person uses them, OK with its check, Cancel, and what reaches the server.
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "option_dialog_fixture.h"
@@ -9,6 +11,7 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/simple_controls.h"
 #include "platform/ui/text_box.h"
+#include "src/component/create_prefdesk.h"
 #include "src/component/enumerations.h"
 #include "src/state/shared_state.h"
 #include "src/resources/strings.h"
@@ -139,19 +142,102 @@ TEST_F(OptionDialogFlowTest, ReopenedDialogShowsTheSavedChoicesAndUnchangedOkWri
   EXPECT_EQ(driver_->samples[1].label, "Default Query" + kSuffix);
 }
 
-TEST_F(OptionDialogFlowTest, HidingOnlyASecondLevelListIsSaved) {
+// Everything the dialog shows that a save keeps: each title, list and second-level list with
+// its check mark in order, the start-up title, each title's default list and each list's
+// default query. It only selects, changes nothing, and leaves the first title current.
+Strings ShownChoices(FrmOption& form) {
+  Strings shown;
+  const auto marks = [&](ui::CheckListBox& list) {
+    std::string text;
+    for (int i = 0; i < list.ListCount(); ++i) text += list.List(i) + (list.Selected(i) ? "+ " : "- ");
+    shown.push_back(text);
+  };
+  auto& titles = form.Get<ui::CheckListBox>("lstGrandFather");
+  auto& lists = form.Get<ui::CheckListBox>("lstFather");
+  marks(titles);
+  for (int t = 0; t < titles.ListCount(); ++t) {
+    titles.UserSelect(t);
+    marks(lists);
+    for (int l = 0; l < lists.ListCount(); ++l) {
+      lists.UserSelect(l);
+      marks(form.Get<ui::CheckListBox>("lstSon"));
+    }
+  }
+  titles.UserSelect(0);
+  shown.push_back(form.Get<ui::ComboBox>("cboStartup").Text());
+  for (const auto& [screen, choice] : {std::pair{"cboStartupScreen", "cboDefaultStartup"},
+                                       std::pair{"cboQueryScreen", "cboDefaultQuery"}}) {
+    auto& screens = form.Get<ui::ComboBox>(screen);
+    for (int i = 0; i < screens.ListCount(); ++i) {
+      screens.UserSelect(i);
+      shown.push_back(screens.List(i) + ": " + form.Get<ui::ComboBox>(choice).Text());
+    }
+  }
+  return shown;
+}
+
+TEST_F(OptionDialogFlowTest, EachChangeAloneIsSavedAndReadBack) {
+  const auto select = [](FrmOption& form, const char* list, const char* item) {
+    auto& control = form.Get<ui::CheckListBox>(list);
+    EXPECT_TRUE(control.UserSelect(IndexOf(control, item)));
+  };
+  const auto toggle = [](FrmOption& form, const char* list, const char* item) {
+    auto& control = form.Get<ui::CheckListBox>(list);
+    EXPECT_TRUE(control.UserToggleCheck(IndexOf(control, item)));
+  };
+  const auto press = [](FrmOption& form, const char* button) {
+    EXPECT_TRUE(form.Get<ui::CommandButton>(button).UserClick());
+  };
+  const std::pair<const char*, std::function<void(FrmOption&)>> cases[] = {
+      {"title hidden", [&](FrmOption& f) { toggle(f, "lstGrandFather", "Contacts"); }},
+      {"title moved", [&](FrmOption& f) { select(f, "lstGrandFather", "Contacts"); press(f, "cmdGrandFatherDown"); }},
+      {"list hidden", [&](FrmOption& f) { toggle(f, "lstFather", "By Industry"); }},
+      {"list moved", [&](FrmOption& f) { select(f, "lstFather", "By Industry"); press(f, "cmdFatherUp"); }},
+      {"second-level list hidden",
+       [&](FrmOption& f) { select(f, "lstFather", "By Industry"); toggle(f, "lstSon", "Retail"); }},
+      {"second-level list moved",
+       [&](FrmOption& f) { select(f, "lstFather", "By Industry"); select(f, "lstSon", "Retail"); press(f, "cmdSonUp"); }},
+      {"start-up title", [&](FrmOption& f) { Pick(f.Get<ui::ComboBox>("cboStartup"), "Contacts"); }},
+      {"default list",
+       [&](FrmOption& f) {
+         Pick(f.Get<ui::ComboBox>("cboStartupScreen"), "Contacts");
+         Pick(f.Get<ui::ComboBox>("cboDefaultStartup"), "My Contacts");
+       }},
+      {"default query",
+       [&](FrmOption& f) {
+         Pick(f.Get<ui::ComboBox>("cboQueryScreen"), "Accounts - All Accounts");
+         Pick(f.Get<ui::ComboBox>("cboDefaultQuery"), "This week");
+       }},
+  };
+  // Each showing starts from the server alone, as a new process of the host does.
+  const auto show = [&](const std::function<void(FrmOption&)>& script) {
+    NewComponent();
+    EXPECT_FALSE(component::PutDefaultTitle(*prefdesk_, db_.Local(), recorder_));
+    return ShowOption(script);
+  };
+  InsertQueries();
   db_.SeedServerLayout(kUser);
-  const auto events = ShowOption([&](FrmOption& form) {
-    auto& lists = form.Get<ui::CheckListBox>("lstFather");
-    lists.UserSelect(IndexOf(lists, "By Industry"));
-    auto& sons = form.Get<ui::CheckListBox>("lstSon");
-    EXPECT_TRUE(sons.UserToggleCheck(IndexOf(sons, "Retail")));
-    EXPECT_TRUE(form.Get<ui::CommandButton>("CmdOk").UserClick());
-  });
-  EXPECT_EQ(events, (std::vector<int32_t>{E_OptionSuccess}));
-  EXPECT_EQ(db_.ServerRows("SELECT F_ISVISIBLE FROM T_PVBUTTON WHERE F_UID=7 AND F_VBUTTONID IN (11, 12) "
-                           "ORDER BY F_VBUTTONID"),
-            (test_support::Rows{{"0"}, {"1"}}));
+  const test_support::Rows seeded = Everything();
+  for (const auto& [name, change] : cases) {
+    SCOPED_TRACE(name);
+    Strings before, edited, reopened;
+    EXPECT_EQ(show([&](FrmOption& form) {
+                before = ShownChoices(form);
+                change(form);
+                edited = ShownChoices(form);
+                press(form, "CmdOk");
+              }),
+              (std::vector<int32_t>{E_OptionSuccess}));
+    show([&](FrmOption& form) {
+      reopened = ShownChoices(form);
+      press(form, "cmdCancel");
+    });
+    EXPECT_NE(edited, before);
+    EXPECT_EQ(reopened, edited);
+    db_.ExecServer("DELETE FROM T_PHBUTTON; DELETE FROM T_PVBUTTON; DELETE FROM T_PMISC");
+    db_.SeedServerLayout(kUser);
+    ASSERT_EQ(Everything(), seeded);
+  }
 }
 
 TEST_F(OptionDialogFlowTest, CancelAndTheCloseBoxWriteNothing) {
