@@ -107,6 +107,9 @@ int main(int argc, char** argv) {
   const int code = RunProgram(argc, argv);
   const std::string unwritten = FinishStandardOutput();
   if (unwritten.empty() || code != kExitOk) return code;
-  std::cerr << "prefdesk-host: cannot write the output: " << unwritten << "\n";
-  return kExitFailed;
+  try {
+    throw CliError(kExitFailed, "cannot write the output: " + unwritten);
+  } catch (...) {
+    return ReportError("");
+  }
 }
