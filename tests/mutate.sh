@@ -23,7 +23,7 @@ src/storage/datacenter.cpp~if (dc.OpenRecordsetByString(rs, sql) < 0) RaiseDataC
 src/storage/local_query.cpp~if (!cn) automation::Raise(automation::kErrObjectRequired, source);~if (!cn) automation::Raise(automation::kErrObjectRequired, "OpenLocalQuery");~test_component~HistoryTest.*
 src/settings/accepted_values.h~return day_start.serial < day_end.serial;~return day_start.serial <= day_end.serial;~test_component~CalendarTest.*
 src/settings/accepted_values.h~inline constexpr int kMinuteStep = 5;~inline constexpr int kMinuteStep = 1;~test_component~CalendarTest.*
-src/resources/language.cpp~starts_with("zh")~starts_with("zh_CN")~test_storage~StringsTest.*
+src/resources/strings_language.cpp~starts_with("zh")~starts_with("zh_CN")~test_storage~StringsTest.*
 src/dialog/frm_save_progress.cpp~std::min(ProgressBar1_->Value() + 1, ProgressBar1_->Max())~ProgressBar1_->Value() + 1~test_dialog~*Captions*
 src/appearance/left_by_width.cpp~return code_point < 0x80 ? 1 : 2;~return 1;~test_dialog~*Width*:*Scheme*
 src/columns/read_columns_bar.cpp~return !value.IsEmptyOrNull() && automation::CBool(value);~return !value.IsEmptyOrNull();~test_columns~ColumnBar*.*
