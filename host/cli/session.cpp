@@ -5,6 +5,7 @@
 #include "host/cli/cli_error.h"
 #include "host/cli/database_checks.h"
 #include "host/cli/full_program.h"
+#include "host/cli/layout_position_warning.h"
 #include "host/cli/locations.h"
 #include "host/cli/server_access.h"
 #include "host/cli/statement_log.h"
@@ -126,7 +127,9 @@ Session::Session(const CommandLine& line, int16_t user)
   SetLanguage(line);
   const ServerLocation server = ServerOption(line);
   local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
-  server_ = LogStatements(OpenServer(server, user, line.Has("verbose")), DefaultsPath(line));
+  storage::DataCenterRef opened = OpenServer(server, user, line.Has("verbose"));
+  if (user > 0) WarnWhenLayoutHasNoPositions(*opened, user, std::cerr);
+  server_ = LogStatements(std::move(opened), DefaultsPath(line));
   ui::Toolkit::Current().SetFrontEnd(driver_);
   prefdesk_ = component::CreatePrefdesk();
   prefdesk_->SetDataCenter(server_);

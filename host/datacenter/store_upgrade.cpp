@@ -80,6 +80,61 @@ UpgradeStep SaveLockStep() {
           }};
 }
 
+// Layout rows without a position: when every row of a level of a user has none, the dialog
+// and the bar show the factory layout instead of the user's and a save from the dialog
+// replaces it. Each such row gets a position after the largest of its user's level, in id
+// order among the rows of its parent: the place the dialog gives a stray row.
+struct LayoutLevel {
+  const char* table;
+  const char* parents;  // the columns a level's rows are numbered within, after F_UID
+  const char* id;
+  const char* rows;  // which rows of the table the level holds
+};
+
+constexpr LayoutLevel kLayoutLevels[] = {
+    {storage::schema::T_PHBUTTON, "", "F_HBUTTONID", "1=1"},
+    {storage::schema::T_PVBUTTON, ", F_HBUTTONID", "F_VBUTTONID",
+     "(F_PVBUTTONID IS NULL OR F_PVBUTTONID = 0)"},
+    {storage::schema::T_PVBUTTON, ", F_HBUTTONID, F_PVBUTTONID", "F_VBUTTONID",
+     "F_PVBUTTONID > 0"},
+};
+
+std::string UnplacedRows(const LayoutLevel& level, const std::string& columns) {
+  return "SELECT " + columns + " FROM " + level.table + " WHERE F_SEQUENCENO IS NULL AND " + level.rows;
+}
+
+UpgradeStep LayoutPositionsStep() {
+  return {"a position for every layout row",
+          [](UpgradeStore& store) {
+            for (const LayoutLevel& level : kLayoutLevels) {
+              if (!store.Query(UnplacedRows(level, "F_UID") + " LIMIT 1").empty()) return false;
+            }
+            return true;
+          },
+          [](UpgradeStore& store, const std::filesystem::path&) {
+            const auto users = store.Query(
+                "SELECT COUNT(DISTINCT F_UID), COUNT(*), MIN(F_UID) FROM (" +
+                UnplacedRows(kLayoutLevels[0], "F_UID") + " UNION ALL " +
+                UnplacedRows(kLayoutLevels[1], "F_UID") + " UNION ALL " +
+                UnplacedRows(kLayoutLevels[2], "F_UID") + ") AS u");
+            const std::string rid = store.RowIdentity();
+            for (const LayoutLevel& level : kLayoutLevels) {
+              const std::string table = level.table;
+              store.Exec("UPDATE " + table + " AS t SET F_SEQUENCENO = p.pos FROM (SELECT " + rid +
+                         " AS rid, COALESCE((SELECT MAX(m.F_SEQUENCENO) FROM " + table +
+                         " AS m WHERE m.F_UID = r.F_UID AND " + level.rows + "), 0) + "
+                         "ROW_NUMBER() OVER (PARTITION BY F_UID" + level.parents + " ORDER BY " +
+                         level.id + ", " + rid + ") AS pos FROM " + table + " AS r WHERE "
+                         "F_SEQUENCENO IS NULL AND " + level.rows + ") AS p WHERE t." + rid +
+                         " = p.rid");
+            }
+            const std::string& count = users[0][0];
+            return "found " + users[0][1] + " rows of " +
+                   (count == "1" ? "user " + users[0][2] : count + " users") +
+                   " without one; numbered them after the largest position of their level, in id order";
+          }};
+}
+
 }  // namespace
 
 const std::vector<UpgradeStep>& UpgradeSteps() {
@@ -90,6 +145,7 @@ const std::vector<UpgradeStep>& UpgradeSteps() {
                        "server_unique_lists.sql"),
       ChangeStampsStep(),
       SaveLockStep(),
+      LayoutPositionsStep(),
   };
   return steps;
 }
