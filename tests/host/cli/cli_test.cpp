@@ -82,6 +82,12 @@ class CliTest : public ::testing::Test {
     std::ofstream(folder_ / name) << text;
     return folder_ / name;
   }
+  // Runs a command that must succeed; its standard output.
+  std::string Ok(const std::string& args, bool with_databases = true) {
+    const Outcome run = Host(args, with_databases);
+    EXPECT_EQ(run.code, 0) << args << "\n" << run.err;
+    return run.out;
+  }
   // Runs a command that must fail with that code and one line on stderr holding message.
   Outcome ExpectRefused(const std::string& args, int code, const std::string& message,
                         bool with_databases = true, const std::string& environment = "") {
@@ -132,20 +138,17 @@ TEST_F(CliTest, DialogInRealWindowsWithoutADisplaySaysSoInOneLine) {
 
 TEST_F(CliTest, InvokeCallsMembersByName) {
   ASSERT_EQ(Host("init").code, 0);
-  const Outcome run = Host("invoke --user 4 GetValMaxHistoryRecords @DataCenter @BaseConn");
-  ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_NE(run.out.find("GetValMaxHistoryRecords = False"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("MaxHistoryRecords = 10"), std::string::npos) << run.out;
+  const std::string run = Ok("invoke --user 4 GetValMaxHistoryRecords @DataCenter @BaseConn");
+  EXPECT_NE(run.find("GetValMaxHistoryRecords = False"), std::string::npos) << run;
+  EXPECT_NE(run.find("MaxHistoryRecords = 10"), std::string::npos) << run;
   // Several calls in one process: a put is seen by the calls after it; options may follow.
-  const Outcome put = Host("invoke --user 4 --put MaxHistoricalRecords 50 --get MaxHistoricalRecords --lang zh");
-  EXPECT_EQ(put.code, 0) << put.err;
-  EXPECT_EQ(put.out, "MaxHistoricalRecords := 50\nMaxHistoricalRecords = 50\n");
+  EXPECT_EQ(Ok("invoke --user 4 --put MaxHistoricalRecords 50 --get MaxHistoricalRecords --lang zh"),
+            "MaxHistoricalRecords := 50\nMaxHistoricalRecords = 50\n");
   const Outcome alone = Host("invoke --user 4 --put MaxHistoricalRecords 50");
   EXPECT_NE(alone.err.find("lives in this process only"), std::string::npos) << alone.err;
   // A flag takes no word with it, before the command as among the calls.
-  const Outcome flagged = Host("--verbose invoke --user 4 --verbose GetValMaxHistoryRecords @DataCenter @BaseConn");
-  EXPECT_EQ(flagged.code, 0) << flagged.err;
-  EXPECT_NE(flagged.out.find("MaxHistoryRecords = 10"), std::string::npos) << flagged.out;
+  const std::string flagged = Ok("--verbose invoke --user 4 --verbose GetValMaxHistoryRecords @DataCenter @BaseConn");
+  EXPECT_NE(flagged.find("MaxHistoryRecords = 10"), std::string::npos) << flagged;
   // A reader that fails leaves its output object unset and says so by its result: exit 1.
   const Outcome bar = Host("invoke --user 4 ReadColumnsBar " + (folder_ / "none.db").string() + " @DataCenter");
   EXPECT_EQ(bar.code, 1) << bar.err;
@@ -353,9 +356,7 @@ TEST_F(CliTest, DatabasesLiveInTheHomeFolderAndDataBesideTheProgram) {
 // The completion offers what the program accepts: every option it offers for a command is
 // one the command knows, and the setting names after get.
 TEST_F(CliTest, CompletionOffersOptionsTheCommandsAccept) {
-  const Outcome script = Host("completion bash", false);
-  ASSERT_EQ(script.code, 0) << script.err;
-  const fs::path file = Write("completion.bash", script.out);
+  const fs::path file = Write("completion.bash", Ok("completion bash", false));
   const auto complete = [&](const std::string& line) {
     const fs::path probe = Write("probe.sh", "source " + file.string() + "\nCOMP_WORDS=(" + line +
                                                  ")\nCOMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
@@ -453,54 +454,45 @@ class CliJsonTest : public CliTest {
     // Before any save the bar is empty; OK on the untouched dialog saves the factory layout.
     EXPECT_EQ(Host("bar" + as + " --json").out, "{\"user\":" + std::to_string(user) + ",\"saved_layout\":false,\"titles\":[]}\n");
     ASSERT_EQ(Host("options" + as + " --script " + Write("ok.script", "ok\n").string()).code, 0);
-    const Outcome factory = Host("bar" + as + " --json");
-    ASSERT_EQ(factory.code, 0) << factory.err;
-    const Json factory_bar = Json::parse(factory.out);
+    const std::string factory = Ok("bar" + as + " --json");
+    const Json factory_bar = Json::parse(factory);
     ASSERT_GT(factory_bar["titles"].size(), 3u);
     EXPECT_EQ(TitleField(factory_bar, "Reports"), true);
     EXPECT_NE(factory_bar["titles"][0]["name"], "Reports");
     EXPECT_EQ(TitleField(factory_bar, "Marketing"), true);
 
-    const Outcome before = Host("settings" + as + " --json");
-    ASSERT_EQ(before.code, 0) << before.err;
+    const std::string before = Ok("settings" + as + " --json");
     const fs::path script = Write("save.script",
                                   "tab Startup\nchoose cboStartup Contacts\n"
                                   "tab Column\ncheck lstGrandFather Marketing off\nmove lstGrandFather Reports top\nok\n");
-    const Outcome options = Host("options" + as + " --json --script " + script.string());
-    ASSERT_EQ(options.code, 0) << options.err;
-    const Json outcome = Json::parse(options.out);
-    EXPECT_EQ(outcome["event"], "OptionSuccess") << options.out;
-    EXPECT_EQ(outcome["outcome"], "E_OptionSuccess") << options.out;
-    EXPECT_EQ(outcome["value"], 0) << options.out;
+    const Json outcome = Json::parse(Ok("options" + as + " --json --script " + script.string()));
+    EXPECT_EQ(outcome["event"], "OptionSuccess") << outcome;
+    EXPECT_EQ(outcome["outcome"], "E_OptionSuccess") << outcome;
+    EXPECT_EQ(outcome["value"], 0) << outcome;
 
     // The single settings are the local defaults, typed: numbers as numbers, times as text.
-    const Outcome settings = Host("settings" + as + " --json");
-    ASSERT_EQ(settings.code, 0) << settings.err;
-    EXPECT_EQ(settings.out, before.out);
-    const Json values = Json::parse(settings.out);
+    const std::string settings = Ok("settings" + as + " --json");
+    EXPECT_EQ(settings, before);
+    const Json values = Json::parse(settings);
     EXPECT_EQ(values.size(), 12u);
     EXPECT_EQ(values["MaxHistoryRecords"], 10);
     EXPECT_EQ(values["AppointmentDuration"], "00:30:00");
     EXPECT_EQ(values["ExpenseCashAdvance"], 500);
 
-    const Outcome saved = Host("bar" + as + " --json");
-    ASSERT_EQ(saved.code, 0) << saved.err;
-    const Json bar = Json::parse(saved.out);
+    const Json bar = Json::parse(Ok("bar" + as + " --json"));
     EXPECT_EQ(bar["titles"].size(), factory_bar["titles"].size());
     EXPECT_EQ(bar["titles"][0]["name"], "Reports");
     EXPECT_EQ(TitleField(bar, "Marketing"), false);
     EXPECT_EQ(TitleField(bar, "Reports"), true);
-    const Outcome column = Host("default-column" + as + " --json");
-    EXPECT_EQ(Json::parse(column.out)["name"], "Contacts") << column.out;
+    EXPECT_EQ(Json::parse(Ok("default-column" + as + " --json"))["name"], "Contacts");
 
     // reset takes back the layout, not the single settings; it asks first (stdin is empty).
     EXPECT_EQ(Host("reset" + as).code, 7);
-    const Outcome reset = Host("reset" + as + " --yes");
-    ASSERT_EQ(reset.code, 0) << reset.err;
+    Ok("reset" + as + " --yes");
     EXPECT_NE(Host("bar" + as).out.find("no saved layout"), std::string::npos);
     ASSERT_EQ(Host("options" + as + " --script " + (folder_ / "ok.script").string()).code, 0);
-    EXPECT_EQ(Host("bar" + as + " --json").out, factory.out);
-    EXPECT_EQ(Host("settings" + as + " --json").out, before.out);
+    EXPECT_EQ(Host("bar" + as + " --json").out, factory);
+    EXPECT_EQ(Host("settings" + as + " --json").out, before);
   }
 };
 
@@ -606,8 +598,7 @@ class CliAdminTest : public CliJsonTest {
     EXPECT_NE(Host("bar" + as).out.find("no saved layout"), std::string::npos);
     EXPECT_EQ(Json::parse(Host("get" + as + " MaxHistoryRecords --show-origin --json").out)["MaxHistoryRecords"]["origin"],
               "local default");
-    const Outcome imported = Host("import" + as + " --file " + file.string());
-    ASSERT_EQ(imported.code, 0) << imported.err;
+    Ok("import" + as + " --file " + file.string());
     EXPECT_EQ(Host("export" + as).out, saved);
 
     // A broken document writes nothing; the fault of each is one line.
@@ -675,9 +666,7 @@ class CliAdminTest : public CliJsonTest {
     ASSERT_EQ(Host("reset" + as + " maxhistoryrecords --yes").code, 0);
     EXPECT_EQ(origin("MaxHistoryRecords"), "local default");
     EXPECT_EQ(Json::parse(Host("list-users --json").out)[0]["settings"], false);
-    const Outcome again = Host("reset" + as + " MaxHistoryRecords");
-    EXPECT_EQ(again.code, 0) << again.err;
-    EXPECT_NE(again.out.find("the defaults apply already"), std::string::npos) << again.out;
+    EXPECT_NE(Ok("reset" + as + " MaxHistoryRecords").find("the defaults apply already"), std::string::npos);
   }
 };
 
@@ -696,19 +685,17 @@ class CliUpgradeTest : public CliAdminTest {
       sql(statement);
     }
     EXPECT_EQ(Host("bar --user 5").out, bar) << "duplicates read as one";
-    const Outcome upgrade = Host("init --upgrade");
-    ASSERT_EQ(upgrade.code, 0) << upgrade.err;
+    const std::string upgrade = Ok("init --upgrade");
     for (const char* said : {"(T_PHBUTTON_ONE_PER_USER): found user 5 title 1 in 2 rows; kept the row shown of each, removed 1, added\n",
                              "(T_PVBUTTON_ONE_PER_USER): found user 5 list 2 in 3 rows; kept the row shown of each, removed 2, added\n"}) {
-      EXPECT_NE(upgrade.out.find(said), std::string::npos) << upgrade.out;
+      EXPECT_NE(upgrade.find(said), std::string::npos) << upgrade;
     }
     EXPECT_EQ(Host("bar --user 5").out, bar);
     const Json users = Json::parse(Host("list-users --json").out);
     EXPECT_EQ(users[0]["titles"], 12);
-    const Outcome again = Host("init --upgrade");
-    EXPECT_EQ(again.code, 0) << again.err;
-    EXPECT_NE(again.out.find("(T_PHBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again.out;
-    EXPECT_NE(again.out.find("(T_PVBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again.out;
+    const std::string again = Ok("init --upgrade");
+    EXPECT_NE(again.find("(T_PHBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again;
+    EXPECT_NE(again.find("(T_PVBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again;
     EXPECT_ANY_THROW(sql("INSERT INTO T_PHBUTTON VALUES (5, 1, 14, 1, 0)"));
     EXPECT_EQ(Json::parse(Host("list-users --json").out), users);
     ExpectRefused("init --upgrade --force", 2, "--upgrade keeps the existing store");
@@ -772,14 +759,12 @@ TEST_F(CliTest, ChineseCaptionsWithLangZh) {
   ASSERT_EQ(Host("init").code, 0);
   // The dialog's tab captions follow the language: the script names the Chinese tab and item.
   const fs::path script = Write("zh.script", "tab 启动\nchoose cboStartup 联系人\ntab 栏目\ncheck lstGrandFather 市场营销 off\nok\n");
-  const Outcome options = Host("options --user 5 --lang zh --script " + script.string());
-  ASSERT_EQ(options.code, 0) << options.err;
+  Ok("options --user 5 --lang zh --script " + script.string());
   const Json zh = Json::parse(Host("bar --user 5 --json --lang zh").out);
   EXPECT_EQ(TitleField(zh, "Marketing", "caption"), "市场营销");
   EXPECT_EQ(TitleField(zh, "Marketing"), false);
   EXPECT_NE(Host("bar --user 5").out.find("Reports [Reports]"), std::string::npos);
-  const Outcome column = Host("default-column --user 5 --lang zh --json");
-  EXPECT_EQ(Json::parse(column.out)["caption"], "联系人") << column.out;
+  EXPECT_EQ(Json::parse(Ok("default-column --user 5 --lang zh --json"))["caption"], "联系人");
   const Outcome text = Host("--lang zh --defaults " + Local().string() + " --server " + server_ + " bar --user 5", false);
   EXPECT_NE(text.out.find("报表 [Reports]"), std::string::npos) << text.out;
 
@@ -838,9 +823,7 @@ class CliPostgresTest : public CliUpgradeTest {
 TEST_F(CliPostgresTest, InitBuildsTheSchemaAndTheCommandsWorkOnIt) {
   const Outcome missing = Host("bar --user 1 --defaults " + Local().string());
   EXPECT_EQ(missing.code, 3) << missing.err;
-  const Outcome init = Host("init");
-  ASSERT_EQ(init.code, 0) << init.err;
-  EXPECT_NE(init.out.find("schema " + schema_), std::string::npos) << init.out;
+  EXPECT_NE(Ok("init").find("schema " + schema_), std::string::npos);
   EXPECT_FALSE(fs::exists(Server()));
   SaveAndReadBack(31);
 
@@ -889,8 +872,7 @@ TEST_F(CliPostgresTest, ReadsGoToTheReadServerWhenItAnswersAndVerboseSaysWhere) 
   ASSERT_EQ(Host("init").code, 0);
   for (const std::string& reads : {url_, std::string("postgresql://nobody@127.0.0.1:1/none")}) {
     const std::string options = " --verbose --read-server '" + reads + "'";
-    const Outcome set = Host("set --user 6 YearLength 6" + options);
-    ASSERT_EQ(set.code, 0) << set.err;
+    Ok("set --user 6 YearLength 6" + options);
     const Outcome get = Host("get --user 6 YearLength" + options);
     EXPECT_EQ(get.code, 0) << get.err;
     EXPECT_EQ(get.out, "6\n");
