@@ -439,9 +439,10 @@ Json TitleField(const Json& bar, const std::string& name, const std::string& fie
   return "no such title";
 }
 
-// What a dialog session saves, read back as JSON the way a calling script reads it.
-class CliJsonTest : public CliTest {
+// Whole sessions of a person and of an administrator, on either server.
+class CliFlowTest : public CliTest {
  protected:
+  // What a dialog session saves, read back as JSON the way a calling script reads it.
   void SaveAndReadBack(int user) {
     const std::string as = " --user " + std::to_string(user);
     // Before any save the bar is empty; OK on the untouched dialog saves the factory layout.
@@ -487,12 +488,7 @@ class CliJsonTest : public CliTest {
     EXPECT_EQ(Host("bar" + as + " --json").out, factory);
     EXPECT_EQ(Host("settings" + as + " --json").out, before);
   }
-};
 
-// The administrator's commands on one user, then on a colleague: set and get with their
-// refusals, export/reset/import, broken documents, copy-user and reset by kind.
-class CliAdminTest : public CliJsonTest {
- protected:
   // What the commands see of the server: who stored what, and the user's whole document.
   std::string Dump(int user) {
     return Host("list-users --json").out + Host("export --user " + std::to_string(user)).out;
@@ -522,6 +518,8 @@ class CliAdminTest : public CliJsonTest {
     program_ = PREFDESK_HOST_BIN;
   }
 
+  // The administrator's commands on one user, then on a colleague: set and get with their
+  // refusals, export/reset/import, broken documents, copy-user and reset by kind.
   void Administer(int user) {
     const std::string as = " --user " + std::to_string(user);
     ASSERT_EQ(Host("set" + as + " MaxHistoryRecords 30").code, 0);
@@ -661,13 +659,10 @@ class CliAdminTest : public CliJsonTest {
     EXPECT_EQ(Json::parse(Host("list-users --json").out)[0]["settings"], false);
     EXPECT_NE(Ok("reset" + as + " MaxHistoryRecords").find("the defaults apply already"), std::string::npos);
   }
-};
 
-// init --upgrade on a store made before the unique indexes that holds a second row of one
-// user's title and list: it names them, keeps the rows the dialog and bar show, and adds the
-// indexes; run again it finds them there. sql runs one statement on the server database.
-class CliUpgradeTest : public CliAdminTest {
- protected:
+  // init --upgrade on a store made before the unique indexes that holds a second row of one
+  // user's title and list: it names them, keeps the rows the dialog and bar show, and adds the
+  // indexes; run again it finds them there. sql runs one statement on the server database.
   void UpgradeOldStore(const std::function<void(const std::string&)>& sql) {
     ASSERT_EQ(Host("options --user 5 --script " + Write("ok.script", "ok\n").string()).code, 0);
     const std::string bar = Host("bar --user 5").out;
@@ -695,23 +690,15 @@ class CliUpgradeTest : public CliAdminTest {
   }
 };
 
-TEST_F(CliUpgradeTest, UpgradeOfASqliteStoreNamesDuplicatesAndAddsTheIndexes) {
+TEST_F(CliFlowTest, AdministratorsCommandsOnSqlite) {
   ExpectRefused("init --upgrade", 3, Server().string());
-  ASSERT_EQ(Host("init").code, 0);
-  UpgradeOldStore([&](const std::string& statement) {
-    const auto server = prefdesk::ado::Connection::Create();
-    server->Open(Server().string());
-    server->Execute(statement);
-  });
-}
-
-TEST_F(CliAdminTest, SetExportImportCopyResetAndPipedInputOnSqlite) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(41);
   PipeIntoBothPrograms(61);
-  // An imported first-level list has parent 0, as the dialog writes it.
   const auto server = prefdesk::ado::Connection::Create();
   server->Open(Server().string());
+  UpgradeOldStore([&](const std::string& statement) { server->Execute(statement); });
+  // An imported first-level list has parent 0, as the dialog writes it.
   const auto count = [&](const std::string& condition) {
     return prefdesk::automation::CLng((*server->Execute("SELECT COUNT(*) AS n FROM T_PVBUTTON WHERE " + condition))["n"]);
   };
@@ -719,7 +706,7 @@ TEST_F(CliAdminTest, SetExportImportCopyResetAndPipedInputOnSqlite) {
   EXPECT_GT(count("F_PVBUTTONID = 0"), 10);
 }
 
-TEST_F(CliJsonTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
+TEST_F(CliFlowTest, ScriptedSaveReadsBackAsJsonAndResetRestoresTheFactoryBar) {
   ASSERT_EQ(Host("init").code, 0);
   SaveAndReadBack(21);
   // Another user saw none of it.
@@ -790,7 +777,7 @@ TEST_F(CliTest, OptionsJsonReportsADialogThatCannotLoad) {
 
 // A server database on PostgreSQL, in a schema of this test's own so that test runs in
 // parallel on one server do not meet.
-class CliPostgresTest : public CliUpgradeTest {
+class CliPostgresTest : public CliFlowTest {
  protected:
   void SetUp() override {
     const char* url = std::getenv("PREFDESK_PG_URL");
@@ -876,14 +863,10 @@ TEST_F(CliPostgresTest, ReadsGoToTheReadServerWhenItAnswersAndVerboseSaysWhere) 
   }
 }
 
-TEST_F(CliPostgresTest, SetExportImportCopyResetAndPipedInputOnPostgres) {
+TEST_F(CliPostgresTest, AdministratorsCommandsOnPostgres) {
   ASSERT_EQ(Host("init").code, 0);
   Administer(51);
   PipeIntoBothPrograms(61);
-}
-
-TEST_F(CliPostgresTest, UpgradeOfAPostgresSchemaNamesDuplicatesAndAddsTheIndexes) {
-  ASSERT_EQ(Host("init").code, 0);
   auto admin = prefdesk::test_support::PgTestSchema::Adopt(url_, schema_);
   UpgradeOldStore([&](const std::string& statement) { admin->Exec(statement); });
 }
