@@ -145,20 +145,6 @@ TEST_F(PostgresDataCenterTest, AConnectionLostBetweenCallsIsMadeAgainByTheNextCa
   EXPECT_EQ(dc_->ServerReached(), server);
 }
 
-// Of the hosts of a multi-host connection string, libpq takes the first that answers.
-TEST_F(PostgresDataCenterTest, AMultiHostConnectionStringReachesTheHostThatAnswers) {
-  std::string url = db_->PostgresUrl();
-  const size_t host = url.find("host=");
-  ASSERT_NE(host, std::string::npos) << url;
-  url.insert(host + 5, "/nonexistent-prefdesk-socket,");
-  PostgresSettings settings;
-  settings.schema = db_->PostgresSchema();
-  PostgresDataCenter dc(url + "&target_session_attrs=read-write", 5, settings);
-  ASSERT_TRUE(dc.Connected()) << dc.GetErrInfo().Description;
-  EXPECT_EQ(dc.ServerReached(), dc_->ServerReached());
-  EXPECT_EQ(dc.ServerReached().find("nonexistent"), std::string::npos);
-}
-
 // Doomed by a failed statement or lost with its connection, a transaction stays open, its
 // statements failing, until it is rolled back, or until a commit that commits nothing.
 TEST_F(PostgresDataCenterTest, ADoomedOrLostTransactionStaysOpenUntilItEnds) {
