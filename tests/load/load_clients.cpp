@@ -49,9 +49,10 @@ DataCenterRef Connect(const Target& target, int uid) {
   return std::make_shared<prefdesk::datacenter::SqliteDataCenter>(target.where, uid);
 }
 
-// What one process counted; written to its exit pipe as text.
+// What one process counted; written whole to the pipe the parent reads (one write of a few
+// bytes is atomic).
 struct Tally {
-  long saves = 0, reads = 0, retries = 0, failures = 0, bad = 0;
+  long saves = 0, reads = 0, retries = 0, failures = 0, bad = 0, reader_reads = 0;
 };
 
 // Reads the user's layout: true when it is whole (kRows rows, one save number), and that
@@ -135,6 +136,7 @@ Tally RunReader(const Target& target, int clients, int rounds) {
       }
     }
   }
+  tally.reader_reads = tally.reads;
   return tally;
 }
 
@@ -177,30 +179,20 @@ int main(int argc, char** argv) {
       close(pipes[0]);
       const Tally t = p < clients ? RunClient(target, kFirstUser + p, saves)
                                   : RunReader(target, clients, saves);
-      char line[160];
-      const int n = std::snprintf(line, sizeof line, "%c %ld %ld %ld %ld %ld\n",
-                                  p < clients ? 'c' : 'r', t.saves, t.reads, t.retries,
-                                  t.failures, t.bad);
-      if (write(pipes[1], line, static_cast<size_t>(n)) != n) _exit(1);
+      if (write(pipes[1], &t, sizeof t) != sizeof t) _exit(1);
       _exit(0);
     }
   }
   close(pipes[1]);
   Tally total;
-  long reader_reads = 0;
-  FILE* in = fdopen(pipes[0], "r");
-  char kind;
-  Tally t;
   int reported = 0;
-  while (std::fscanf(in, " %c %ld %ld %ld %ld %ld", &kind, &t.saves, &t.reads, &t.retries,
-                     &t.failures, &t.bad) == 6) {
-    ++reported;
+  for (Tally t; read(pipes[0], &t, sizeof t) == sizeof t; ++reported) {
     total.saves += t.saves;
     total.reads += t.reads;
     total.retries += t.retries;
     total.failures += t.failures;
     total.bad += t.bad;
-    if (kind == 'r') reader_reads += t.reads;
+    total.reader_reads += t.reader_reads;
   }
   int crashed = 0;
   for (int status; wait(&status) > 0;) {
@@ -230,7 +222,7 @@ int main(int argc, char** argv) {
               "%ld retries, %ld failures, %ld lost/mixed/partial, %d wrong final layouts, "
               "%d processes crashed, %.2f s, %.0f saves/s\n",
               target.backend.c_str(), clients, saves, readers, total.saves, total.reads,
-              reader_reads, total.retries, total.failures, total.bad, wrong_final,
+              total.reader_reads, total.retries, total.failures, total.bad, wrong_final,
               crashed + (processes - reported), seconds, total.saves / seconds);
   const bool ok = total.saves == static_cast<long>(clients) * saves && total.failures == 0 &&
                   total.bad == 0 && wrong_final == 0 && crashed == 0 && reported == processes;

@@ -32,7 +32,6 @@ int main(int argc, char** argv) {
   int faults = 0;
   for (std::string phase; std::getline(std::cin, phase);) {
     const bool up = phase == "up";
-  
     for (int call = 1; call <= 3; ++call) {
       std::shared_ptr<prefdesk::ado::Recordset> rs;
       const auto start = std::chrono::steady_clock::now();

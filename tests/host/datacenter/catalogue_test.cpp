@@ -36,7 +36,8 @@ TEST_F(Catalogue, NamesAreUniqueWithoutBlanksAndCaptionsBilingual) {
   }
 }
 
-TEST_F(Catalogue, OrdersCountFromOneAtEveryLevel) {
+// Orders count from one at every level; every title has a startable default list of its own.
+TEST_F(Catalogue, OrdersCountFromOneAndEveryTitleHasAStartableDefaultList) {
   EXPECT_EQ(db_.LocalRows("SELECT MIN(DefaultOrder), MAX(DefaultOrder), COUNT(DISTINCT "
                           "DefaultOrder) FROM BarTitle"),
             (Rows{{"1", "12", "12"}}));
@@ -44,9 +45,6 @@ TEST_F(Catalogue, OrdersCountFromOneAtEveryLevel) {
                          "GROUP BY TitleID, ParentID HAVING MIN(DefaultOrder) <> 1 OR "
                          "MAX(DefaultOrder) <> COUNT(*) OR COUNT(DISTINCT DefaultOrder) <> COUNT(*))"),
             0);
-}
-
-TEST_F(Catalogue, EveryTitleHasAStartableDefaultListOfItsOwn) {
   EXPECT_EQ(db_.LocalInt("SELECT COUNT(*) FROM BarTitle t JOIN BarList l ON l.ListName = "
                          "t.DefaultList AND l.TitleID = t.TitleID AND l.ParentID = 0 AND "
                          "l.CanStatrup = 1"),

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <thread>
 
 #include "host/datacenter/fault_injector.h"
 #include "host/datacenter/postgres_standby_reads.h"
@@ -121,51 +120,6 @@ TEST_F(PostgresDataCenterTest, AStatementErrorIsDescribedAndTheConnectionStays) 
   EXPECT_EQ(BackendPid(*dc_), pid) << "statement errors keep the session";
 }
 
-TEST_F(PostgresDataCenterTest, AFailedStatementDoomsTheTransactionAndCommitSaysSo) {
-  dc_->BeginTrans();
-  ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
-  EXPECT_LT(dc_->Delete("T_NOWHERE", ""), 0);
-  EXPECT_TRUE(dc_->InTransaction()) << "open until the caller ends it";
-  EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0)
-      << "the server refuses statements of a failed transaction";
-  EXPECT_LT(dc_->CommitTrans(), 0);
-  EXPECT_LT(dc_->GetErrInfo().Number, 0);
-  EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
-  EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
-  EXPECT_FALSE(dc_->InTransaction());
-  EXPECT_EQ(Count("T_PQUERY"), 0);
-
-  dc_->CommitTrans();
-  EXPECT_NE(dc_->GetErrInfo().Description.find("No transaction is open"), std::string::npos);
-}
-
-TEST_F(PostgresDataCenterTest, ADeadlockBetweenTwoClientsFailsOneOfThemAsRetryable) {
-  auto other = Client(6);
-  dc_->BeginTrans();
-  other->BeginTrans();
-  ASSERT_EQ(dc_->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=1"), 1);
-  ASSERT_EQ(other->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=2"), 1);
-  int32_t first = 0;
-  std::thread waiter([&] {
-    first = dc_->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "", "F_HBUTTONID=2");
-  });
-  // Wait until the first client blocks on the second's row lock, then close the cycle.
-  while (db_->ServerInt("SELECT COUNT(*) FROM pg_locks WHERE NOT granted") == 0) {
-    std::this_thread::yield();
-  }
-  const int32_t second = other->Update("SYSTBLHBUTTON", "F_SEQUENCENO=F_SEQUENCENO", "",
-                                       "F_HBUTTONID=1");
-  waiter.join();
-  ASSERT_NE(first < 0, second < 0) << "exactly one of them is chosen as the victim";
-  PostgresDataCenter& victim = first < 0 ? *dc_ : *other;
-  EXPECT_EQ(victim.LastErrorKind(), PgErrorKind::kRetryable);
-  EXPECT_NE(victim.GetErrInfo().Description.find("40P01"), std::string::npos);
-  victim.RollbackTrans();
-  (first < 0 ? *other : *dc_).CommitTrans();
-  EXPECT_FALSE(dc_->InTransaction());
-  EXPECT_FALSE(other->InTransaction());
-}
-
 // Closed by the server between transactions (a restart, a failover), the connection is made
 // again before the next call, which goes on; so does a transaction begun after the loss.
 TEST_F(PostgresDataCenterTest, AConnectionLostBetweenCallsIsMadeAgainByTheNextCall) {
@@ -191,35 +145,32 @@ TEST_F(PostgresDataCenterTest, AConnectionLostBetweenCallsIsMadeAgainByTheNextCa
   EXPECT_EQ(dc_->ServerReached(), server);
 }
 
-// Of the hosts of a multi-host connection string, libpq takes the first that answers.
-TEST_F(PostgresDataCenterTest, AMultiHostConnectionStringReachesTheHostThatAnswers) {
-  std::string url = db_->PostgresUrl();
-  const size_t host = url.find("host=");
-  ASSERT_NE(host, std::string::npos) << url;
-  url.insert(host + 5, "/nonexistent-prefdesk-socket,");
-  PostgresSettings settings;
-  settings.schema = db_->PostgresSchema();
-  PostgresDataCenter dc(url + "&target_session_attrs=read-write", 5, settings);
-  ASSERT_TRUE(dc.Connected()) << dc.GetErrInfo().Description;
-  EXPECT_EQ(dc.ServerReached(), dc_->ServerReached());
-  EXPECT_EQ(dc.ServerReached().find("nonexistent"), std::string::npos);
-}
-
-// Lost with its connection, a transaction stays open, its statements failing, until it is
-// rolled back, or until a commit that commits nothing.
-TEST_F(PostgresDataCenterTest, ATransactionLostWithItsConnectionStaysOpenUntilItEnds) {
-  for (const bool commit : {false, true}) {
-    SCOPED_TRACE(commit ? "commit" : "rollback");
+// Doomed by a failed statement or lost with its connection, a transaction stays open, its
+// statements failing, until it is rolled back, or until a commit that commits nothing.
+TEST_F(PostgresDataCenterTest, ADoomedOrLostTransactionStaysOpenUntilItEnds) {
+  struct Case {
+    const char* name;
+    bool lose_connection;
+    bool commit;
+  };
+  for (const Case& c : {Case{"failed statement, commit", false, true}, Case{"lost, rollback", true, false},
+                        Case{"lost, commit", true, true}}) {
+    SCOPED_TRACE(c.name);
     dc_->BeginTrans();
     ASSERT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'1', 5, 1, 'A'"), 1);
-    Terminate(*dc_);
-    EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0);
-    EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kBrokenConnection);
-    EXPECT_TRUE(dc_->InTransaction());
+    if (c.lose_connection) {
+      Terminate(*dc_);
+      EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'2', 5, 1, 'B'"), 0);
+      EXPECT_EQ(dc_->LastErrorKind(), PgErrorKind::kBrokenConnection);
+    } else {
+      EXPECT_LT(dc_->Delete("T_NOWHERE", ""), 0);
+    }
+    EXPECT_TRUE(dc_->InTransaction()) << "open until the caller ends it";
     EXPECT_LT(dc_->Insert("T_PQUERY", kQueryColumns, "'3', 5, 1, 'C'"), 0)
         << "no statement of the transaction may run outside it";
-    if (commit) {
+    if (c.commit) {
       EXPECT_LT(dc_->CommitTrans(), 0);
+      EXPECT_LT(dc_->GetErrInfo().Number, 0);
       EXPECT_EQ(dc_->GetErrInfo().Source, "PostgresDataCenter.CommitTrans");
       EXPECT_NE(dc_->GetErrInfo().Description.find("nothing was committed"), std::string::npos);
     } else {
@@ -230,6 +181,8 @@ TEST_F(PostgresDataCenterTest, ATransactionLostWithItsConnectionStaysOpenUntilIt
     EXPECT_FALSE(dc_->InTransaction());
     EXPECT_EQ(Count("T_PQUERY"), 0);
   }
+  dc_->CommitTrans();
+  EXPECT_NE(dc_->GetErrInfo().Description.find("No transaction is open"), std::string::npos);
   EXPECT_EQ(dc_->Insert("T_PQUERY", kQueryColumns, "'4', 5, 1, 'D'"), 1);
   EXPECT_EQ(Count("T_PQUERY"), 1);
 }
@@ -253,7 +206,9 @@ TEST_F(PostgresDataCenterTest, AConnectionThatDiesDuringCommitLeavesTheOutcomeIn
       << "the next call reconnects; the server never committed";
 }
 
-TEST_F(PostgresDataCenterTest, TheServerCancelsAStatementThatRunsTooLong) {
+// A statement past the call's time is cancelled by the server and the session stays; a server
+// that does not answer in time is left.
+TEST_F(PostgresDataCenterTest, ACallPastItsTimeIsCancelledOrItsServerLeft) {
   auto quick = Client(5, /*call_timeout_ms=*/1500);
   const int64_t pid = BackendPid(*quick);
   std::shared_ptr<ado::Recordset> rs;
@@ -261,11 +216,7 @@ TEST_F(PostgresDataCenterTest, TheServerCancelsAStatementThatRunsTooLong) {
   EXPECT_NE(quick->GetErrInfo().Description.find("SQLSTATE 57014"), std::string::npos)
       << quick->GetErrInfo().Description;
   EXPECT_EQ(BackendPid(*quick), pid) << "a cancelled statement keeps the session";
-}
 
-TEST_F(PostgresDataCenterTest, AServerThatDoesNotAnswerInTimeIsLeft) {
-  auto quick = Client(5, /*call_timeout_ms=*/1500);
-  std::shared_ptr<ado::Recordset> rs;
   // The statement lifts the server's own limit, so only the call's deadline ends the wait.
   EXPECT_LT(quick->OpenRecordsetByString(rs, "SET statement_timeout = 0; SELECT pg_sleep(30)"), 0);
   EXPECT_EQ(quick->LastErrorKind(), PgErrorKind::kTimeout);

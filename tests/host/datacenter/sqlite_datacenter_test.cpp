@@ -54,22 +54,32 @@ TEST(SqliteDataCenter, AMissingDatabaseFailsEveryCallAndCreatesNoFile) {
   EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
-TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolledBack) {
+// A transaction that could not begin stays open, its statements failing, until it is rolled
+// back or until a commit that commits nothing.
+TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilItEnds) {
   test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
   SqliteDataCenter& first = *db.SqliteServer();
   SqliteDataCenter second(db.ServerPath().string(), 2, /*busy_timeout_ms=*/0);
   ASSERT_EQ(first.BeginTrans(), 0);
   ASSERT_EQ(first.Insert("T_PQUERY", kQueryColumns, "'1', 1, 1, 'A'"), 1);
 
-  EXPECT_LT(second.BeginTrans(), 0);
-  EXPECT_LT(second.BeginTrans(), 0) << "a doomed transaction cannot be begun again";
-  EXPECT_TRUE(second.InTransaction()) << "the failed transaction must be rolled back";
-  EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.BeginTrans");
-  EXPECT_LT(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 0);
-  std::shared_ptr<ado::Recordset> rs;
-  EXPECT_LT(second.OpenRecordsetByString(rs, "Select * From T_PQUERY"), 0);
-  second.RollbackTrans();
-  EXPECT_FALSE(second.InTransaction());
+  for (const bool commit : {false, true}) {
+    SCOPED_TRACE(commit ? "commit" : "rollback");
+    EXPECT_LT(second.BeginTrans(), 0);
+    EXPECT_LT(second.BeginTrans(), 0) << "a doomed transaction cannot be begun again";
+    EXPECT_TRUE(second.InTransaction()) << "the failed transaction must be ended";
+    EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.BeginTrans");
+    EXPECT_LT(second.Insert("T_PQUERY", kQueryColumns, "'2', 2, 1, 'B'"), 0);
+    std::shared_ptr<ado::Recordset> rs;
+    EXPECT_LT(second.OpenRecordsetByString(rs, "Select * From T_PQUERY"), 0);
+    if (commit) {
+      EXPECT_LT(second.CommitTrans(), 0);
+      EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.CommitTrans");
+    } else {
+      second.RollbackTrans();
+    }
+    EXPECT_FALSE(second.InTransaction());
+  }
 
   first.CommitTrans();
   EXPECT_EQ(second.BeginTrans(), 0);
@@ -77,18 +87,6 @@ TEST(SqliteDataCenter, ASecondWriterThatCannotBeginFailsItsStatementsUntilRolled
   second.CommitTrans();
   EXPECT_EQ(db.ServerRows("SELECT F_QUERYID FROM T_PQUERY ORDER BY F_QUERYID"),
             (test_support::Rows{{"1"}, {"2"}}));
-}
-
-TEST(SqliteDataCenter, CommitWithoutABegunTransactionReportsAFailure) {
-  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
-  SqliteDataCenter& first = *db.SqliteServer();
-  SqliteDataCenter second(db.ServerPath().string(), 2, 0);
-  first.BeginTrans();
-  second.BeginTrans();
-  EXPECT_LT(second.CommitTrans(), 0);
-  EXPECT_FALSE(second.InTransaction());
-  EXPECT_EQ(second.GetErrInfo().Source, "SqliteDataCenter.CommitTrans");
-  first.RollbackTrans();
 }
 
 TEST(SqliteDataCenter, DestroyingTheServiceRollsBackItsOpenTransaction) {
