@@ -298,9 +298,9 @@ TEST_F(CliTest, SqliteStoreBeyondItsUserLimitWarnsInOneLine) {
   server->Open(Server().string());
   const auto with_users = [&](int users) {
     server->Execute("DELETE FROM T_PHBUTTON");
-    server->Execute("INSERT INTO T_PHBUTTON (F_UID, F_HBUTTONID) WITH RECURSIVE u(n) AS (SELECT 1 "
+    server->Execute("INSERT INTO T_PHBUTTON (F_UID, F_HBUTTONID, F_SEQUENCENO) WITH RECURSIVE u(n) AS (SELECT 1 "
                     "UNION ALL SELECT n + 1 FROM u WHERE n < " + std::to_string(users) +
-                    ") SELECT n, t.id FROM u, (SELECT 1 AS id UNION ALL SELECT 2) t");
+                    ") SELECT n, t.id, t.id FROM u, (SELECT 1 AS id UNION ALL SELECT 2) t");
     return Host("settings --user 1");
   };
   EXPECT_EQ(with_users(prefdesk::cli::kSqliteUserLimit).err, "");
@@ -427,6 +427,7 @@ TEST_F(CliTest, CommandsWriteIntoStreamsReplaceOnlyRegularFilesAndCheckTheirOutp
   for (const std::string command : {"bar --user 3", "export --user 3", "--help"}) {
     ExpectRefused(command + " >/dev/full", 1, "cannot write the output: No space left on device", command != "--help");
   }
+  ExpectRefused("bar --user 3 --lang zh >/dev/full", 1, "prefdesk-host: 无法写出输出：No space left on device");
 }
 
 // A field of the bar's title of that name; "no such title" when the bar has none.
@@ -682,6 +683,19 @@ class CliFlowTest : public CliTest {
     const std::string again = Ok("init --upgrade");
     EXPECT_NE(again.find("(T_PHBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again;
     EXPECT_NE(again.find("(T_PVBUTTON_ONE_PER_USER): already there\n"), std::string::npos) << again;
+
+    // Titles that all lost their positions cannot be read as the user's layout: each command
+    // warns, and the upgrade numbers them in id order, the factory's order here.
+    sql("UPDATE T_PHBUTTON SET F_SEQUENCENO = NULL WHERE F_UID = 5");
+    const Outcome unplaced = Host("bar --user 5");
+    EXPECT_NE(unplaced.err.find("warning: user 5's stored titles have no positions"), std::string::npos) << unplaced.err;
+    const std::string numbered = Ok("init --upgrade");
+    EXPECT_NE(numbered.find("a position for every layout row: found 12 rows of user 5 without one;"), std::string::npos)
+        << numbered;
+    const Outcome placed = Host("bar --user 5");
+    EXPECT_EQ(placed.err, "");
+    EXPECT_EQ(placed.out, bar);
+    EXPECT_NE(Ok("init --upgrade").find("a position for every layout row: already there\n"), std::string::npos);
     EXPECT_ANY_THROW(sql("INSERT INTO T_PHBUTTON VALUES (5, 1, 14, 1, 0)"));
     EXPECT_EQ(Json::parse(Host("list-users --json").out), users);
     ExpectRefused("init --upgrade --force", 2, "--upgrade keeps the existing store");
