@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/ado/recordset.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
@@ -38,45 +41,38 @@ std::vector<int> Ids(Recordset& rs) {
   return ids;
 }
 
-std::vector<int> Filtered(const char* expression) {
-  auto rs = Catalogue();
-  rs->SetFilter(expression);
-  return Ids(*rs);
-}
-
-TEST(Filter, NullTermsMatchNullAndEmpty) {
-  EXPECT_EQ(Filtered("TitleName = NULL And ListName = NULL"), (std::vector<int>{0}));
-  EXPECT_EQ(Filtered("TitleName=NULL"), (std::vector<int>{0, -1}));
-  EXPECT_EQ(Filtered("TitleName=NULL And ListName='Orphan'"), (std::vector<int>{-1}));
-  EXPECT_EQ(Filtered("TitleName='Sales' And ListName = NULL"), (std::vector<int>{12}));
-  EXPECT_EQ(Filtered("ListName <> NULL And TitleID <> NULL"), (std::vector<int>{12, 12, 13, 14}));
-}
-
-TEST(Filter, TextCompareIsExactAndCaseSensitiveWhileFieldNamesAreNot) {
-  EXPECT_EQ(Filtered("TitleName='Sales' And ListName='Leads'"), (std::vector<int>{12}));
-  EXPECT_EQ(Filtered("titlename='sales' And LISTNAME= 'Leads'"), (std::vector<int>{13}));
-  EXPECT_EQ(Filtered("TitleName='Sales '"), (std::vector<int>{}));
-  EXPECT_EQ(Filtered("TitleName='O''Brien'"), (std::vector<int>{14}));
-  EXPECT_EQ(Filtered("[ListName] > 'E' And ListName < 'M'"), (std::vector<int>{12, 13, 14}));
-}
-
-TEST(Filter, NumbersAndBooleans) {
-  EXPECT_EQ(Filtered("TitleID=12"), (std::vector<int>{12, 12, 12}));
-  EXPECT_EQ(Filtered("TitleID >= 13"), (std::vector<int>{13, 14}));
-  EXPECT_EQ(Filtered("TitleID <= 12"), (std::vector<int>{12, 12, 12, 0}));
-  EXPECT_EQ(Filtered("TitleID = 12.0 And ListName='Deals'"), (std::vector<int>{12}));
-  EXPECT_EQ(Filtered("TitleID='13'"), (std::vector<int>{13}));
-  EXPECT_EQ(Filtered("TitleName='Sales' And DefaultVisible = TRUE"), (std::vector<int>{12}));
-  EXPECT_EQ(Filtered("DefaultVisible = false"), (std::vector<int>{12, 14}));
-  EXPECT_EQ(Filtered("DefaultVisible = -1 And TitleID < 13"), (std::vector<int>{12, 0}));
-  EXPECT_EQ(Filtered("DefaultVisible = 0"), (std::vector<int>{12, 14}));
-}
-
-TEST(Filter, OrAndParenthesesFollowPrecedence) {
-  EXPECT_EQ(Filtered("TitleID = 13 Or TitleID = 14 And ListName = 'Deals'"), (std::vector<int>{13}));
-  EXPECT_EQ(Filtered("(TitleID = 13 Or TitleID = 14) And ListName = 'Leads'"), (std::vector<int>{13, 14}));
-  EXPECT_EQ(Filtered("((TitleName = 'Sales')) OR (TitleName = NULL AND TitleID = 0)"),
-            (std::vector<int>{12, 12, 12, 0}));
+// NULL terms match null and empty; text compares exactly and case-sensitively while field names
+// do not; numbers and booleans; Or binds looser than And, parentheses group.
+TEST(Filter, ExpressionsSelectTheirRows) {
+  const std::pair<const char*, std::vector<int>> cases[] = {
+      {"TitleName = NULL And ListName = NULL", {0}},
+      {"TitleName=NULL", {0, -1}},
+      {"TitleName=NULL And ListName='Orphan'", {-1}},
+      {"TitleName='Sales' And ListName = NULL", {12}},
+      {"ListName <> NULL And TitleID <> NULL", {12, 12, 13, 14}},
+      {"TitleName='Sales' And ListName='Leads'", {12}},
+      {"titlename='sales' And LISTNAME= 'Leads'", {13}},
+      {"TitleName='Sales '", {}},
+      {"TitleName='O''Brien'", {14}},
+      {"[ListName] > 'E' And ListName < 'M'", {12, 13, 14}},
+      {"TitleID=12", {12, 12, 12}},
+      {"TitleID >= 13", {13, 14}},
+      {"TitleID <= 12", {12, 12, 12, 0}},
+      {"TitleID = 12.0 And ListName='Deals'", {12}},
+      {"TitleID='13'", {13}},
+      {"TitleName='Sales' And DefaultVisible = TRUE", {12}},
+      {"DefaultVisible = false", {12, 14}},
+      {"DefaultVisible = -1 And TitleID < 13", {12, 0}},
+      {"DefaultVisible = 0", {12, 14}},
+      {"TitleID = 13 Or TitleID = 14 And ListName = 'Deals'", {13}},
+      {"(TitleID = 13 Or TitleID = 14) And ListName = 'Leads'", {13, 14}},
+      {"((TitleName = 'Sales')) OR (TitleName = NULL AND TitleID = 0)", {12, 12, 12, 0}},
+  };
+  for (const auto& [expression, ids] : cases) {
+    auto rs = Catalogue();
+    rs->SetFilter(expression);
+    EXPECT_EQ(Ids(*rs), ids) << expression;
+  }
 }
 
 TEST(Filter, RecordCountPositionAndClearing) {

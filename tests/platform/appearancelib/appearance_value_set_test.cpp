@@ -18,7 +18,6 @@ namespace prefdesk::appearancelib {
 namespace {
 
 using automation::Arguments;
-using automation::MemberKind;
 using automation::Variant;
 using Strings = std::vector<std::string>;
 
@@ -63,32 +62,6 @@ class ValueSetTest : public ::testing::Test {
   Strings events_;
 };
 
-TEST_F(ValueSetTest, ListsSystemSchemesInTheLanguageAndUserSchemesFromTheRecordSet) {
-  set_->ShowDefaultSchemes(schemes_.get());
-  EXPECT_EQ(set_->SchemeNames(), (Strings{"Standard", "Classic Blue"}));
-  chinese_ = true;
-  set_->ShowDefaultSchemes(schemes_.get());
-  EXPECT_EQ(set_->SchemeNames(), (Strings{"标准", "经典蓝"}));
-  EXPECT_EQ(set_->ListKind(), AppearanceValueSet::Listing::kSystemSchemes);
-
-  const auto rs = ado::Recordset::FromRows({{"ScreenStyleName", ado::adVarWChar, 50}},
-                                           {{Variant("Mine")}, {Variant("Yours")}});
-  rs->MoveNext();
-  set_->ShowUserSchemes(rs.get());
-  EXPECT_EQ(set_->SchemeNames(), (Strings{"Mine", "Yours"}));
-  EXPECT_EQ(rs->State(), ado::adStateOpen);
-  EXPECT_EQ(set_->SelectedSchemeName(), "");
-  set_->AddUserScheme("New");
-  set_->AddUserScheme("Mine");
-  EXPECT_EQ(set_->SchemeNames(), (Strings{"Mine", "Yours", "New"}));
-  EXPECT_EQ(set_->SelectedSchemeName(), "New");
-  // Shown again after a failed call, the list stays as it was.
-  const auto wrong = ado::Recordset::FromRows({{"Other", ado::adVarWChar, 50}}, {{Variant("x")}});
-  EXPECT_THROW(set_->ShowUserSchemes(wrong.get()), automation::AutomationError);
-  EXPECT_EQ(set_->SchemeNames().size(), 3u);
-  EXPECT_THROW(set_->ShowDefaultSchemes(nullptr), automation::AutomationError);
-}
-
 TEST_F(ValueSetTest, InsertAndUpdateListsCoverTheTableColumnsInOrder) {
   std::string columns;
   std::string values;
@@ -112,12 +85,6 @@ TEST_F(ValueSetTest, InsertAndUpdateListsCoverTheTableColumnsInOrder) {
   const std::string update = set_->GetUpdateList();
   EXPECT_TRUE(update.starts_with("ColorFormBack=16114132,ColorPopFormBack=0,FontPopNameFrom='O''Neil Sans',"));
   EXPECT_TRUE(update.ends_with(",FontSizeListColumnbar=10.5,FontBoldListColumnbar=0,FontSizeList=10.5"));
-
-  // Through the member table: both lists come back in the in/out arguments.
-  Arguments args{Variant(""), Variant("")};
-  set_->Invoke("GetInsertLists", MemberKind::Method, args);
-  EXPECT_EQ(args[0], Variant(columns));
-  EXPECT_EQ(args[1], Variant(values));
 }
 
 TEST_F(ValueSetTest, PersonsActionsRaiseTheEventsAndOnlyValidEditsChangeTheScheme) {

@@ -42,27 +42,6 @@ class HeadlessDriverTest : public ::testing::Test {
   HeadlessDriver& driver_ = Toolkit::Current().UseHeadless();
 };
 
-TEST_F(HeadlessDriverTest, ModalShowRunsScriptAndJournalsTheWindow) {
-  auto form = std::make_shared<TestForm>("frmOption");
-  form->SetCaption("Column Options");
-  form->text->SetText("A-1");
-  driver_.SetScript("FRMOPTION", [](Window& w) {
-    EXPECT_TRUE(w.Get<TextBox>("txtCharge").UserType("B-2"));
-    EXPECT_TRUE(w.Get<CommandButton>("CmdOk").UserClick());
-  });
-  form->ShowModal();
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_FALSE(form->Visible());
-  EXPECT_EQ(form->text->Text(), "B-2");
-  EXPECT_EQ(form->events, (std::vector<std::string>{"Load", "Activate", "Unload"}));
-  ASSERT_EQ(driver_.ModalWindows().size(), 1u);
-  const JournalEntry shown = driver_.ModalWindows()[0];
-  EXPECT_EQ(shown.window_name, "frmOption");
-  EXPECT_EQ(shown.caption, "Column Options");
-  EXPECT_EQ(shown.text_boxes, (std::vector<std::pair<std::string, std::string>>{{"txtCharge", "A-1"}}));
-  EXPECT_TRUE(Toolkit::Current().OpenWindows().empty());
-}
-
 TEST_F(HeadlessDriverTest, DefaultScriptPressesDefaultThenCancelThenCloses) {
   auto form = std::make_shared<TestForm>("frmA");
   std::vector<std::string> pressed;
@@ -75,18 +54,6 @@ TEST_F(HeadlessDriverTest, DefaultScriptPressesDefaultThenCancelThenCloses) {
   form->ShowModal();
   EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
   EXPECT_EQ(form->UnloadCount(), 3);
-}
-
-TEST_F(HeadlessDriverTest, ActivationThatUnloadsSkipsTheScriptAndLoadRunsAgainLater) {
-  auto form = std::make_shared<TestForm>("frmSaveProgress");
-  int script_runs = 0;
-  driver_.SetScript("frmSaveProgress", [&](Window&) { ++script_runs; });
-  form->OnActivate = [&] { form->Unload(); };
-  form->ShowModal();
-  form->ShowModal();
-  EXPECT_EQ(script_runs, 0);
-  EXPECT_EQ(form->events, (std::vector<std::string>{"Load", "Unload", "Load", "Unload"}));
-  EXPECT_EQ(driver_.ModalWindows().size(), 2u);
 }
 
 TEST_F(HeadlessDriverTest, NestedModalsAndMessageBoxesDuringAScript) {

@@ -14,9 +14,13 @@ using component::ClsPrefdesk;
 
 using ClsPrefdeskTest = ComponentTest;
 
-TEST_F(ClsPrefdeskTest, UserIdZeroTakesTheDataServiceUser) {
-  test_support::TempDatabases db(42);
+TEST_F(ClsPrefdeskTest, UserIdZeroTakesTheDataServiceUserAndRaisesWithoutOne) {
   auto prefdesk = ClsPrefdesk::Create();
+  state::State().UserID = 9;
+  EXPECT_EQ(test_support::RaisedNumber([&] { prefdesk->SetUserID(0); }), automation::kErrObjectRequired);
+  EXPECT_EQ(state::State().UserID, 9);
+
+  test_support::TempDatabases db(42);
   prefdesk->SetDataCenter(db.Server());
   prefdesk->SetUserID(0);
   EXPECT_EQ(state::State().UserID, 42);
@@ -25,13 +29,6 @@ TEST_F(ClsPrefdeskTest, UserIdZeroTakesTheDataServiceUser) {
   automation::Arguments zero{Variant(int16_t{0})};
   prefdesk->Invoke("UserID", MemberKind::PropertyPut, zero);
   EXPECT_EQ(state::State().UserID, 42);
-}
-
-TEST_F(ClsPrefdeskTest, UserIdZeroWithoutDataServiceRaisesObjectRequired) {
-  auto prefdesk = ClsPrefdesk::Create();
-  state::State().UserID = 9;
-  EXPECT_EQ(test_support::RaisedNumber([&] { prefdesk->SetUserID(0); }), automation::kErrObjectRequired);
-  EXPECT_EQ(state::State().UserID, 9);
 }
 
 TEST_F(ClsPrefdeskTest, CreationResetsTheOutcomeFlagAndReleaseClearsTheInstanceReference) {
@@ -74,19 +71,6 @@ TEST_F(ClsPrefdeskTest, EachThreadHasItsOwnState) {
   EXPECT_TRUE(instance_in_thread);
   EXPECT_EQ(prefdesk->MaxHistoricalRecords(), 30);
   EXPECT_EQ(state::State().Instance.lock(), prefdesk);
-}
-
-TEST_F(ClsPrefdeskTest, ConnectionsArePutByReference) {
-  test_support::TempDatabases db;
-  auto prefdesk = ClsPrefdesk::Create();
-  automation::Arguments conn{Variant(automation::ObjectRef(db.Local()))};
-  prefdesk->Invoke("BaseConn", MemberKind::PropertyPutRef, conn);
-  EXPECT_EQ(state::State().BaseConn, db.Local());
-  automation::Arguments service{Variant(automation::ObjectRef(db.Server()))};
-  prefdesk->Invoke(0x68030002, MemberKind::PropertyPutRef, service);
-  EXPECT_EQ(prefdesk->DataCenter(), db.Server());
-  // A connection is not a data service.
-  EXPECT_THROW(prefdesk->Invoke("DataCenter", MemberKind::PropertyPutRef, conn), automation::AutomationError);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(MemberTableTest, HistoryByDispatchIdFillsItsInOutArgument) {
   EXPECT_EQ(recorder_->Statements()[0].args[0], "Select F_MAXHISTORY From T_PMISC Where F_UID= 1");
 }
 
-TEST_F(MemberTableTest, CalendarByDispatchIdFillsFiveArguments) {
+TEST_F(MemberTableTest, OtherReadersFillTheirByReferenceArguments) {
   Arguments args{Variant(ObjectRef(recorder_)), Variant(ObjectRef(db_.Local())), Variant(), Variant(),
                  Variant(), Variant(), Variant()};
   EXPECT_EQ(prefdesk_->Invoke(0x60030028, MemberKind::Method, args), Variant(false));
@@ -49,9 +49,7 @@ TEST_F(MemberTableTest, CalendarByDispatchIdFillsFiveArguments) {
   EXPECT_EQ(args[4], Variant(automation::TimeSerial(17, 30, 0)));
   EXPECT_EQ(args[5], Variant(automation::TimeSerial(0, 15, 0)));
   EXPECT_EQ(args[6], Variant(int32_t{30}));
-}
 
-TEST_F(MemberTableTest, ForecastAndExpenseByNameFillTheirArguments) {
   db_.ExecServer("INSERT INTO T_PMISC (F_UID, F_FCSLENGTH_MM, F_FCSLENGTH_YR) VALUES (1, 18, 2)");
   Arguments forecast{Variant(ObjectRef(recorder_)), Variant(int32_t{0}), Variant(int32_t{0}), Variant(int32_t{0})};
   EXPECT_EQ(prefdesk_->Invoke("GetValForecast", MemberKind::Method, forecast), Variant(false));

@@ -95,31 +95,5 @@ TEST_F(HostileTextTest, DefaultQueryIdsAndNamesComeBackUnchanged) {
   EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PQUERY"), 0);
 }
 
-TEST_F(HostileTextTest, SchemeNamesSelectExactlyTheirOwnRow) {
-  storage::DataCenter& dc = *db_.Server();
-  for (const std::string& text : kHostile) {
-    ASSERT_EQ(dc.Insert("T_PSCREENSTYLE", "F_UID,ScreenStyleName,ColorFormBack",
-                        "7, " + storage::SqlText(text) + ", 1"),
-              1)
-        << text << ": " << dc.GetErrInfo().Description;
-  }
-  for (const std::string& text : kHostile) {
-    SCOPED_TRACE(text);
-    const std::string row = "F_UID=7 AND ScreenStyleName=" + storage::SqlText(text);
-    const test_support::Rows others = Rows("T_PSCREENSTYLE", row);
-    ASSERT_EQ(dc.Update("T_PSCREENSTYLE", "ColorFormBack=2", "", row), 1);
-    std::shared_ptr<ado::Recordset> rs;
-    ASSERT_EQ(dc.OpenRecordsetByString(rs, "Select ScreenStyleName, ColorFormBack From "
-                                           "T_PSCREENSTYLE Where " + row),
-              1);
-    EXPECT_EQ(automation::CStr((*rs)["ScreenStyleName"]), text);
-    EXPECT_EQ(automation::CLng((*rs)["ColorFormBack"]), 2);
-    EXPECT_EQ(Rows("T_PSCREENSTYLE", row), others);
-    ASSERT_EQ(dc.Delete("T_PSCREENSTYLE", row), 1);
-    EXPECT_EQ(Rows("T_PSCREENSTYLE", "1=0"), others);
-  }
-  EXPECT_EQ(db_.ServerInt("SELECT COUNT(*) FROM T_PSCREENSTYLE"), 0);
-}
-
 }  // namespace
 }  // namespace prefdesk::dialog::testing

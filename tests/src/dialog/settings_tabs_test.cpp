@@ -2,6 +2,7 @@
 // start/end check, the cash box's switching of tabs and the copy-back operations.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "option_dialog_fixture.h"
@@ -119,16 +120,11 @@ TEST_F(SettingsTabsTest, CashBoxSwitchesTheTabs) {
   auto& cash = form_->Get<ui::TextBox>("txtCash");
   const std::vector<bool> startup_tabs_only = {false, false, false, false, true, true, true};
   const std::vector<bool> none(7, false);
-  cash.SetText("0");
-  EXPECT_EQ(EnabledTabs(), startup_tabs_only);
-  cash.SetText("-1");
-  EXPECT_EQ(EnabledTabs(), none);
-  cash.SetText("12.5");
-  EXPECT_EQ(EnabledTabs(), startup_tabs_only);
-  cash.SetText("");
-  EXPECT_EQ(EnabledTabs(), none);
-  cash.SetText("abc");
-  EXPECT_EQ(EnabledTabs(), none);
+  for (const auto& [text, accepted] : {std::pair{"0", true}, std::pair{"-1", false}, std::pair{"12.5", true},
+                                       std::pair{"", false}, std::pair{"abc", false}}) {
+    cash.SetText(text);
+    EXPECT_EQ(EnabledTabs(), accepted ? startup_tabs_only : none) << text;
+  }
   EXPECT_TRUE(InfoMessages().empty());
 }
 

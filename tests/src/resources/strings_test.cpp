@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <string>
 #include <thread>
@@ -17,31 +16,28 @@ namespace {
 class LocaleEnvironment {
  public:
   LocaleEnvironment(const char* lc_all, const char* lc_messages, const char* lang) {
-    Set("LC_ALL", lc_all);
-    Set("LC_MESSAGES", lc_messages);
-    Set("LANG", lang);
+    const char* values[] = {lc_all, lc_messages, lang};
+    for (int i = 0; i < 3; ++i) {
+      const char* old = std::getenv(kNames[i]);
+      saved_[i] = old ? std::optional<std::string>(old) : std::nullopt;
+      Put(kNames[i], values[i]);
+    }
   }
   ~LocaleEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
+    for (int i = 0; i < 3; ++i) Put(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
   }
 
  private:
-  void Set(const char* name, const char* value) {
-    const char* old = std::getenv(name);
-    saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+  static constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+
+  static void Put(const char* name, const char* value) {
     if (value) {
       setenv(name, value, 1);
     } else {
       unsetenv(name);
     }
   }
-  std::map<std::string, std::optional<std::string>> saved_;
+  std::optional<std::string> saved_[3];
 };
 
 class StringsTest : public ::testing::Test {
@@ -50,21 +46,18 @@ class StringsTest : public ::testing::Test {
 };
 
 TEST_F(StringsTest, EnvironmentChoosesLanguageByFirstSetVariable) {
-  {
-    LocaleEnvironment env(nullptr, "zh_CN.UTF-8", "en_US.UTF-8");
-    EXPECT_EQ(InterfaceLanguage(), kLangChinese);
-  }
-  {
-    LocaleEnvironment env("C", nullptr, "zh_CN.UTF-8");
-    EXPECT_EQ(InterfaceLanguage(), kLangEnglish);
-  }
-  {
-    LocaleEnvironment env("", "", "zh_TW");
-    EXPECT_EQ(InterfaceLanguage(), kLangChinese);
-  }
-  {
-    LocaleEnvironment env(nullptr, nullptr, nullptr);
-    EXPECT_EQ(InterfaceLanguage(), kLangEnglish);
+  const struct {
+    const char* lc_all;
+    const char* lc_messages;
+    const char* lang;
+    int language;
+  } cases[] = {{nullptr, "zh_CN.UTF-8", "en_US.UTF-8", kLangChinese},
+               {"C", nullptr, "zh_CN.UTF-8", kLangEnglish},
+               {"", "", "zh_TW", kLangChinese},
+               {nullptr, nullptr, nullptr, kLangEnglish}};
+  for (const auto& c : cases) {
+    LocaleEnvironment env(c.lc_all, c.lc_messages, c.lang);
+    EXPECT_EQ(InterfaceLanguage(), c.language) << (c.lang ? c.lang : "no LANG");
   }
 }
 

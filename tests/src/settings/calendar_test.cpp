@@ -56,24 +56,22 @@ TEST_F(CalendarTest, AnyInvalidValueRejectsTheWholeServerRow) {
   EXPECT_TRUE(ErrorWindows().empty());
 }
 
-TEST_F(CalendarTest, MissingRowAndFailedQueryUseTheLocalRow) {
+TEST_F(CalendarTest, MissingRowAndFailedQueryUseTheLocalRowAndMissingServiceFailsSilently) {
   EXPECT_FALSE(Read());
   ExpectLocalRow();
   db_.ExecServer("DROP TABLE T_PMISC");
   interval_ = -1;
   EXPECT_FALSE(Read());
   ExpectLocalRow();
+  interval_ = -1;
+  EXPECT_TRUE(prefdesk_->GetValsCalendar(nullptr, db_.Local(), duration_, start_, end_, alarm_, interval_));
+  EXPECT_EQ(interval_, -1) << "no fallback without a data service";
+  EXPECT_TRUE(ErrorWindows().empty());
 }
 
 TEST_F(CalendarTest, AnUnusableLocalRowIsShownAndTheOutputsKeepWhatTheyHeld) {
   ExpectUnusableLocalRowsShown("GetDefValsCalendar", "AppointmentTimeSlotInterval = 45", [&] { return Read(); },
                                [&] { EXPECT_EQ(interval_, -1); });
-}
-
-TEST_F(CalendarTest, MissingServiceFailsSilentlyWithoutFallback) {
-  EXPECT_TRUE(prefdesk_->GetValsCalendar(nullptr, db_.Local(), duration_, start_, end_, alarm_, interval_));
-  EXPECT_EQ(interval_, -1);
-  EXPECT_TRUE(ErrorWindows().empty());
 }
 
 }  // namespace

@@ -1,34 +1,27 @@
 #include "settings_fixture.h"
 
+#include <utility>
+
 namespace prefdesk::settings_test {
 namespace {
 
 using ProductComparisonTest = SettingsTest;
 using ForecastTest = SettingsTest;
 
-TEST_F(ProductComparisonTest, ZeroIsAcceptedAndUnlistedValuesBecomeZero) {
-  ServerRow("F_PRDACMPMAX", "0");
-  int32_t records = -1;
-  EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
-  EXPECT_EQ(records, 0);
-
-  db_.ExecServer("UPDATE T_PMISC SET F_PRDACMPMAX = 40");
-  EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
-  EXPECT_EQ(records, 40);
-
-  db_.ExecServer("UPDATE T_PMISC SET F_PRDACMPMAX = 15");
-  EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
-  EXPECT_EQ(records, 0);
-
+TEST_F(ProductComparisonTest, ListedValuesAreTakenAndAnythingElseGivesZero) {
+  const std::pair<const char*, int32_t> rows[] = {{"0", 0}, {"40", 40}, {"15", 0}, {nullptr, 0}};
+  for (const auto& [value, expected] : rows) {
+    SCOPED_TRACE(value ? value : "no row");
+    db_.ExecServer("DELETE FROM T_PMISC");
+    if (value) ServerRow("F_PRDACMPMAX", value);
+    int32_t records = 20;
+    EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
+    EXPECT_EQ(records, expected);
+  }
   EXPECT_EQ(Queries().at(0), "Select F_PRDACMPMAX From T_PMISC Where F_UID= 7");
-}
 
-TEST_F(ProductComparisonTest, NoRowOrFailedQueryGiveZeroAndMissingServiceFails) {
-  int32_t records = 20;
-  EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
-  EXPECT_EQ(records, 0);
   db_.ExecServer("DROP TABLE T_PMISC");
-  records = 20;
+  int32_t records = 20;
   EXPECT_FALSE(prefdesk_->GetValProductComparisonRecords(recorder_, records));
   EXPECT_EQ(records, 0);
   records = 20;

@@ -46,25 +46,13 @@ TEST_F(HistoryTest, MissingRowFailedQueryOrMissingServiceFallBackSilently) {
 }
 
 TEST_F(HistoryTest, AnUnusableLocalDefaultIsShownAndGivesZero) {
-  const struct {
-    const char* change;
-    const char* title;
-    int message;
-  } cases[] = {{"DELETE FROM DefaultOtherStyle", "Error:2", 2026},
-               {"UPDATE DefaultOtherStyle SET MaxHistoricalRecords = NULL", "Error:1", 2023},
-               {"UPDATE DefaultOtherStyle SET MaxHistoricalRecords = 25", "Error:1", 2023}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.change);
-    test_support::TempDatabases db;
-    db.ExecLocal(c.change);
-    const size_t before = ErrorWindows().size();
-    int32_t records = -1;
-    EXPECT_TRUE(prefdesk_->GetValMaxHistoryRecords(recorder_, db.Local(), records));
-    EXPECT_EQ(records, 0);
-    const auto shown = ErrorWindows();
-    ASSERT_EQ(shown.size(), before + 1);
-    EXPECT_EQ(shown.back(), "GetDefValMaxHistoryRecords|" + std::string(c.title) + "|" + resources::LoadResString(c.message));
-  }
+  int32_t records = -1;
+  const auto read = [&] {
+    records = -1;
+    return prefdesk_->GetValMaxHistoryRecords(recorder_, db_.Local(), records);
+  };
+  ExpectUnusableLocalRowsShown("GetDefValMaxHistoryRecords", "MaxHistoricalRecords = 25", read,
+                               [&] { EXPECT_EQ(records, 0); });
 }
 
 TEST_F(HistoryTest, MissingLocalConnectionIsShownAsObjectRequired) {

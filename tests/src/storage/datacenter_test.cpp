@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "platform/automation/conversions.h"
-#include "platform/automation/error.h"
-#include "src/storage/schema.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::storage {
 namespace {
-
-using automation::Arguments;
-using automation::MemberKind;
-using automation::Variant;
 
 // On the server of the test run: SQLite, or PostgreSQL when PREFDESK_PG_URL is set.
 TEST(DataCenterContract, WritesReturnTheRowsTheyChangeAndOnlyACommitKeepsThem) {
@@ -50,62 +39,6 @@ TEST(DataCenterContract, WritesReturnTheRowsTheyChangeAndOnlyACommitKeepsThem) {
   EXPECT_EQ(dc.CommitTrans(), 0);
   EXPECT_FALSE(dc.InTransaction());
   EXPECT_EQ(count(), 1);
-}
-
-TEST(DataCenterContract, RequireRaises91FromTheCallersNameOnAMissingService) {
-  try {
-    Require(nullptr, "GetSvrValForecast");
-    FAIL() << "no error raised";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.Number(), automation::kErrObjectRequired);
-    EXPECT_EQ(e.Source(), "GetSvrValForecast");
-  }
-  test_support::TempDatabases db;
-  DataCenterRef dc = db.Server();
-  EXPECT_EQ(&Require(dc, "GetSvrValForecast"), dc.get());
-}
-
-TEST(DataCenterContract, RaiseDataCenterErrorRaisesErrInfo) {
-  test_support::TempDatabases db(1, test_support::ServerBackend::kSqlite);
-  std::shared_ptr<ado::Recordset> rs;
-  ASSERT_LT(db.Server()->OpenRecordsetByString(rs, "Select Nothing From Nowhere"), 0);
-  const ErrInfo info = db.Server()->GetErrInfo();
-  try {
-    RaiseDataCenterError(*db.Server());
-    FAIL() << "no error raised";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.Number(), info.Number);
-    EXPECT_EQ(e.Source(), "SqliteDataCenter.OpenRecordsetByString");
-    EXPECT_EQ(e.Description(), info.Description);
-  }
-}
-
-// The names the readers and writers take from the schema header are those the databases
-// are created with, on the server engine of the test run.
-TEST(Schema, NamesTheTablesAndColumnsTheDatabasesHave) {
-  test_support::TempDatabases db;
-  namespace misc = schema::misc;
-  const std::string settings = std::string(schema::F_UID) + "," + misc::F_MAXHISTORY + "," + misc::F_PRDACMPMAX +
-                               "," + misc::F_FCSLENGTH_MM + "," + misc::F_FCSLENGTH_QT + "," + misc::F_FCSLENGTH_YR +
-                               "," + misc::F_DEFAPDUR + "," + misc::F_DAYSTIME + "," + misc::F_DAYETIME + "," +
-                               misc::F_ALARMADV + "," + misc::F_SOLEINTERVAL + "," + misc::F_DEFORGCHARGE + "," +
-                               misc::F_DEFADVPAID;
-  const std::vector<std::pair<std::string, std::string>> server = {
-      {schema::T_PMISC, settings},
-      {schema::T_PHBUTTON, schema::layout::kTitleColumns},
-      {schema::T_PVBUTTON, std::string(schema::layout::kListColumns) + "," + schema::layout::F_DEFQUERYID},
-      {schema::T_PSCREENSTYLE, schema::scheme::kKeyColumns},
-      {schema::T_PQUERY, schema::F_UID},
-      {schema::SYSTBLHBUTTON, "*"},
-      {schema::SYSTBLVBUTTON, "*"},
-  };
-  for (const auto& [table, columns] : server) {
-    EXPECT_NO_THROW(db.ExecServer("SELECT " + columns + " FROM " + table + " WHERE 1=0")) << table;
-  }
-  for (const char* table : {schema::DefaultOtherStyle, schema::DefaultScreenStyle, schema::BarTitle, schema::BarList,
-                            schema::ViewBarList}) {
-    EXPECT_NO_THROW(db.ExecLocal(std::string("SELECT * FROM ") + table + " WHERE 1=0")) << table;
-  }
 }
 
 }  // namespace
