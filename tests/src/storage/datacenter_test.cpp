@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "src/storage/schema.h"
 #include "support/temp_databases.h"
 
 namespace prefdesk::storage {
@@ -39,6 +44,34 @@ TEST(DataCenterContract, WritesReturnTheRowsTheyChangeAndOnlyACommitKeepsThem) {
   EXPECT_EQ(dc.CommitTrans(), 0);
   EXPECT_FALSE(dc.InTransaction());
   EXPECT_EQ(count(), 1);
+}
+
+// The names the readers and writers take from the schema header are those the databases
+// are created with, on the server engine of the test run.
+TEST(Schema, NamesTheTablesAndColumnsTheDatabasesHave) {
+  test_support::TempDatabases db;
+  namespace misc = schema::misc;
+  const std::string settings = std::string(schema::F_UID) + "," + misc::F_MAXHISTORY + "," + misc::F_PRDACMPMAX +
+                               "," + misc::F_FCSLENGTH_MM + "," + misc::F_FCSLENGTH_QT + "," + misc::F_FCSLENGTH_YR +
+                               "," + misc::F_DEFAPDUR + "," + misc::F_DAYSTIME + "," + misc::F_DAYETIME + "," +
+                               misc::F_ALARMADV + "," + misc::F_SOLEINTERVAL + "," + misc::F_DEFORGCHARGE + "," +
+                               misc::F_DEFADVPAID;
+  const std::vector<std::pair<std::string, std::string>> server = {
+      {schema::T_PMISC, settings},
+      {schema::T_PHBUTTON, schema::layout::kTitleColumns},
+      {schema::T_PVBUTTON, std::string(schema::layout::kListColumns) + "," + schema::layout::F_DEFQUERYID},
+      {schema::T_PSCREENSTYLE, schema::scheme::kKeyColumns},
+      {schema::T_PQUERY, schema::F_UID},
+      {schema::SYSTBLHBUTTON, "*"},
+      {schema::SYSTBLVBUTTON, "*"},
+  };
+  for (const auto& [table, columns] : server) {
+    EXPECT_NO_THROW(db.ExecServer("SELECT " + columns + " FROM " + table + " WHERE 1=0")) << table;
+  }
+  for (const char* table : {schema::DefaultOtherStyle, schema::DefaultScreenStyle, schema::BarTitle, schema::BarList,
+                            schema::ViewBarList}) {
+    EXPECT_NO_THROW(db.ExecLocal(std::string("SELECT * FROM ") + table + " WHERE 1=0")) << table;
+  }
 }
 
 }  // namespace
