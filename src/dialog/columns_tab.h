@@ -92,6 +92,9 @@ class ColumnsTab {
   void CloseRecordsets();
 
   // Refills of the dependent lists (columns_tab_refill.cpp).
+  // The name of the title whose caption is the current item of lstGrandFather; empty when
+  // none has it.
+  std::string CurrentTitleName() const;
   void lstGrandFather_Click();
   void lstFather_Click();
 

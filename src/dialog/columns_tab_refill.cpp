@@ -52,17 +52,18 @@ using RecordsByName = std::map<std::string, std::vector<columns::clsMainOptionCo
 
 }  // namespace
 
+std::string ColumnsTab::CurrentTitleName() const {
+  const std::string title_text = controls_.lstGrandFather->CurrentText();
+  for (const auto& record : *edited_) {
+    if (record->TitleCaption == title_text) return record->TitleName;
+  }
+  return "";
+}
+
 void ColumnsTab::lstGrandFather_Click() {
   if (!title_guard_) return;
   const bool chinese = resources::IsChinese();
-  const std::string title_text = controls_.lstGrandFather->CurrentText();
-  std::string title_name;
-  for (const auto& record : *edited_) {
-    if (record->TitleCaption == title_text) {
-      title_name = record->TitleName;
-      break;
-    }
-  }
+  const std::string title_name = CurrentTitleName();
   ado::Recordset& rs = *title_lists_;
   ui::CheckListBox& lists = *controls_.lstFather;
   rs.SetFilter(columns::NameCondition("TitleName", title_name) + " And DefaultVisible = TRUE");

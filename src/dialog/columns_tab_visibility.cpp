@@ -14,14 +14,7 @@ using namespace columns_tab;
 void ColumnsTab::lstGrandFather_ItemCheck(int16_t index) {
   if (!title_guard_) return;
   const bool state = controls_.lstGrandFather->Selected(index);
-  const std::string title_text = controls_.lstGrandFather->CurrentText();
-  std::string title_name;
-  for (const auto& record : *edited_) {
-    if (record->TitleCaption == title_text) {
-      title_name = record->TitleName;
-      break;
-    }
-  }
+  const std::string title_name = CurrentTitleName();
   for (const auto& record : *edited_) {
     if (record->TitleName == title_name) record->TitleVisible = state;
   }
