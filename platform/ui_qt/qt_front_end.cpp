@@ -19,13 +19,6 @@ QtFrontEnd::QtFrontEnd(PlacementPolicy policy) : policy_(policy) {
   QApplication::setFont(ToQFont(ui::FontSpec{"", kMinimumPointSize, false}));
 }
 
-std::shared_ptr<ui::FrontEnd> MakeQtFrontEnd(LanguageSource language, ShownHook shown) {
-  auto front_end = std::make_shared<QtFrontEnd>();
-  front_end->SetLanguage(std::move(language));
-  front_end->SetShownHook(std::move(shown));
-  return front_end;
-}
-
 QtFrontEnd::~QtFrontEnd() {
   if (locked_widget_) locked_widget_->setUpdatesEnabled(true);
   for (const auto& [window, loop] : loops_) loop->quit();
