@@ -93,7 +93,7 @@ int RunOptions(const Words& words) {
   if (const auto file = line.Value("script")) script = std::make_unique<UserScript>(UserScript::Load(*file));
   const std::unique_ptr<RealWindows> windows = script ? nullptr : std::make_unique<RealWindows>();
 
-  Session session(line, user);
+  Session session(line, user, Shows::kLayout);
   if (line.Has("appearance-tab")) session.Prefdesk().SetEnableAppearanceTab(true);
   std::vector<int32_t> outcomes;
   session.Prefdesk().Advise([&](int32_t, const automation::Arguments& args) {

@@ -30,7 +30,7 @@ CommandLine ReadLine(const std::string& command, const Words& words) {
 
 int RunBar(const Words& words) {
   const CommandLine line = ReadLine("bar", words);
-  Session session(line, UserOption(line));
+  Session session(line, UserOption(line), Shows::kLayout);
   std::shared_ptr<columnsbar::ColumnsBar> bar;
   const columns::BarReading reading =
       columns::ReadSavedColumnsBar(session.LocalConnectionString(), session.Server(), bar);

@@ -122,13 +122,13 @@ storage::DataCenterRef OpenServerOnly(const CommandLine& line) {
   return OpenServer(ServerOption(line), 0, line.Has("verbose"));
 }
 
-Session::Session(const CommandLine& line, int16_t user)
+Session::Session(const CommandLine& line, int16_t user, Shows shows)
     : driver_(std::make_shared<ui::HeadlessDriver>()), user_(user) {
   SetLanguage(line);
   const ServerLocation server = ServerOption(line);
   local_ = OpenLocal(DefaultsPath(line), local_connection_string_);
   storage::DataCenterRef opened = OpenServer(server, user, line.Has("verbose"));
-  if (user > 0) WarnWhenLayoutHasNoPositions(*opened, user, std::cerr);
+  if (shows == Shows::kLayout && user > 0) WarnWhenLayoutHasNoPositions(*opened, user, std::cerr);
   server_ = LogStatements(std::move(opened), DefaultsPath(line));
   ui::Toolkit::Current().SetFrontEnd(driver_);
   prefdesk_ = component::CreatePrefdesk();

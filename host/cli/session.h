@@ -24,10 +24,14 @@ std::shared_ptr<ado::Connection> OpenDefaultsOnly(const CommandLine& line);
 // Opens --server alone (the commands that read and write the server tables directly).
 storage::DataCenterRef OpenServerOnly(const CommandLine& line);
 
+// What a command shows of the user: the navigation layout (the dialog, the bar) is read only
+// when every level of it has a position, which the session then checks first.
+enum class Shows { kSettings, kLayout };
+
 class Session {
  public:
   // Sets the interface language from --lang, opens --defaults and --server for the user.
-  Session(const CommandLine& line, int16_t user);
+  Session(const CommandLine& line, int16_t user, Shows shows = Shows::kSettings);
 
   component::ClsPrefdesk& Prefdesk() { return *prefdesk_; }
   const storage::DataCenterRef& Server() const { return server_; }
