@@ -1,6 +1,8 @@
 # cmake -DPROGRAM=prefdesk-host -DHELP2MAN=help2man -DOUTPUT=prefdesk-host.1.gz -P write_man_page.cmake
 # The page of the program's --help, with a COMMANDS section of each command's --help, gzipped
 # without a time stamp, as Debian wants manual pages.
+# The page is English whatever the builder's locale: the program's help follows LC_ALL/LANG.
+set(ENV{LC_ALL} C)
 get_filename_component(folder ${OUTPUT} DIRECTORY)
 set(include ${folder}/prefdesk-host.h2m)
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help COMMAND_ERROR_IS_FATAL ANY)

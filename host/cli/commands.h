@@ -41,7 +41,4 @@ int RunRemoveUser(const Words& words);
 int RunMonitor(const Words& words);
 int RunCompletion(const Words& words);
 
-// The bash completion script of the program: its commands, their options, the setting names.
-std::string BashCompletion();
-
 }  // namespace prefdesk::cli

@@ -68,8 +68,7 @@ std::string ValueCompletion(const std::string& kind) {
   return "";  // a number, a name, a connection string: nothing to offer
 }
 
-}  // namespace
-
+// The bash completion script of the program: its commands, their options, the setting names.
 std::string BashCompletion() {
   std::set<std::string> commands;
   std::map<std::string, std::string> value_kinds;  // every option that takes a value
@@ -135,6 +134,8 @@ std::string BashCompletion() {
             "complete -F _prefdesk_host prefdesk-host\n";
   return script.str();
 }
+
+}  // namespace
 
 int RunCompletion(const Words& words) {
   const CommandLine line = CommandLine::Parse("completion", words, {});

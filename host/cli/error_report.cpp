@@ -48,10 +48,14 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
-int ReportError(const std::string& command) {
-  const auto [message, code] = Described();
+int ReportLine(const std::string& command, const std::string& message, int code) {
   std::cerr << "prefdesk-host" << (command.empty() ? "" : " " + command) << ": " << Translate(OneLine(message)) << "\n";
   return code;
+}
+
+int ReportError(const std::string& command) {
+  const auto [message, code] = Described();
+  return ReportLine(command, message, code);
 }
 
 }  // namespace prefdesk::cli

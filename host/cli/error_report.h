@@ -9,6 +9,9 @@ namespace prefdesk::cli {
 // Blanks and line breaks (engine messages span lines) folded into single spaces.
 std::string OneLine(const std::string& text);
 
+// Writes the line of message for the command (none: the program's own) and returns code.
+int ReportLine(const std::string& command, const std::string& message, int code);
+
 // Call from a catch block: reports the error being handled for the command and returns its
 // exit code.
 int ReportError(const std::string& command);

@@ -17,6 +17,8 @@
 #include "host/datacenter/postgres_schema.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
+#include "src/storage/for_each_row.h"
+#include "src/storage/local_query.h"
 #include "src/storage/sql_literal.h"
 #endif
 
@@ -67,9 +69,9 @@ std::set<std::string> ServerTexts(const ServerLocation& server, const std::strin
     throw CliError(kExitUnreachable, "cannot reach the server " + server.Describe() + ": " +
                                          probe.GetErrInfo().Description);
   }
+  storage::RecordsetCloser closer(rs);
   std::set<std::string> texts;
-  for (; !rs->IsEOF(); rs->MoveNext()) texts.insert(automation::CStr((*rs)["name"]));
-  rs->Close();
+  storage::ForEachRow(*rs, [&] { texts.insert(automation::CStr((*rs)["name"])); });
   return texts;
 }
 

@@ -1,5 +1,4 @@
 // prefdesk-host: runs the component for one user from the command line.
-#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,7 +9,6 @@
 #include "host/cli/error_report.h"
 #include "host/cli/translation.h"
 #include "host/cli/output_files.h"
-#include "platform/automation/error.h"
 
 using namespace prefdesk::cli;
 
@@ -90,12 +88,9 @@ int RunProgram(int argc, char** argv) {
       return ReportError(command.name);
     }
   }
-  try {
-    throw CliError(kExitUsage, std::string(args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") +
-                                   args[0] + "' (see: prefdesk-host --help)");
-  } catch (...) {
-    return ReportError("");
-  }
+  return ReportLine("", std::string(args[0].rfind("--", 0) == 0 ? "unknown option '" : "unknown command '") +
+                            args[0] + "' (see: prefdesk-host --help)",
+                    kExitUsage);
 }
 
 }  // namespace
@@ -107,9 +102,5 @@ int main(int argc, char** argv) {
   const int code = RunProgram(argc, argv);
   const std::string unwritten = FinishStandardOutput();
   if (unwritten.empty() || code != kExitOk) return code;
-  try {
-    throw CliError(kExitFailed, "cannot write the output: " + unwritten);
-  } catch (...) {
-    return ReportError("");
-  }
+  return ReportLine("", "cannot write the output: " + unwritten, kExitFailed);
 }

@@ -38,15 +38,12 @@ std::string TimeText(std::chrono::system_clock::time_point time) {
 }
 
 void PrintChange(const PreferenceChange& change, bool json) {
-  const std::string kinds = datacenter::ChangeKindNames(change.kinds);
   if (json) {
     Json line = {{"time", TimeText(change.time)}};
     line["user"] = change.user == datacenter::kAllUsers ? Json() : Json(change.user);
     Json names = Json::array();
-    for (size_t at = 0; at < kinds.size();) {
-      const size_t comma = std::min(kinds.find(',', at), kinds.size());
-      names.push_back(kinds.substr(at, comma - at));
-      at = comma + 1;
+    for (unsigned kind = datacenter::kSettingsChanged; kind & datacenter::kAllKinds; kind <<= 1) {
+      if (change.kinds & kind) names.push_back(datacenter::ChangeKindNames(kind));
     }
     line["kinds"] = names;
     line["may_have_changed"] = change.may_have_changed;
@@ -56,7 +53,7 @@ void PrintChange(const PreferenceChange& change, bool json) {
     std::cout << TimeText(change.time) << ' '
               << (change.user == datacenter::kAllUsers ? std::string("every user")
                                                         : "user " + std::to_string(change.user))
-              << ' ' << (change.may_have_changed ? "may have changed" : kinds)
+              << ' ' << (change.may_have_changed ? "may have changed" : datacenter::ChangeKindNames(change.kinds))
               << std::endl;
   }
   if (!std::cout) throw CliError(kExitFailed, "cannot write to standard output");

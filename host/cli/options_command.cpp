@@ -10,7 +10,6 @@
 #include "host/cli/json_output.h"
 #include "host/cli/locations.h"
 #include "host/cli/session.h"
-#include "host/cli/translation.h"
 #include "host/cli/user_script.h"
 #include "platform/automation/conversions.h"
 #include "platform/ui/toolkit.h"
@@ -20,7 +19,7 @@
 #include "src/resources/strings.h"
 #ifdef PREFDESK_HAVE_QT
 #include "platform/ui_qt/application.h"
-#include "platform/ui_qt/qt_front_end.h"
+#include "platform/ui_qt/real_windows.h"
 #endif
 
 namespace prefdesk::cli {
@@ -59,9 +58,7 @@ struct RealWindows {
 // Shows the dialog in real windows; returns when the person closed it.
 bool ShowInQt(Session& session) {
 #ifdef PREFDESK_HAVE_QT
-  auto front_end = std::make_shared<ui_qt::QtFrontEnd>();
-  front_end->SetLanguage(resources::InterfaceLanguage);
-  auto previous = ui::Toolkit::Current().SetFrontEnd(front_end);
+  auto previous = ui::Toolkit::Current().SetFrontEnd(ui_qt::MakeQtFrontEnd(resources::InterfaceLanguage));
   const bool failed = session.Prefdesk().ShowOption();
   ui::Toolkit::Current().SetFrontEnd(previous);
   return failed;
@@ -127,7 +124,7 @@ int RunOptions(const Words& words) {
       std::string shown;
       for (const std::string& message : messages) shown += (shown.empty() ? "" : "; ") + message;
       const std::string failure = shown.empty() ? "the save failed" : "the save failed: " + shown;
-      std::cerr << "prefdesk-host options: " << Translate(OneLine(failure)) << "\n";
+      ReportLine("options", failure, kExitFailed);
     } else {
       for (const std::string& message : messages) std::cout << "message: " << OneLine(message) << "\n";
     }

@@ -34,11 +34,7 @@ int RunBar(const Words& words) {
   std::shared_ptr<columnsbar::ColumnsBar> bar;
   const columns::BarReading reading =
       columns::ReadSavedColumnsBar(session.LocalConnectionString(), session.Server(), bar);
-  if (reading == columns::BarReading::kFailed || !bar) {
-    std::string message = "reading the column bar failed";
-    for (const std::string& text : session.TakeMessages()) message += "; " + text;
-    throw CliError(kExitFailed, message);
-  }
+  if (reading == columns::BarReading::kFailed || !bar) session.Failed("reading the column bar");
   // Without a saved layout the client shows its factory layout.
   const bool saved = reading == columns::BarReading::kBuilt;
   if (line.Has("json")) {

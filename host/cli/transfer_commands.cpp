@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <set>
 
 #include "host/cli/cli_error.h"
 #include "host/cli/command_line.h"

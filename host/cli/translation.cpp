@@ -60,6 +60,8 @@ std::string Fill(std::string_view chinese, const std::vector<std::string>& parts
   return text;
 }
 
+bool ChineseInterface() { return resources::InterfaceLanguage() == resources::kLangChinese; }
+
 }  // namespace
 
 void LanguageFromArguments(const std::vector<std::string>& args) {
@@ -75,8 +77,6 @@ void LanguageFromArguments(const std::vector<std::string>& args) {
     if (value == "en") resources::SetInterfaceLanguage(resources::kLangEnglish);
   }
 }
-
-bool ChineseInterface() { return resources::InterfaceLanguage() == resources::kLangChinese; }
 
 std::string Translate(const std::string& english) {
   if (!ChineseInterface() || english.empty()) return english;

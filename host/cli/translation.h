@@ -21,7 +21,6 @@ const std::vector<Translation>& ChineseMessages();
 // so that help and usage errors follow it too. Anything but en or zh is left for the command
 // to refuse.
 void LanguageFromArguments(const std::vector<std::string>& args);
-bool ChineseInterface();
 
 // The text in the interface language: the table's entry equal to it, else the entry whose
 // pattern it fits with the most fixed text (each varying part of more than one word
