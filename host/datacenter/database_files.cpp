@@ -10,8 +10,6 @@
 
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
-#include "src/storage/schema.h"
-#include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -30,18 +28,6 @@ class Database {
   ~Database() { sqlite3_close(db_); }
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
-
-  // The first column of the first row of a query as a number; 0 when there is none.
-  int64_t Number(const std::string& query) {
-    sqlite3_stmt* statement = nullptr;
-    int64_t value = 0;
-    if (sqlite3_prepare_v2(db_, query.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-      value = sqlite3_column_int64(statement, 0);
-    }
-    sqlite3_finalize(statement);
-    return value;
-  }
 
   // Runs the statements of text; returns the engine's message, empty on success.
   std::string Exec(const std::string& text) {
@@ -109,30 +95,6 @@ void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
   if (!failure.empty()) {
     std::filesystem::remove(target);
     automation::Raise(ado::kErrProvider, kSource, failure);
-  }
-}
-
-bool SqliteHasChangeStamps(const std::filesystem::path& database) {
-  if (!std::filesystem::is_regular_file(database)) return false;
-  Database db(database);
-  // The table and its twenty triggers (five tables: insert, update, update of F_UID, delete).
-  return db.Number("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = " +
-                   storage::SqlText(storage::schema::T_PCHANGE) + ") OR "
-                   "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')") == 21;
-}
-
-void AddSqliteChangeStamps(const std::filesystem::path& data_dir, const std::filesystem::path& database) {
-  const std::string text = ReadScript(data_dir / kSqliteChangeStampsScript);
-  if (!std::filesystem::is_regular_file(database)) {
-    automation::Raise(ado::kErrProvider, kSource, "No database " + database.string());
-  }
-  Database db(database);
-  std::string failure = db.Exec("BEGIN IMMEDIATE");
-  if (failure.empty()) failure = db.Exec(text);
-  if (failure.empty()) failure = db.Exec("COMMIT");
-  if (!failure.empty()) {
-    db.Exec("ROLLBACK");
-    automation::Raise(ado::kErrProvider, kSource, std::string(kSqliteChangeStampsScript) + ": " + failure);
   }
 }
 

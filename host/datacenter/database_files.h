@@ -27,10 +27,8 @@ void BuildDatabase(const std::filesystem::path& data_dir, std::string_view kind,
                    const std::filesystem::path& target);
 
 // The change stamps of a SQLite server database: T_PCHANGE and the triggers on the per-user
-// tables that keep it. The script may run again on a database that has them, so Add both
-// makes them in an existing store and renews them; it raises like BuildDatabase.
+// tables that keep it. The script may run again on a database that has them: it both makes
+// them in an existing store and renews them.
 inline constexpr std::string_view kSqliteChangeStampsScript = "sqlite_change_stamps.sql";
-bool SqliteHasChangeStamps(const std::filesystem::path& database);
-void AddSqliteChangeStamps(const std::filesystem::path& data_dir, const std::filesystem::path& database);
 
 }  // namespace prefdesk::datacenter

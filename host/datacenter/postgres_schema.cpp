@@ -2,14 +2,11 @@
 
 #include "host/datacenter/postgres_schema.h"
 
-#include <libpq-fe.h>
-
 #include "host/datacenter/database_files.h"
 #include "host/datacenter/postgres_admin.h"
 #include "platform/ado/quote_identifier.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
-#include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
 namespace {
@@ -44,29 +41,6 @@ void DropPostgresSchema(const std::string& connection_string, const std::string&
   ExecOrRaise(*connection, kDropSource, "DROP SCHEMA " + schema,
               "SET client_min_messages = warning; SET lock_timeout = '5s'; DROP SCHEMA IF EXISTS " +
                   ado::QuoteIdentifier(schema) + " CASCADE");
-}
-
-bool PostgresHasChangeStamps(const std::string& connection_string, const std::string& schema) {
-  constexpr const char* kHasSource = "PostgresHasChangeStamps";
-  auto connection = ConnectOrRaise(connection_string, kHasSource);
-  // The three triggers on each of the five per-user tables.
-  const PgOutcome outcome = ExecOrRaise(
-      *connection, kHasSource, "reading the triggers",
-      "SELECT count(*) = 15 FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
-      "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = " + storage::SqlText(schema) +
-          " AND t.tgname IN ('stamp_insert', 'stamp_update', 'stamp_delete')");
-  return PQntuples(outcome.result.get()) == 1 && std::string(PQgetvalue(outcome.result.get(), 0, 0)) == "t";
-}
-
-void AddPostgresChangeStamps(const std::filesystem::path& data_dir,
-                             const std::string& connection_string, const std::string& schema) {
-  const std::string text = ReadScript(data_dir / kPostgresChangeStampsScript);
-  auto connection = ConnectOrRaise(connection_string, kSource);
-  ExecOrRaise(*connection, kSource, "BEGIN",
-              "BEGIN; SET LOCAL client_min_messages = warning; SET LOCAL search_path = " +
-                  ado::QuoteIdentifier(schema));
-  ExecOrRaise(*connection, kSource, kPostgresChangeStampsScript, text);
-  ExecOrRaise(*connection, kSource, "COMMIT", "COMMIT");
 }
 
 }  // namespace prefdesk::datacenter

@@ -24,12 +24,8 @@ void BuildPostgresSchema(const std::filesystem::path& data_dir,
 void DropPostgresSchema(const std::string& connection_string, const std::string& schema);
 
 // The change stamps of a schema: T_PCHANGE, the triggers on the per-user tables that keep it
-// and notify the watchers. The script may run again on a schema that has them, so Add both
-// makes them in an existing store (following its row security) and renews them; it raises
-// like BuildPostgresSchema.
+// and notify the watchers. The script may run again on a schema that has them: it both makes
+// them in an existing store (following its row security) and renews them.
 inline constexpr const char* kPostgresChangeStampsScript = "postgresql_change_stamps.sql";
-bool PostgresHasChangeStamps(const std::string& connection_string, const std::string& schema);
-void AddPostgresChangeStamps(const std::filesystem::path& data_dir,
-                             const std::string& connection_string, const std::string& schema);
 
 }  // namespace prefdesk::datacenter

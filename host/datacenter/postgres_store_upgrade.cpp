@@ -17,16 +17,20 @@ constexpr const char* kSource = "UpgradePostgresStore";
 class PostgresUpgradeStore : public UpgradeStore {
  public:
   PostgresUpgradeStore(const std::string& connection_string, const std::string& schema)
-      : connection_(ConnectOrRaise(connection_string, kSource)),
-        connection_string_(connection_string),
-        schema_(schema) {
+      : connection_(ConnectOrRaise(connection_string, kSource)), schema_(schema) {
     ExecOrRaise(*connection_, kSource, "SET search_path",
                 "SET search_path = " + ado::QuoteIdentifier(schema) +
                     "; SET lock_timeout = '5s'; SET client_min_messages = warning");
   }
 
   const char* RowIdentity() const override { return "ctid"; }
-  bool HasChangeStamps() override { return PostgresHasChangeStamps(connection_string_, schema_); }
+  // The three triggers on each of the five per-user tables.
+  bool HasChangeStamps() override {
+    return Query("SELECT count(*) = 15 FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
+                 "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = " +
+                 storage::SqlText(schema_) +
+                 " AND t.tgname IN ('stamp_insert', 'stamp_update', 'stamp_delete')")[0][0] == "t";
+  }
   std::string ChangeStampsScript() const override { return kPostgresChangeStampsScript; }
   std::string SaveLockScript() const override { return "postgresql_save_lock.sql"; }
 
@@ -53,7 +57,6 @@ class PostgresUpgradeStore : public UpgradeStore {
 
  private:
   std::unique_ptr<PgConnection> connection_;
-  std::string connection_string_;
   std::string schema_;
 };
 

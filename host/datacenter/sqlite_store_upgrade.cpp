@@ -5,6 +5,7 @@
 #include "host/datacenter/store_upgrade.h"
 #include "platform/ado/types.h"
 #include "platform/automation/error.h"
+#include "src/storage/schema.h"
 #include "src/storage/sql_literal.h"
 
 namespace prefdesk::datacenter {
@@ -16,7 +17,7 @@ constexpr int kBusyTimeoutMs = 5000;
 
 class SqliteUpgradeStore : public UpgradeStore {
  public:
-  explicit SqliteUpgradeStore(const std::filesystem::path& file) : file_(file) {
+  explicit SqliteUpgradeStore(const std::filesystem::path& file) {
     if (sqlite3_open_v2(file.string().c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
       const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
       sqlite3_close(db_);
@@ -52,7 +53,12 @@ class SqliteUpgradeStore : public UpgradeStore {
                 .empty();
   }
 
-  bool HasChangeStamps() override { return SqliteHasChangeStamps(file_); }
+  // The table and its twenty triggers (five tables: insert, update, update of F_UID, delete).
+  bool HasChangeStamps() override {
+    return Query("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = " +
+                 storage::SqlText(storage::schema::T_PCHANGE) + ") OR "
+                 "(type = 'trigger' AND name LIKE '%\\_STAMP\\_%' ESCAPE '\\')")[0][0] == "21";
+  }
   std::string ChangeStampsScript() const override { return std::string(kSqliteChangeStampsScript); }
   std::string SaveLockScript() const override { return ""; }
 
@@ -65,7 +71,6 @@ class SqliteUpgradeStore : public UpgradeStore {
     automation::Raise(ado::kErrProvider, kSource, error);
   }
 
-  std::filesystem::path file_;
   sqlite3* db_ = nullptr;
 };
 

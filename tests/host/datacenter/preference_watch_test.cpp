@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "host/datacenter/database_files.h"
+#include "host/datacenter/store_upgrade.h"
 #include "platform/automation/error.h"
 #include "support/pg_test_schema.h"
 #include "support/temp_databases.h"
@@ -208,15 +209,17 @@ TEST_P(PreferenceWatchTest, AGapIsReportedAsMayHaveChangedAndWatchingGoesOn) {
 // has them keeps the stamps it holds.
 TEST_P(PreferenceWatchTest, ChangeStampsAreAddedToAnOlderStoreAndRenewedWithoutLoss) {
   const bool pg = GetParam() == ServerBackend::kPostgres;
+  const auto store = [&] {
 #ifdef PREFDESK_HAVE_POSTGRESQL
-  const auto has = [&] { return pg ? PostgresHasChangeStamps(db_->PostgresUrl(), db_->PostgresSchema())
-                                   : SqliteHasChangeStamps(db_->ServerPath()); };
-  const auto add = [&] { pg ? AddPostgresChangeStamps(PREFDESK_DATA_DIR, db_->PostgresUrl(), db_->PostgresSchema())
-                            : AddSqliteChangeStamps(PREFDESK_DATA_DIR, db_->ServerPath()); };
-#else
-  const auto has = [&] { return SqliteHasChangeStamps(db_->ServerPath()); };
-  const auto add = [&] { AddSqliteChangeStamps(PREFDESK_DATA_DIR, db_->ServerPath()); };
+    if (pg) return OpenPostgresUpgradeStore(db_->PostgresUrl(), db_->PostgresSchema());
 #endif
+    return OpenSqliteUpgradeStore(db_->ServerPath());
+  };
+  const auto has = [&] { return store()->HasChangeStamps(); };
+  const auto add = [&] {
+    const auto opened = store();
+    opened->Exec(ReadScript(std::filesystem::path(PREFDESK_DATA_DIR) / opened->ChangeStampsScript()));
+  };
   ASSERT_TRUE(has());
   if (pg) {
     db_->ExecServer("SET client_min_messages = warning; DROP TABLE T_PCHANGE; DROP FUNCTION PREFDESK_STAMP_CHANGE() CASCADE");
