@@ -112,7 +112,7 @@ bool PostgresDataCenter::Run(const char* member, const std::string& sql, PgOutco
   return false;
 }
 
-bool PostgresDataCenter::RefuseWhenLost(const char* member) {
+bool PostgresDataCenter::RefuseWhenLost(const char* member, const char* lost) {
   if (!lost_transaction_) return false;
   if (busy_) {
     last_kind_ = PgErrorKind::kBusy;
@@ -120,9 +120,7 @@ bool PostgresDataCenter::RefuseWhenLost(const char* member) {
     error_.Source = std::string("PostgresDataCenter.") + member;
     return true;
   }
-  Fail(member, PgErrorKind::kBrokenConnection, "",
-       "The transaction was not started or was lost with its connection; roll it back before "
-       "running statements.");
+  Fail(member, PgErrorKind::kBrokenConnection, "", lost);
   return true;
 }
 
@@ -178,7 +176,6 @@ int32_t PostgresDataCenter::BeginTrans() {
   const std::string begin = "BEGIN; INSERT INTO " + lock + " (F_UID) VALUES (" + uid +
                             ") ON CONFLICT DO NOTHING; SELECT F_UID FROM " + lock + " WHERE F_UID = " + uid +
                             " FOR UPDATE";
-  busy_.reset();
   if (Run("BeginTrans", begin, outcome)) return 0;
   if (was_open) return -1;
   // Cancelled by the statement time-out or a lock time-out: the lock was held all along.
@@ -203,14 +200,9 @@ void PostgresDataCenter::RollbackKeepingError(const char* member) {
 
 int32_t PostgresDataCenter::CommitTrans() {
   constexpr const char* kMember = "CommitTrans";
-  if (lost_transaction_) {
-    if (busy_) {
-      RefuseWhenLost(kMember);
-    } else {
-      Fail(kMember, PgErrorKind::kBrokenConnection, "",
-           "The transaction was not started or was lost with its connection; nothing was "
-           "committed.");
-    }
+  if (RefuseWhenLost(kMember,
+                     "The transaction was not started or was lost with its connection; nothing was "
+                     "committed.")) {
     lost_transaction_ = false;
     busy_.reset();
     return -1;

@@ -82,7 +82,11 @@ class PostgresDataCenter : public storage::DataCenter {
   // Runs sql; on failure records the error, drops a dead connection and returns false.
   bool Run(const char* member, const std::string& sql, PgOutcome& outcome, bool commit = false);
   int32_t Write(const char* member, const std::string& sql);
-  bool RefuseWhenLost(const char* member);
+  // True, with the error recorded, while a transaction is lost or was never begun: the busy
+  // error of a begin that waited too long, else lost.
+  bool RefuseWhenLost(const char* member,
+                      const char* lost = "The transaction was not started or was lost with its "
+                                         "connection; roll it back before running statements.");
   // Ends an open transaction block after a failure, keeping that failure in ErrInfo.
   void RollbackKeepingError(const char* member);
   // Reads the mapped user of the new connection's role; no mapping when the schema has no
