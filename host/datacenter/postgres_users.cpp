@@ -19,12 +19,14 @@ constexpr const char* kAddSource = "AddPgUser";
 constexpr const char* kRemoveSource = "RemovePgUser";
 namespace schema = storage::schema;
 
-// The tables a role reads and writes (its own rows), and those it only reads.
+// The tables a role reads and writes (its own rows), and those it only reads (its own change
+// stamp among them: row security narrows it).
 const std::string kUserTables = std::string(schema::T_PMISC) + ", " + schema::T_PSCREENSTYLE + ", " +
                                 schema::T_PHBUTTON + ", " + schema::T_PVBUTTON + ", " + schema::T_PQUERY + ", " +
                                 schema::T_PSAVELOCK;
 const std::string kReadTables =
-    std::string(schema::T_PUSERROLE) + ", " + schema::SYSTBLHBUTTON + ", " + schema::SYSTBLVBUTTON;
+    std::string(schema::T_PUSERROLE) + ", " + schema::SYSTBLHBUTTON + ", " + schema::SYSTBLVBUTTON + ", " +
+    schema::T_PCHANGE;
 const std::string kUserRoles = schema::T_PUSERROLE;  // which role is which user
 
 // A table's object id for the catalogue's look-ups: to_regclass('NAME').
@@ -57,13 +59,6 @@ std::optional<int32_t> MappedUser(PgConnection& connection, const char* source, 
                                               storage::SqlText(role)));
   if (!uid) return std::nullopt;
   return std::stoi(*uid);
-}
-
-// A role reads its own user's change stamp, where the schema has them (row security narrows it).
-std::string ChangeStampRights(PgConnection& connection, const char* source, const std::string& rights) {
-  const bool stamps = FirstValue(ExecOrRaise(connection, source, "reading the tables",
-                                             "SELECT " + RegClass(schema::T_PCHANGE) + " IS NOT NULL")) == "t";
-  return stamps ? "; " + rights : "";
 }
 
 }  // namespace
@@ -126,9 +121,7 @@ PgUserChange AddPgUser(const std::string& connection_string, const std::string& 
   ExecOrRaise(c, kAddSource, "granting the rights",
               "GRANT USAGE ON SCHEMA " + ado::QuoteIdentifier(schema) + " TO " + quoted_role +
                   "; GRANT SELECT ON " + kReadTables + " TO " + quoted_role +
-                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role +
-                  ChangeStampRights(c, kAddSource,
-                                    std::string("GRANT SELECT ON ") + schema::T_PCHANGE + " TO " + quoted_role));
+                  "; GRANT SELECT, INSERT, UPDATE, DELETE ON " + kUserTables + " TO " + quoted_role);
   ExecOrRaise(c, kAddSource, "COMMIT", "COMMIT");
   return {false, "", uid};
 }
@@ -150,9 +143,7 @@ PgUserChange RemovePgUser(const std::string& connection_string, const std::strin
     ExecOrRaise(c, kRemoveSource, "revoking the rights",
                 std::string("REVOKE ALL ON ") + kUserTables + ", " + kReadTables + " FROM " +
                     quoted_role + "; REVOKE USAGE ON SCHEMA " + ado::QuoteIdentifier(schema) +
-                    " FROM " + quoted_role +
-                    ChangeStampRights(c, kRemoveSource,
-                                      std::string("REVOKE ALL ON ") + schema::T_PCHANGE + " FROM " + quoted_role));
+                    " FROM " + quoted_role);
   }
   ExecOrRaise(c, kRemoveSource, "COMMIT", "COMMIT");
   return {false, "", *mapped};
