@@ -5,21 +5,10 @@
 #include <set>
 #include <tuple>
 
-#include "platform/automation/conversions.h"
-#include "platform/automation/error.h"
+#include "src/columns/layout_duplicates.h"
 
 namespace prefdesk::columns {
 namespace {
-
-bool Usable(const automation::Variant& position) {
-  if (position.IsEmptyOrNull()) return false;
-  try {
-    automation::CLng(position);
-    return true;
-  } catch (const automation::AutomationError&) {
-    return false;
-  }
-}
 
 struct Read {
   BarRow bar;
@@ -36,7 +25,7 @@ std::vector<BarRow> BarRowOrder(ado::Recordset& server, const BarRowKeys& keys) 
   if (!server.IsEOF() || !server.IsBOF()) server.MoveFirst();
   for (; !server.IsEOF(); server.MoveNext()) {
     Read read;
-    read.bar = {server.AbsolutePosition(), Usable(server[keys.position])};
+    read.bar = {server.AbsolutePosition(), UsablePosition(server[keys.position]).has_value()};
     read.key = keys.key(server);
     read.group = groups.try_emplace(keys.group ? keys.group(server) : std::string(), groups.size())
                      .first->second;

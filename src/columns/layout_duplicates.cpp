@@ -15,21 +15,21 @@ struct Kept {
   int32_t position = 0;
 };
 
-// The position as a 32-bit number; unusable when empty, null or not such a number.
 Kept At(const ado::Recordset& rs, const char* position) {
-  Kept kept{rs.AbsolutePosition()};
-  const automation::Variant& value = rs[position];
-  if (value.IsEmptyOrNull()) return kept;
-  try {
-    kept.position = automation::CLng(value);
-    kept.usable = true;
-  } catch (const automation::AutomationError&) {
-    kept.usable = false;
-  }
-  return kept;
+  const std::optional<int32_t> usable = UsablePosition(rs[position]);
+  return Kept{rs.AbsolutePosition(), usable.has_value(), usable.value_or(0)};
 }
 
 }  // namespace
+
+std::optional<int32_t> UsablePosition(const automation::Variant& position) {
+  if (position.IsEmptyOrNull()) return std::nullopt;
+  try {
+    return automation::CLng(position);
+  } catch (const automation::AutomationError&) {
+    return std::nullopt;
+  }
+}
 
 std::set<int> RowsKept(ado::Recordset& rs, const RowKey& key, const char* position,
                        bool& duplicates) {

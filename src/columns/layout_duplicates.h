@@ -4,13 +4,18 @@
 // among equals. The column bar keeps the same row, as it shows the lowest position first.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "platform/ado/recordset.h"
 
 namespace prefdesk::columns {
+
+// A position field as a 32-bit number; nullopt when it is empty, null or not such a number.
+std::optional<int32_t> UsablePosition(const automation::Variant& position);
 
 // The names that make rows of a set the same item.
 using RowKey = std::function<std::string(const ado::Recordset&)>;
