@@ -99,24 +99,21 @@ constexpr LayoutLevel kLayoutLevels[] = {
      "F_PVBUTTONID > 0"},
 };
 
-std::string UnplacedRows(const LayoutLevel& level, const std::string& columns) {
-  return "SELECT " + columns + " FROM " + level.table + " WHERE F_SEQUENCENO IS NULL AND " + level.rows;
+// How many rows of how many users lack a position, and the first of those users.
+std::vector<std::string> UnplacedRows(UpgradeStore& store) {
+  std::string rows;
+  for (const LayoutLevel& level : kLayoutLevels) {
+    rows += std::string(rows.empty() ? "" : " UNION ALL ") + "SELECT F_UID FROM " + level.table +
+            " WHERE F_SEQUENCENO IS NULL AND " + level.rows;
+  }
+  return store.Query("SELECT COUNT(DISTINCT F_UID), COUNT(*), MIN(F_UID) FROM (" + rows + ") AS u")[0];
 }
 
 UpgradeStep LayoutPositionsStep() {
   return {"a position for every layout row",
-          [](UpgradeStore& store) {
-            for (const LayoutLevel& level : kLayoutLevels) {
-              if (!store.Query(UnplacedRows(level, "F_UID") + " LIMIT 1").empty()) return false;
-            }
-            return true;
-          },
+          [](UpgradeStore& store) { return UnplacedRows(store)[1] == "0"; },
           [](UpgradeStore& store, const std::filesystem::path&) {
-            const auto users = store.Query(
-                "SELECT COUNT(DISTINCT F_UID), COUNT(*), MIN(F_UID) FROM (" +
-                UnplacedRows(kLayoutLevels[0], "F_UID") + " UNION ALL " +
-                UnplacedRows(kLayoutLevels[1], "F_UID") + " UNION ALL " +
-                UnplacedRows(kLayoutLevels[2], "F_UID") + ") AS u");
+            const std::vector<std::string> unplaced = UnplacedRows(store);
             const std::string rid = store.RowIdentity();
             for (const LayoutLevel& level : kLayoutLevels) {
               const std::string table = level.table;
@@ -128,9 +125,9 @@ UpgradeStep LayoutPositionsStep() {
                          "F_SEQUENCENO IS NULL AND " + level.rows + ") AS p WHERE t." + rid +
                          " = p.rid");
             }
-            const std::string& count = users[0][0];
-            return "found " + users[0][1] + " rows of " +
-                   (count == "1" ? "user " + users[0][2] : count + " users") +
+            const std::string& users = unplaced[0];
+            return "found " + unplaced[1] + " rows of " +
+                   (users == "1" ? "user " + unplaced[2] : users + " users") +
                    " without one; numbered them after the largest position of their level, in id order";
           }};
 }
