@@ -13,4 +13,7 @@ namespace prefdesk::cli {
 // read from stdin: the full program gets stdin as this one found it.
 [[noreturn]] void RunInFullProgram(const std::string& missing);
 
+// What the small program says of a PostgreSQL server when there is no full program.
+inline constexpr char kBuiltWithoutPostgres[] = "this prefdesk-host was built without PostgreSQL support";
+
 }  // namespace prefdesk::cli

@@ -164,7 +164,7 @@ int RunInit(const Words& words) {
   }
 #else
   if (server.kind == ServerLocation::Kind::kPostgres) {
-    RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+    RunInFullProgram(kBuiltWithoutPostgres);
   }
 #endif
   Building files;

@@ -90,7 +90,7 @@ ServerLocation ServerOption(const CommandLine& line) {
                                      std::to_string(kMaxPgNameBytes) + " bytes");
     }
 #ifndef PREFDESK_HAVE_POSTGRESQL
-    RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+    RunInFullProgram(kBuiltWithoutPostgres);
 #endif
     return server;
   }

@@ -70,7 +70,7 @@ std::unique_ptr<datacenter::PreferenceWatch> StartWatch(const ServerLocation& se
 #ifdef PREFDESK_HAVE_POSTGRESQL
     return datacenter::WatchPostgres(server.connection_string, server.schema, user, std::move(on_change), notice);
 #else
-    RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+    RunInFullProgram(kBuiltWithoutPostgres);
 #endif
   } catch (const automation::AutomationError& error) {
     const bool unreachable = error.Description().rfind("cannot reach", 0) == 0;

@@ -96,7 +96,7 @@ storage::DataCenterRef OpenServer(const ServerLocation& where, int16_t user, boo
   }
   return std::make_shared<datacenter::StandbyReadsDataCenter>(server, reads);
 #else
-  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram(kBuiltWithoutPostgres);
 #endif
 }
 

@@ -81,7 +81,7 @@ int RunAddUser(const Words& words) {
             << ": it reaches that user's rows alone\n";
   return kExitOk;
 #else
-  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram(kBuiltWithoutPostgres);
 #endif
 }
 
@@ -95,7 +95,7 @@ int RunRemoveUser(const Words& words) {
             << parsed.server.Describe() << "; the user's rows stay\n";
   return kExitOk;
 #else
-  RunInFullProgram("this prefdesk-host was built without PostgreSQL support");
+  RunInFullProgram(kBuiltWithoutPostgres);
 #endif
 }
 
