@@ -8,12 +8,9 @@
 #include <memory>
 
 #include "platform/ui/front_end.h"
+#include "platform/ui/window.h"
 
 class QWidget;
-
-namespace prefdesk::ui {
-class Window;
-}  // namespace prefdesk::ui
 
 namespace prefdesk::ui_qt {
 
